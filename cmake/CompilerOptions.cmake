@@ -1,0 +1,15 @@
+# Warning and sanitizer flags shared by every Vantara target.
+add_library(vantara_options INTERFACE)
+target_compile_options(vantara_options INTERFACE -Wall -Wextra)
+if(VANTARA_WERROR)
+  target_compile_options(vantara_options INTERFACE -Werror)
+endif()
+
+if(VANTARA_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+  add_compile_definitions(VANTARA_SANITIZE=1)
+endif()
+
+# Every include is written from the repository root: "engine/graphics/texture.h".
+target_include_directories(vantara_options INTERFACE ${PROJECT_SOURCE_DIR})

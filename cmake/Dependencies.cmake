@@ -1,0 +1,12 @@
+# Debian packages found through pkg-config; scripts/setup.sh installs them.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
+pkg_check_modules(GLEW REQUIRED IMPORTED_TARGET glew)
+pkg_check_modules(STB REQUIRED IMPORTED_TARGET stb)
+pkg_check_modules(IMGUI REQUIRED IMPORTED_TARGET imgui)
+pkg_check_modules(OPENAL REQUIRED IMPORTED_TARGET openal)
+find_package(OpenGL REQUIRED)
+find_package(Threads REQUIRED)
+if(VANTARA_TESTS)
+  find_package(GTest REQUIRED)
+endif()

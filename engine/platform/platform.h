@@ -1,0 +1,110 @@
+// platform.h: the narrow interface between Vantara and the operating system.
+//
+// Everything the engine needs from the machine goes through these functions: the window and
+// its messages, the clock, the cursor, focus and minimised state, message boxes, the OpenGL
+// context, game controllers and the single-instance lock. Two back ends implement them:
+//   platform_sdl.cpp       SDL2, what a player runs;
+//   platform_scripted.cpp  no window system at all: a virtual clock, scripted messages and a
+//                          virtual window, so that game logic runs headless and exactly
+//                          repeatably in tests (see platform_scripted.h for its controls).
+// The back end is chosen at link time. Nothing outside engine/platform/ includes SDL.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+#include "key_codes.h"
+
+// One message from the window, as the window procedure sees it.
+enum WindowMessageType
+{
+    WINDOW_MESSAGE_KEY_DOWN,
+    WINDOW_MESSAGE_KEY_UP,
+    WINDOW_MESSAGE_MOUSE_DOWN,
+    WINDOW_MESSAGE_MOUSE_UP,
+    WINDOW_MESSAGE_MOUSE_WHEEL,
+    WINDOW_MESSAGE_DESTROY, // the window was closed: close box, the desktop's Alt+F4, a signal
+};
+
+struct WindowMessage
+{
+    WindowMessageType type;
+    uint32_t key;  // virtual-key code for key messages; may be 256 or more for unknown keys
+    int button;    // 0 left, 1 right, 2 middle for mouse messages
+    float wheel;   // notches (one notch is 120 raw units), positive away from the user
+};
+
+using WindowProcedure = void (*)(const WindowMessage& message);
+
+// One game controller read in the layout of an XInput gamepad.
+struct GamepadReading
+{
+    uint16_t buttons; // XInput button bits (A 0x1000, B 0x2000, X 0x4000, Y 0x8000, ...)
+    uint8_t leftTrigger;
+    uint8_t rightTrigger;
+    int16_t leftStickX, leftStickY; // y up, -32768..32767
+    int16_t rightStickX, rightStickY;
+};
+
+// Message box styles the game uses; the text is what matters, the style picks the icon.
+enum MessageBoxStyle
+{
+    MESSAGE_BOX_INFORMATION,
+    MESSAGE_BOX_WARNING,
+    MESSAGE_BOX_ERROR,
+};
+
+// Lifetime. PlatformInit prepares the back end; false means there is no usable display.
+bool PlatformInit();
+void PlatformShutdown();
+
+// Single instance. Takes the program-wide lock named `name`; false when another running copy
+// holds it. The lock dies with the process, so a crash never blocks the next start.
+bool PlatformAcquireInstanceLock(const char* name);
+void PlatformReleaseInstanceLock();
+
+// High-resolution clock, as integer counts and counts per second.
+int64_t PlatformPerformanceCounter();
+int64_t PlatformPerformanceFrequency();
+
+// The one game window. Creation gives a client area of the asked size at the asked screen
+// position; messages reach `procedure` from inside PlatformPumpMessages.
+bool PlatformCreateWindow(const char* title, int left, int top, uint32_t clientWidth,
+                          uint32_t clientHeight, WindowProcedure procedure);
+void PlatformDestroyWindow();
+void PlatformPumpMessages();
+void PlatformGetClientSize(uint32_t* width, uint32_t* height);
+void PlatformSetClientSize(uint32_t width, uint32_t height);
+void PlatformGetWindowPosition(int* left, int* top);
+void PlatformSetWindowPosition(int left, int top);
+void PlatformSetBorderlessFullscreen(bool on);
+void PlatformGetScreenSize(uint32_t* width, uint32_t* height);
+bool PlatformWindowHasFocus();
+bool PlatformWindowIsMinimised();
+void PlatformMinimiseWindow();
+// Pixels are RGBA, top row first.
+void PlatformSetWindowIcon(const uint8_t* pixels, int width, int height);
+// Cursor position in client pixels from the top-left corner; may lie outside the client area.
+void PlatformGetCursorPosition(float* x, float* y);
+
+// A message for a person. Never blocks a headless run: with no display it goes to stderr.
+void PlatformShowMessageBox(const char* caption, const char* text, MessageBoxStyle style);
+// Routes every later message box to `handler` instead of the screen (null restores the
+// screen). Tests use it to read what a person would have been told.
+using MessageBoxHandler = void (*)(const char* caption, const char* text, MessageBoxStyle style);
+void PlatformSetMessageBoxHandler(MessageBoxHandler handler);
+// A line for the developer (the debugger output on Windows): standard error here.
+void PlatformDebugOutput(const char* text);
+
+// OpenGL 3.3 core, forward-compatible, double-buffered, on the game window.
+bool PlatformCreateGLContext();
+void PlatformDestroyGLContext();
+void PlatformSwapBuffers();
+
+// Game controllers 0..3. False when that pad is not connected.
+bool PlatformReadGamepad(int index, GamepadReading* reading);
+void PlatformSetGamepadVibration(int index, uint16_t left, uint16_t right);
+
+// Opens a game file. The game's paths use '\' and '/' alike; this turns them into what the
+// platform expects. Same contract as fopen.
+FILE* PlatformOpenFile(const char* path, const char* mode);

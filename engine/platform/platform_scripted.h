@@ -1,0 +1,73 @@
+// platform_scripted.h: the controls of the scripted back end, for tests.
+//
+// The scripted back end has no window system. Its clock is virtual: it moves only when a test
+// advances it, plus a small fixed step on every read so that the frame limiter's spin ends.
+// Its window is a record: creation, resizing, moving, full screen and minimising only change
+// fields that a test reads back. Messages are queued by the test, either up front or from a
+// frame hook that runs at the start of every message pump, and reach the window procedure in
+// that pump. Message boxes are captured as text.
+#pragma once
+
+#include "engine/platform/platform.h"
+
+#include <string>
+#include <vector>
+
+struct ScriptedWindowRecord
+{
+    bool exists;
+    int left, top;
+    uint32_t clientWidth, clientHeight;
+    bool fullscreen;
+    bool focused;
+    bool minimised;
+    uint32_t minimiseRequests; // calls of PlatformMinimiseWindow
+    uint32_t sizeChanges;      // calls of PlatformSetClientSize
+    uint32_t moves;            // calls of PlatformSetWindowPosition
+};
+
+struct ScriptedMessageBox
+{
+    std::string caption;
+    std::string text;
+    MessageBoxStyle style;
+};
+
+// Called at the start of the pump with its number (0 for the first pump, so frame n's pump
+// is n); messages queued from here are delivered in this pump.
+using ScriptedFrameHook = void (*)(uint32_t pump, void* user);
+
+// Back to a fresh machine: clock 0, no window, a 1920 x 1080 screen, nothing queued, no
+// captured boxes, no pads, no hook, no other instance running. There is never a GL
+// context: the renderer runs headless on this back end.
+void ScriptedReset();
+
+void ScriptedAdvanceClock(double seconds);
+double ScriptedClockSeconds();
+// How far every clock read moves the clock (default 10 microseconds).
+void ScriptedSetClockStepPerRead(double seconds);
+
+void ScriptedSetFrameHook(ScriptedFrameHook hook, void* user);
+uint32_t ScriptedPumpCount();
+void ScriptedQueueMessage(const WindowMessage& message);
+void ScriptedKeyDown(uint32_t key);
+void ScriptedKeyUp(uint32_t key);
+void ScriptedMouseButton(int button, bool down);
+void ScriptedMouseWheel(float notches);
+void ScriptedCloseWindow();
+// Cursor in client pixels from the top-left corner.
+void ScriptedSetCursor(float x, float y);
+
+void ScriptedSetFocus(bool focused);
+void ScriptedSetMinimised(bool minimised);
+void ScriptedSetScreenSize(uint32_t width, uint32_t height);
+const ScriptedWindowRecord& ScriptedWindow();
+// Pretends another copy of the game holds the instance lock.
+void ScriptedSetOtherInstanceRunning(bool running);
+
+const std::vector<ScriptedMessageBox>& ScriptedMessageBoxes();
+
+// Plugs a pad into slot `index` with this reading, or unplugs it with null.
+void ScriptedSetGamepad(int index, const GamepadReading* reading);
+uint32_t ScriptedGamepadReads(int index);
+void ScriptedGamepadVibration(int index, uint16_t* left, uint16_t* right);

@@ -1,0 +1,406 @@
+// platform_sdl.cpp: the platform on SDL2, what a player runs.
+//
+// Implements: the window (resizable, borderless full screen on the desktop's mode), its
+// message pump, the performance counter, cursor, focus, minimise, the window icon, message
+// boxes (printed on standard error when there is no display or no window system), an
+// OpenGL 3.3 core context, and up to four game controllers read in the XInput layout.
+// The instance lock lives in instance_lock.cpp; file opening in file_system.cpp.
+#include "engine/platform/platform.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstring>
+#include <initializer_list>
+
+#ifdef VANTARA_SANITIZE
+#include <dlfcn.h>
+#include <link.h>
+#endif
+
+namespace
+{
+constexpr int PadCount = 4;
+
+SDL_Window* Window = nullptr;
+SDL_GLContext GLContext = nullptr;
+WindowProcedure Procedure = nullptr;
+MessageBoxHandler BoxHandler = nullptr;
+SDL_GameController* Pads[PadCount] = {};
+bool VideoReady = false;
+
+uint32_t TranslateKey(SDL_Keycode key)
+{
+    if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
+    if (key >= SDLK_0 && key <= SDLK_9) return '0' + (key - SDLK_0);
+    if (key >= SDLK_F1 && key <= SDLK_F12) return KEY_F1 + (key - SDLK_F1);
+    if (key >= SDLK_KP_1 && key <= SDLK_KP_9) return KEY_NUMPAD0 + 1 + (key - SDLK_KP_1);
+    switch (key)
+    {
+    case SDLK_KP_0: return KEY_NUMPAD0;
+    case SDLK_BACKSPACE: return KEY_BACKSPACE;
+    case SDLK_TAB: return KEY_TAB;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return KEY_ENTER;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT: return KEY_SHIFT;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL: return KEY_CONTROL;
+    case SDLK_LALT:
+    case SDLK_RALT: return KEY_MENU;
+    case SDLK_ESCAPE: return KEY_ESCAPE;
+    case SDLK_SPACE: return KEY_SPACE;
+    case SDLK_PAGEUP: return KEY_PAGE_UP;
+    case SDLK_PAGEDOWN: return KEY_PAGE_DOWN;
+    case SDLK_END: return KEY_END;
+    case SDLK_HOME: return KEY_HOME;
+    case SDLK_LEFT: return KEY_LEFT;
+    case SDLK_UP: return KEY_UP;
+    case SDLK_RIGHT: return KEY_RIGHT;
+    case SDLK_DOWN: return KEY_DOWN;
+    case SDLK_INSERT: return KEY_INSERT;
+    case SDLK_DELETE: return KEY_DELETE;
+    default: return 256; // a key the game has no number for
+    }
+}
+
+int TranslateButton(uint8_t button)
+{
+    switch (button)
+    {
+    case SDL_BUTTON_LEFT: return 0;
+    case SDL_BUTTON_RIGHT: return 1;
+    case SDL_BUTTON_MIDDLE: return 2;
+    default: return -1;
+    }
+}
+
+void Deliver(const WindowMessage& message)
+{
+    if (Procedure) Procedure(message);
+}
+
+void SetGLAttributes(int depthBits)
+{
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_FLAGS, SDL_GL_CONTEXT_FORWARD_COMPATIBLE_FLAG);
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depthBits);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+}
+
+#ifdef VANTARA_SANITIZE
+// Mesa unloads its driver before exit, and LeakSanitizer then sees the driver's allocations as
+// leaks from an unknown module. Pin every loaded *_dri.so so that its frames stay readable.
+int PinDriver(dl_phdr_info* info, size_t, void*)
+{
+    if (info->dlpi_name && std::strstr(info->dlpi_name, "_dri.so"))
+        dlopen(info->dlpi_name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+    return 0;
+}
+#endif
+} // namespace
+
+bool PlatformInit()
+{
+    // The game pauses itself when it loses focus; a minimised full-screen window is not wanted.
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
+    {
+        std::fprintf(stderr, "Vantara: cannot open a display: %s\n", SDL_GetError());
+        return false;
+    }
+    // With no display SDL falls back to drivers that draw nowhere; a player needs a screen.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)
+    {
+        std::fprintf(stderr, "Vantara: cannot open a display (is DISPLAY set?)\n");
+        SDL_Quit();
+        return false;
+    }
+    VideoReady = true;
+    // Pads are a bonus: a machine without the subsystem still plays.
+    SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
+    return true;
+}
+
+void PlatformShutdown()
+{
+    for (SDL_GameController*& pad : Pads)
+    {
+        if (pad) SDL_GameControllerClose(pad);
+        pad = nullptr;
+    }
+    SDL_Quit();
+    VideoReady = false;
+}
+
+int64_t PlatformPerformanceCounter() { return static_cast<int64_t>(SDL_GetPerformanceCounter()); }
+
+int64_t PlatformPerformanceFrequency()
+{
+    return static_cast<int64_t>(SDL_GetPerformanceFrequency());
+}
+
+bool PlatformCreateWindow(const char* title, int left, int top, uint32_t clientWidth,
+                          uint32_t clientHeight, WindowProcedure procedure)
+{
+    // On X11 the GL visual is chosen with the window, so the context's wishes come first.
+    // 32 depth bits where offered, else 24.
+    const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_SHOWN;
+    for (int depthBits : {32, 24})
+    {
+        SetGLAttributes(depthBits);
+        Window = SDL_CreateWindow(title, left, top, static_cast<int>(clientWidth),
+                                  static_cast<int>(clientHeight), flags);
+        if (Window) break;
+    }
+    if (!Window)
+    {
+        std::fprintf(stderr, "Vantara: cannot create the window: %s\n", SDL_GetError());
+        return false;
+    }
+    Procedure = procedure;
+    return true;
+}
+
+void PlatformDestroyWindow()
+{
+    if (Window) SDL_DestroyWindow(Window);
+    Window = nullptr;
+    Procedure = nullptr;
+}
+
+void PlatformPumpMessages()
+{
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+    {
+        switch (event.type)
+        {
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            Deliver({event.type == SDL_KEYDOWN ? WINDOW_MESSAGE_KEY_DOWN : WINDOW_MESSAGE_KEY_UP,
+                     TranslateKey(event.key.keysym.sym), 0, 0});
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+        {
+            int button = TranslateButton(event.button.button);
+            if (button >= 0)
+                Deliver({event.type == SDL_MOUSEBUTTONDOWN ? WINDOW_MESSAGE_MOUSE_DOWN
+                                                           : WINDOW_MESSAGE_MOUSE_UP,
+                         0, button, 0});
+            break;
+        }
+        case SDL_MOUSEWHEEL:
+        {
+            float notches = event.wheel.preciseY;
+            if (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) notches = -notches;
+            Deliver({WINDOW_MESSAGE_MOUSE_WHEEL, 0, 0, notches});
+            break;
+        }
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE)
+                Deliver({WINDOW_MESSAGE_DESTROY, 0, 0, 0});
+            break;
+        case SDL_QUIT: Deliver({WINDOW_MESSAGE_DESTROY, 0, 0, 0}); break;
+        default: break;
+        }
+    }
+}
+
+void PlatformGetClientSize(uint32_t* width, uint32_t* height)
+{
+    int w = 0, h = 0;
+    if (Window) SDL_GetWindowSize(Window, &w, &h);
+    *width = static_cast<uint32_t>(w);
+    *height = static_cast<uint32_t>(h);
+}
+
+void PlatformSetClientSize(uint32_t width, uint32_t height)
+{
+    if (Window) SDL_SetWindowSize(Window, static_cast<int>(width), static_cast<int>(height));
+}
+
+void PlatformGetWindowPosition(int* left, int* top)
+{
+    *left = *top = 0;
+    if (Window) SDL_GetWindowPosition(Window, left, top);
+}
+
+void PlatformSetWindowPosition(int left, int top)
+{
+    if (Window) SDL_SetWindowPosition(Window, left, top);
+}
+
+void PlatformSetBorderlessFullscreen(bool on)
+{
+    if (Window) SDL_SetWindowFullscreen(Window, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+}
+
+void PlatformGetScreenSize(uint32_t* width, uint32_t* height)
+{
+    SDL_DisplayMode mode = {};
+    int display = Window ? SDL_GetWindowDisplayIndex(Window) : 0;
+    if (SDL_GetDesktopDisplayMode(display < 0 ? 0 : display, &mode) != 0)
+    {
+        mode.w = 1920;
+        mode.h = 1080;
+    }
+    *width = static_cast<uint32_t>(mode.w);
+    *height = static_cast<uint32_t>(mode.h);
+}
+
+bool PlatformWindowHasFocus() { return Window && SDL_GetKeyboardFocus() == Window; }
+
+bool PlatformWindowIsMinimised()
+{
+    return Window && (SDL_GetWindowFlags(Window) & SDL_WINDOW_MINIMIZED);
+}
+
+void PlatformMinimiseWindow()
+{
+    if (Window) SDL_MinimizeWindow(Window);
+}
+
+void PlatformSetWindowIcon(const uint8_t* pixels, int width, int height)
+{
+    if (!Window || !pixels || width <= 0 || height <= 0) return;
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<uint8_t*>(pixels), width, height, 32, width * 4, SDL_PIXELFORMAT_RGBA32);
+    if (!icon) return;
+    SDL_SetWindowIcon(Window, icon);
+    SDL_FreeSurface(icon);
+}
+
+void PlatformGetCursorPosition(float* x, float* y)
+{
+    int cx = 0, cy = 0;
+    if (Window && SDL_GetMouseFocus() == Window)
+    {
+        SDL_GetMouseState(&cx, &cy);
+    }
+    else
+    {
+        // Outside the window SDL only knows the desktop position.
+        int left = 0, top = 0;
+        SDL_GetGlobalMouseState(&cx, &cy);
+        if (Window) SDL_GetWindowPosition(Window, &left, &top);
+        cx -= left;
+        cy -= top;
+    }
+    *x = static_cast<float>(cx);
+    *y = static_cast<float>(cy);
+}
+
+void PlatformShowMessageBox(const char* caption, const char* text, MessageBoxStyle style)
+{
+    if (BoxHandler)
+    {
+        BoxHandler(caption, text, style);
+        return;
+    }
+    Uint32 flags = style == MESSAGE_BOX_ERROR     ? SDL_MESSAGEBOX_ERROR
+                   : style == MESSAGE_BOX_WARNING ? SDL_MESSAGEBOX_WARNING
+                                                  : SDL_MESSAGEBOX_INFORMATION;
+    if (!VideoReady || SDL_ShowSimpleMessageBox(flags, caption, text, Window) != 0)
+        std::fprintf(stderr, "%s: %s\n", caption, text);
+}
+
+void PlatformSetMessageBoxHandler(MessageBoxHandler handler) { BoxHandler = handler; }
+
+void PlatformDebugOutput(const char* text) { std::fputs(text, stderr); }
+
+bool PlatformCreateGLContext()
+{
+    if (!Window) return false;
+    GLContext = SDL_GL_CreateContext(Window);
+    if (!GLContext) return false;
+    SDL_GL_MakeCurrent(Window, GLContext);
+    // The frame limiter paces the game at 60 frames a second; waiting for the display's
+    // refresh as well would slow gameplay down on monitors that refresh faster.
+    SDL_GL_SetSwapInterval(0);
+#ifdef VANTARA_SANITIZE
+    dl_iterate_phdr(PinDriver, nullptr);
+#endif
+    return true;
+}
+
+void PlatformDestroyGLContext()
+{
+    if (GLContext) SDL_GL_DeleteContext(GLContext);
+    GLContext = nullptr;
+}
+
+void PlatformSwapBuffers()
+{
+    if (Window) SDL_GL_SwapWindow(Window);
+}
+
+bool PlatformReadGamepad(int index, GamepadReading* reading)
+{
+    if (index < 0 || index >= PadCount || !SDL_WasInit(SDL_INIT_GAMECONTROLLER)) return false;
+    SDL_GameController*& pad = Pads[index];
+    if (pad && !SDL_GameControllerGetAttached(pad))
+    {
+        SDL_GameControllerClose(pad);
+        pad = nullptr;
+    }
+    if (!pad)
+    {
+        // The index-th game controller among the joysticks, as XInput numbers its users.
+        int seen = 0;
+        for (int j = 0; j < SDL_NumJoysticks() && !pad; ++j)
+        {
+            if (!SDL_IsGameController(j)) continue;
+            if (seen++ == index) pad = SDL_GameControllerOpen(j);
+        }
+        if (!pad) return false;
+    }
+
+    static const struct
+    {
+        SDL_GameControllerButton button;
+        uint16_t bit;
+    } ButtonBits[] = {
+        {SDL_CONTROLLER_BUTTON_DPAD_UP, 0x0001},    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, 0x0002},
+        {SDL_CONTROLLER_BUTTON_DPAD_LEFT, 0x0004},  {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 0x0008},
+        {SDL_CONTROLLER_BUTTON_START, 0x0010},      {SDL_CONTROLLER_BUTTON_BACK, 0x0020},
+        {SDL_CONTROLLER_BUTTON_LEFTSTICK, 0x0040},  {SDL_CONTROLLER_BUTTON_RIGHTSTICK, 0x0080},
+        {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, 0x0100}, {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, 0x0200},
+        {SDL_CONTROLLER_BUTTON_A, 0x1000},          {SDL_CONTROLLER_BUTTON_B, 0x2000},
+        {SDL_CONTROLLER_BUTTON_X, 0x4000},          {SDL_CONTROLLER_BUTTON_Y, 0x8000},
+    };
+    GamepadReading r = {};
+    for (const auto& b : ButtonBits)
+        if (SDL_GameControllerGetButton(pad, b.button)) r.buttons |= b.bit;
+    auto trigger = [pad](SDL_GameControllerAxis axis) {
+        int v = SDL_GameControllerGetAxis(pad, axis);
+        return static_cast<uint8_t>(v <= 0 ? 0 : v * 255 / 32767);
+    };
+    // SDL's stick y grows downwards, XInput's upwards.
+    auto flipped = [pad](SDL_GameControllerAxis axis) {
+        int v = -static_cast<int>(SDL_GameControllerGetAxis(pad, axis));
+        return static_cast<int16_t>(v > 32767 ? 32767 : v);
+    };
+    r.leftTrigger = trigger(SDL_CONTROLLER_AXIS_TRIGGERLEFT);
+    r.rightTrigger = trigger(SDL_CONTROLLER_AXIS_TRIGGERRIGHT);
+    r.leftStickX = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTX);
+    r.leftStickY = flipped(SDL_CONTROLLER_AXIS_LEFTY);
+    r.rightStickX = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_RIGHTX);
+    r.rightStickY = flipped(SDL_CONTROLLER_AXIS_RIGHTY);
+    *reading = r;
+    return true;
+}
+
+void PlatformSetGamepadVibration(int index, uint16_t left, uint16_t right)
+{
+    if (index < 0 || index >= PadCount || !Pads[index]) return;
+    SDL_GameControllerRumble(Pads[index], left, right, (left || right) ? SDL_MAX_UINT32 : 0);
+}

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs the tests of both builds on the current X display (scripts/test.sh starts one).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=$(nproc)
+status=0
+
+echo "== tests: normal build"
+ctest --test-dir build -j"$jobs" --output-on-failure --timeout 300 || status=1
+
+echo "== tests: AddressSanitizer + UndefinedBehaviorSanitizer build"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+LSAN_OPTIONS=suppressions=$PWD/tests/sanitizer/lsan.supp \
+  ctest --test-dir build-sanitize -j"$jobs" --output-on-failure --timeout 600 || status=1
+
+exit $status
