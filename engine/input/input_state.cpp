@@ -1,0 +1,156 @@
+// input_state.cpp: frame states of keys, buttons, the cursor and the gamepads.
+#include "engine/input/input_state.h"
+
+#include "engine/system/frame_controller.h"
+#include "engine/system/window.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+uint8_t KeyState[256];
+uint8_t KeyPrevious[256];
+uint8_t MouseButtonState[3];
+uint8_t MouseButtonPrevious[3];
+Vec2 MousePosition;
+Vec2 MouseDelta;
+bool MouseInWindow = false;
+float MouseWheel = 0.0f;
+GamepadState Gamepads[GamepadCount];
+GamepadState GamepadsPrevious[GamepadCount];
+
+static float RawWheel = 0.0f;
+static Vec2 PreviousMousePosition;
+static double GamepadPollTimer = 0.0;
+
+void RecordKeyDown(uint32_t key)
+{
+    if (key == KEY_MENU)
+        KeyState[KEY_ALT] = 1;
+    else if (key < 256)
+        KeyState[key] = 1;
+}
+
+void RecordKeyUp(uint32_t key)
+{
+    if (key == KEY_MENU)
+        KeyState[KEY_ALT] = 0;
+    else if (key < 256)
+        KeyState[key] = 0;
+}
+
+void RecordMouseButton(int button, bool down)
+{
+    if (button >= 0 && button < 3) MouseButtonState[button] = down ? 1 : 0;
+}
+
+void RecordMouseWheel(float notches) { RawWheel = notches; }
+
+static void PollGamepads()
+{
+    for (int i = 0; i < GamepadCount; ++i)
+    {
+        GamepadReading reading = {};
+        Gamepads[i].connected = PlatformReadGamepad(i, &reading);
+        if (Gamepads[i].connected) Gamepads[i].pad = reading;
+    }
+}
+
+void ResetInput()
+{
+    for (int i = 0; i < GamepadCount; ++i)
+    {
+        if (!Gamepads[i].connected) continue;
+        Gamepads[i].leftVibration = Gamepads[i].rightVibration = 0;
+        PlatformSetGamepadVibration(i, 0, 0);
+    }
+    for (int i = 0; i < GamepadCount; ++i) Gamepads[i] = GamepadsPrevious[i] = GamepadState();
+    PollGamepads();
+    GamepadPollTimer = 0.0;
+}
+
+void InitInput()
+{
+    std::memset(KeyState, 0, sizeof(KeyState));
+    std::memset(KeyPrevious, 0, sizeof(KeyPrevious));
+    std::memset(MouseButtonState, 0, sizeof(MouseButtonState));
+    std::memset(MouseButtonPrevious, 0, sizeof(MouseButtonPrevious));
+    RawWheel = MouseWheel = 0.0f;
+    ResetInput();
+}
+
+Vec2 ShapeStick(int16_t x, int16_t y, float deadZone)
+{
+    Vec2 v = {static_cast<float>(x), static_cast<float>(y)};
+    float magnitude = std::sqrt(v.x * v.x + v.y * v.y);
+    if (magnitude <= deadZone) return {0.0f, 0.0f};
+    Vec2 direction = Vec2Normalize(v);
+    float amount = (std::min(magnitude, 32767.0f) - deadZone) / (32767.0f - deadZone);
+    return {direction.x * amount, direction.y * amount};
+}
+
+float ShapeTrigger(uint8_t value)
+{
+    if (value < TriggerThreshold) return 0.0f;
+    return static_cast<float>(value - TriggerThreshold) / (255.0f - TriggerThreshold);
+}
+
+static void UpdateGamepads()
+{
+    for (int i = 0; i < GamepadCount; ++i) GamepadsPrevious[i] = Gamepads[i];
+    GamepadPollTimer += FrameTime;
+    if (GamepadPollTimer >= GamepadPollInterval)
+    {
+        PollGamepads();
+        GamepadPollTimer -= GamepadPollInterval;
+    }
+    else
+    {
+        // Only pads known to be there are asked between the slow polls.
+        for (int i = 0; i < GamepadCount; ++i)
+        {
+            if (!Gamepads[i].connected) continue;
+            GamepadReading reading = {};
+            Gamepads[i].connected = PlatformReadGamepad(i, &reading);
+            if (Gamepads[i].connected) Gamepads[i].pad = reading;
+        }
+    }
+    for (GamepadState& g : Gamepads)
+    {
+        if (!g.connected) continue;
+        g.leftStick = ShapeStick(g.pad.leftStickX, g.pad.leftStickY, LeftStickDeadZone);
+        g.rightStick = ShapeStick(g.pad.rightStickX, g.pad.rightStickY, RightStickDeadZone);
+        g.leftTrigger = ShapeTrigger(g.pad.leftTrigger);
+        g.rightTrigger = ShapeTrigger(g.pad.rightTrigger);
+    }
+}
+
+static void StepFrameStates(uint8_t* state, uint8_t* previous, int count)
+{
+    for (int k = 0; k < count; ++k)
+    {
+        if (state[k] != 0) state[k] = previous[k] != 0 ? KEY_HELD_STATE : KEY_TRIGGERED_STATE;
+        previous[k] = state[k];
+    }
+}
+
+void UpdateInput()
+{
+    const float w = static_cast<float>(WindowWidth);
+    const float h = static_cast<float>(WindowHeight);
+    float cx = 0.0f, cy = 0.0f;
+    PlatformGetCursorPosition(&cx, &cy);
+    MouseInWindow = cx >= 0.0f && cx <= w && cy >= 0.0f && cy <= h;
+
+    MouseWheel = RawWheel;
+    RawWheel = 0.0f;
+
+    MousePosition = {cx - w * 0.5f, h * 0.5f - cy};
+    MouseDelta = {MousePosition.x - PreviousMousePosition.x,
+                  MousePosition.y - PreviousMousePosition.y};
+    PreviousMousePosition = MousePosition;
+
+    StepFrameStates(KeyState, KeyPrevious, 256);
+    StepFrameStates(MouseButtonState, MouseButtonPrevious, 3);
+    UpdateGamepads();
+}

@@ -1,0 +1,41 @@
+// frame_controller.cpp: frame timing and the 60 Hz limiter.
+#include "engine/system/frame_controller.h"
+
+#include "engine/platform/platform.h"
+
+double FrameStartTime = 0.0;
+double MinFrameTime = 1.0 / 60.0;
+double FrameTime = 1.0 / 60.0;
+double FrameRate = 60.0;
+uint32_t FrameCount = 0;
+
+double GetPreciseTime()
+{
+    // Whole seconds and the rest apart, so that a counter running for days keeps its precision.
+    const int64_t frequency = PlatformPerformanceFrequency();
+    const int64_t counter = PlatformPerformanceCounter();
+    const int64_t whole = counter / frequency;
+    const int64_t rest = counter - whole * frequency;
+    return static_cast<double>(rest) / static_cast<double>(frequency) +
+           static_cast<double>(whole);
+}
+
+void InitFrameController()
+{
+    FrameRate = 60.0;
+    FrameCount = 0;
+    FrameTime = 1.0 / 60.0;
+    MinFrameTime = 1.0 / 60.0;
+}
+
+void StartFrameTimer() { FrameStartTime = GetPreciseTime(); }
+
+void LimitFrameRate()
+{
+    // A spin, not a sleep: sleeping would wake too late too often to hold 60 Hz.
+    double elapsed = GetPreciseTime() - FrameStartTime;
+    while (MinFrameTime > elapsed) elapsed = GetPreciseTime() - FrameStartTime;
+    FrameRate = 1.0 / elapsed;
+    FrameCount += 1;
+    FrameTime = elapsed;
+}

@@ -1,0 +1,24 @@
+// frame_controller.h: frame timing.
+//
+// Every frame lasts at least MinFrameTime: after the buffer swap the loop spins until 1/60 s
+// has passed since the frame began. FrameTime is the measured length of the last frame (the
+// game's dt for animation and timers); it is never below 1/60 and never capped.
+#pragma once
+
+#include <cstdint>
+
+extern double FrameStartTime; // seconds, GetPreciseTime at the start of the current frame
+extern double MinFrameTime;   // 1/60
+extern double FrameTime;      // seconds, the last completed frame
+extern double FrameRate;      // 1 / FrameTime
+extern uint32_t FrameCount;   // frames completed since start-up
+
+// Seconds since an arbitrary origin, from the platform's high-resolution counter.
+double GetPreciseTime();
+
+// Start-up values: FrameTime 1/60, FrameRate 60, FrameCount 0.
+void InitFrameController();
+// First step of every frame.
+void StartFrameTimer();
+// After the buffer swap: spins until MinFrameTime has passed, then publishes the frame's time.
+void LimitFrameRate();

@@ -1,0 +1,119 @@
+// game_state_manager.cpp: the state table and the main loop.
+#include "engine/system/game_state_manager.h"
+
+#include "engine/graphics/draw_state.h"
+#include "engine/graphics/render_device.h"
+#include "engine/input/input_state.h"
+#include "engine/platform/platform.h"
+#include "engine/system/frame_controller.h"
+#include "engine/system/window.h"
+
+#include <cstdio>
+
+GameStateId CurrentStateId = GS_MAIN_MENU;
+GameStateId NextStateId = GS_MAIN_MENU;
+GameStateId PreviousStateId = GS_MAIN_MENU;
+
+void EmptyOperation() {}
+
+StateOperation ActiveLoad = EmptyOperation;
+StateOperation ActiveInit = EmptyOperation;
+StateOperation ActiveUpdate = EmptyOperation;
+StateOperation ActiveDraw = EmptyOperation;
+StateOperation ActiveFree = EmptyOperation;
+StateOperation ActiveUnload = EmptyOperation;
+
+static GameStateEntry StateTable[MaxGameStates];
+static uint8_t StateCount = 0;
+
+bool AddGameState(GameStateId id, StateOperation load, StateOperation init, StateOperation update,
+                  StateOperation draw, StateOperation free, StateOperation unload)
+{
+    for (int i = 0; i < StateCount; ++i)
+        if (StateTable[i].id == id) return true;
+    if (StateCount >= MaxGameStates)
+    {
+        std::fprintf(stderr, "Vantara: game state %d not registered, the table is full\n", id);
+        return false;
+    }
+    StateTable[StateCount++] = {id, load, init, update, draw, free, unload};
+    return true;
+}
+
+int GameStateCount() { return StateCount; }
+
+static void BindAllEmpty()
+{
+    ActiveLoad = ActiveInit = ActiveUpdate = EmptyOperation;
+    ActiveDraw = ActiveFree = ActiveUnload = EmptyOperation;
+}
+
+void ResetGameStates()
+{
+    StateCount = 0;
+    CurrentStateId = NextStateId = PreviousStateId = GS_MAIN_MENU;
+    BindAllEmpty();
+}
+
+static StateOperation OrEmpty(StateOperation op) { return op ? op : EmptyOperation; }
+
+void BindStateOperations()
+{
+    if (CurrentStateId == GS_QUIT || CurrentStateId == GS_RESTART)
+    {
+        BindAllEmpty();
+        return;
+    }
+    for (int i = 0; i < StateCount; ++i)
+    {
+        const GameStateEntry& row = StateTable[i];
+        if (row.id != CurrentStateId) continue;
+        ActiveLoad = OrEmpty(row.Load);
+        ActiveInit = OrEmpty(row.Init);
+        ActiveUpdate = OrEmpty(row.Update);
+        ActiveDraw = OrEmpty(row.Draw);
+        ActiveFree = OrEmpty(row.Free);
+        ActiveUnload = OrEmpty(row.Unload);
+        return;
+    }
+}
+
+static void RunFrame()
+{
+    BeginFrame();
+    PlatformPumpMessages();
+    UpdateInput();
+    if (!IsRunning) NextStateId = GS_QUIT;
+    ActiveUpdate();
+    ActiveDraw();
+    FlushLineBatch();
+    RenderOverlay();
+    PlatformSwapBuffers();
+    LimitFrameRate();
+}
+
+void RunGameLoop(GameStateId first)
+{
+    CurrentStateId = NextStateId = PreviousStateId = first;
+    BindStateOperations();
+    for (;;)
+    {
+        if (NextStateId == GS_RESTART)
+            NextStateId = CurrentStateId;
+        else
+            ActiveLoad();
+        ActiveInit();
+
+        while (NextStateId == CurrentStateId) RunFrame();
+
+        ActiveFree();
+        if (NextStateId != GS_RESTART)
+        {
+            ActiveUnload();
+            PreviousStateId = CurrentStateId;
+            CurrentStateId = NextStateId;
+            BindStateOperations();
+        }
+        if (NextStateId == GS_QUIT) break;
+    }
+}

@@ -1,0 +1,41 @@
+// window.h: the game window and the program-wide keys.
+//
+// The window procedure turns window messages into input; SetFullscreen and SetClientSize
+// change the window's mode and size; SystemFrameCheck, called by every state's Update once a
+// frame, holds the keys that work everywhere: quit, minimise, full screen, restart and the
+// level-skip keys.
+#pragma once
+
+#include "engine/platform/platform.h"
+
+#include <cstdint>
+
+extern const char* WindowTitle;  // "Stoneleaf Engine" until the game names its window
+extern uint32_t WindowWidth;     // client pixels, read again at the start of every frame
+extern uint32_t WindowHeight;
+extern bool IsRunning;           // set when the window is made, cleared when it is destroyed
+extern bool IsFullscreen;
+extern bool WindowUnfocused;     // the keyboard focus is elsewhere; written by SystemFrameCheck
+extern bool RestartRequested;    // the restart key or the pause menu's restart; the state's
+                                 // Init reads and clears it
+
+// The windowed geometry to return to when full screen ends.
+struct WindowedGeometry
+{
+    uint32_t width, height;
+    int left, top;
+};
+extern WindowedGeometry RememberedWindow;
+
+void WindowProc(const WindowMessage& message);
+
+// Opens the window at 100, 100 with a client area of WindowWidth x WindowHeight.
+bool CreateGameWindow();
+void DestroyGameWindow();
+
+// Borderless full screen on, or back to the remembered windowed size and position.
+void SetFullscreen(bool on);
+// Resizes the client area; the current size changes nothing, not even a window move.
+void SetClientSize(uint32_t width, uint32_t height);
+
+void SystemFrameCheck();
