@@ -1,0 +1,362 @@
+// render_device.cpp: context, shader programs, fixed GL state, error reports and overlay.
+#include "engine/graphics/render_device.h"
+
+#include "engine/graphics/draw_state.h"
+#include "engine/graphics/mesh.h"
+#include "engine/graphics/texture.h"
+#include "engine/input/input_state.h"
+#include "engine/platform/platform.h"
+#include "engine/system/frame_controller.h"
+#include "engine/system/window.h"
+
+#include <GL/glew.h>
+#include <imgui.h>
+#include <backends/imgui_impl_opengl3.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+bool GraphicsReady = false;
+unsigned int MeshProgram = 0;
+unsigned int LineProgram = 0;
+unsigned int LineVertexArray = 0;
+unsigned int LineBuffer = 0;
+
+const char* MeshVertexShaderSource = R"(#version 330
+layout(location = 0) in vec3 vertexPos;
+layout(location = 1) in vec4 vertexColor;
+layout(location = 2) in vec2 vertexUV;
+out vec2 vtxUV;
+out vec4 vtxColor;
+uniform mat4 mtxModel;
+uniform mat4 mtxViewProj;
+uniform mat3 mtxTexture;
+void main()
+{
+    gl_Position = (mtxViewProj * mtxModel * vec4(vertexPos, 1));
+    vtxUV = (mtxTexture * vec3(vertexUV, 1)).xy;
+    vtxColor = vertexColor;
+}
+)";
+
+const char* MeshFragmentShaderSource = R"(#version 330
+in vec4 vtxColor;
+in vec2 vtxUV;
+out vec4 color;
+uniform sampler2D colorTexture;
+uniform int useTexture;
+uniform vec4 modColor;
+uniform int useModColor;
+void main()
+{
+    vec4 mc = modColor;
+    if (useModColor == 0)
+        mc = vec4(1, 1, 1, 1);
+    if (useTexture == 1)
+        color = texture(colorTexture, vtxUV) * mc;
+    else
+        color = vtxColor * mc;
+}
+)";
+
+const char* LineVertexShaderSource = R"(#version 330
+layout(location = 0) in vec3 vertexPos;
+layout(location = 1) in vec4 vertexColor;
+out vec4 vtxColor;
+uniform mat4 mtxViewProj;
+void main()
+{
+    gl_Position = (mtxViewProj * vec4(vertexPos, 1));
+    vtxColor = vertexColor;
+}
+)";
+
+const char* LineFragmentShaderSource = R"(#version 330
+in vec4 vtxColor;
+out vec4 color;
+uniform vec4 modColor;
+uniform int useModColor;
+void main()
+{
+    if (useModColor == 1)
+        color = vtxColor * modColor;
+    else
+        color = vtxColor;
+}
+)";
+
+static constexpr int RequiredMajor = 3;
+static constexpr int RequiredMinor = 3;
+
+static void ReportMissingGL()
+{
+    char caption[64], text[128];
+    std::snprintf(caption, sizeof caption, "OpenGL %d.%d Not Supported", RequiredMajor,
+                  RequiredMinor);
+    std::snprintf(text, sizeof text,
+                  "OpenGL %d.%d is not supported! Please download latest GPU drivers!",
+                  RequiredMajor, RequiredMinor);
+    PlatformShowMessageBox(caption, text, MESSAGE_BOX_INFORMATION);
+}
+
+bool CreateGLContext()
+{
+    // A driver that cannot make a 3.3 core context has no OpenGL 3.3 for us.
+    if (!PlatformCreateGLContext())
+    {
+        ReportMissingGL();
+        return false;
+    }
+    glewExperimental = GL_TRUE; // core contexts list their extensions the 3.0 way
+    GLenum result = glewInit();
+    if (result != GLEW_OK)
+    {
+        std::fprintf(stderr, "Error: %s\n", glewGetErrorString(result));
+        PlatformDestroyGLContext();
+        return false;
+    }
+    // GLEW asks for the extension string the old way, which a core context refuses; that
+    // refusal is GLEW's, not ours.
+    while (glGetError() != GL_NO_ERROR) {}
+
+    char version[32];
+    std::snprintf(version, sizeof version, "GL_VERSION_%d_%d", RequiredMajor, RequiredMinor);
+    if (glewIsSupported(version)) return true;
+    ReportMissingGL();
+    PlatformDestroyGLContext();
+    return false;
+}
+
+void CheckGLError(int line, const char* file)
+{
+    if (!GraphicsReady) return;
+    for (GLenum code = glGetError(); code != GL_NO_ERROR; code = glGetError())
+    {
+        const char* name = "";
+        switch (code)
+        {
+        case GL_INVALID_ENUM: name = "INVALID_ENUM"; break;
+        case GL_INVALID_VALUE: name = "INVALID_VALUE"; break;
+        case GL_INVALID_OPERATION: name = "INVALID_OPERATION"; break;
+        case GL_OUT_OF_MEMORY: name = "OUT_OF_MEMORY"; break;
+        case GL_INVALID_FRAMEBUFFER_OPERATION: name = "INVALID_FRAMEBUFFER_OPERATION"; break;
+        }
+        std::string text = std::string("GL_") + name + " - " + file + ":" +
+                           std::to_string(line) + "\n";
+        PlatformDebugOutput(text.c_str());
+        std::fputs(text.c_str(), stdout);
+    }
+}
+
+static void ShowInfoLog(const std::vector<char>& log, const char* caption)
+{
+    PlatformShowMessageBox(caption, log.data(), MESSAGE_BOX_ERROR);
+}
+
+void CheckShaderCompile(unsigned int shader)
+{
+    GLint status = GL_FALSE;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &status);
+    if (status) return;
+    GLint length = 0;
+    glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
+    if (length <= 0) return;
+    std::vector<char> log(static_cast<size_t>(length) + 1, '\0');
+    glGetShaderInfoLog(shader, length, nullptr, log.data());
+    // One caption for both stages: the log itself says which shader failed.
+    ShowInfoLog(log, "Vertex Shader Compilation Error");
+}
+
+void CheckProgramLink(unsigned int program)
+{
+    GLint status = GL_FALSE;
+    glGetProgramiv(program, GL_LINK_STATUS, &status);
+    if (status) return;
+    GLint length = 0;
+    glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
+    if (length <= 0) return;
+    std::vector<char> log(static_cast<size_t>(length) + 1, '\0');
+    glGetProgramInfoLog(program, length, nullptr, log.data());
+    ShowInfoLog(log, "Shader Linking Error");
+}
+
+static unsigned int BuildProgram(const char* vertexSource, const char* fragmentSource)
+{
+    GLuint vertex = glCreateShader(GL_VERTEX_SHADER);
+    GLuint fragment = glCreateShader(GL_FRAGMENT_SHADER);
+    glShaderSource(vertex, 1, &vertexSource, nullptr);
+    glCompileShader(vertex);
+    CheckShaderCompile(vertex);
+    glShaderSource(fragment, 1, &fragmentSource, nullptr);
+    glCompileShader(fragment);
+    CheckGLError(__LINE__);
+    CheckShaderCompile(fragment);
+    GLuint program = glCreateProgram();
+    glAttachShader(program, vertex);
+    glAttachShader(program, fragment);
+    CheckGLError(__LINE__);
+    glLinkProgram(program);
+    CheckGLError(__LINE__);
+    CheckProgramLink(program);
+    glDetachShader(program, vertex);
+    glDetachShader(program, fragment);
+    glDeleteShader(vertex);
+    glDeleteShader(fragment);
+    return program;
+}
+
+void CreateShaderPrograms()
+{
+    MeshProgram = BuildProgram(MeshVertexShaderSource, MeshFragmentShaderSource);
+    LineProgram = BuildProgram(LineVertexShaderSource, LineFragmentShaderSource);
+}
+
+static void CreateLineBatchBuffer()
+{
+    glGenVertexArrays(1, &LineVertexArray);
+    glGenBuffers(1, &LineBuffer);
+    glBindVertexArray(LineVertexArray);
+    glBindBuffer(GL_ARRAY_BUFFER, LineBuffer);
+    glBufferData(GL_ARRAY_BUFFER, MaxLineVertices * sizeof(LineVertex), nullptr,
+                 GL_DYNAMIC_DRAW);
+    CheckGLError(__LINE__);
+    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, sizeof(LineVertex), nullptr);
+    glVertexAttribPointer(1, 4, GL_FLOAT, GL_FALSE, sizeof(LineVertex),
+                          reinterpret_cast<void*>(offsetof(LineVertex, r)));
+    glBindVertexArray(0);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+}
+
+static void SetFixedState()
+{
+    glDisable(GL_CULL_FACE);
+    glEnable(GL_BLEND);
+    glBlendEquation(GL_FUNC_ADD);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glActiveTexture(GL_TEXTURE0);
+    glEnable(GL_DEPTH_TEST);
+    glClearDepth(1.0);
+    glDepthMask(GL_TRUE);
+    glDepthFunc(GL_LEQUAL);
+    glDepthRange(0.0, 1.0);
+    CheckGLError(__LINE__);
+    glEnable(GL_SCISSOR_TEST);
+    glBlendEquation(GL_FUNC_ADD);
+    CheckGLError(__LINE__);
+    glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_SRC_ALPHA,
+                        GL_ONE_MINUS_SRC_ALPHA);
+    CheckGLError(__LINE__);
+}
+
+static void CreateOverlay()
+{
+    ImGui::CreateContext();
+    ImGuiIO& io = ImGui::GetIO();
+    io.IniFilename = nullptr; // the game keeps no files of its own
+    io.LogFilename = nullptr;
+    const struct
+    {
+        ImGuiKey key;
+        int code;
+    } keyMap[] = {
+        {ImGuiKey_Tab, KEY_TAB},         {ImGuiKey_LeftArrow, KEY_LEFT},
+        {ImGuiKey_RightArrow, KEY_RIGHT}, {ImGuiKey_UpArrow, KEY_UP},
+        {ImGuiKey_DownArrow, KEY_DOWN},   {ImGuiKey_PageUp, KEY_PAGE_UP},
+        {ImGuiKey_PageDown, KEY_PAGE_DOWN}, {ImGuiKey_Home, KEY_HOME},
+        {ImGuiKey_End, KEY_END},         {ImGuiKey_Delete, KEY_DELETE},
+        {ImGuiKey_Backspace, KEY_BACKSPACE}, {ImGuiKey_Enter, KEY_ENTER},
+        {ImGuiKey_Escape, KEY_ESCAPE},   {ImGuiKey_A, 'A'},
+        {ImGuiKey_C, 'C'},               {ImGuiKey_V, 'V'},
+        {ImGuiKey_X, 'X'},               {ImGuiKey_Y, 'Y'},
+        {ImGuiKey_Z, 'Z'},
+    };
+    for (const auto& entry : keyMap) io.KeyMap[entry.key] = entry.code;
+    ImGui_ImplOpenGL3_Init("#version 330");
+}
+
+bool InitGraphics()
+{
+    if (GraphicsReady) return true;
+    if (!CreateGLContext()) return false;
+    GraphicsReady = true;
+
+    CreateLineBatchBuffer();
+    CreateShaderPrograms();
+
+    uint32_t width = 0, height = 0;
+    PlatformGetClientSize(&width, &height);
+    SetViewHalfExtents(width, height);
+    SetProjectionToWindow();
+    Matrix4Identity(ViewMatrix);
+    MultiplyProjectionView();
+
+    SetFixedState();
+    ResetMeshBuilder();
+    ResetLineBatch();
+    CreateOverlay();
+    return true;
+}
+
+void StartOverlayFrame()
+{
+    if (!GraphicsReady) return;
+    ImGui_ImplOpenGL3_NewFrame();
+    ImGuiIO& io = ImGui::GetIO();
+    io.DisplaySize = ImVec2(static_cast<float>(WindowWidth), static_cast<float>(WindowHeight));
+    io.DeltaTime = FrameTime > 0.0 ? static_cast<float>(FrameTime) : 1.0f / 60.0f;
+    const float cx = MousePosition.x + WindowWidth * 0.5f;
+    const float cy = WindowHeight * 0.5f - MousePosition.y;
+    io.MousePos = MouseInWindow ? ImVec2(cx, cy) : ImVec2(-1.0f, -1.0f);
+    io.MouseDown[0] = IsMouseButtonDown(0);
+    io.MouseDown[1] = IsMouseButtonDown(1);
+    io.MouseWheel = MouseWheel;
+    for (int k = 0; k < 256; ++k) io.KeysDown[k] = KeyState[k] != 0;
+    io.KeyCtrl = IsKeyDown(KEY_CONTROL);
+    io.KeyShift = IsKeyDown(KEY_SHIFT);
+    for (uint32_t k = '0'; k <= 'Z'; ++k)
+        if (IsKeyTriggered(k) && (k <= '9' || k >= 'A')) io.AddInputCharacter(k);
+    ImGui::NewFrame();
+}
+
+void RenderOverlay()
+{
+    if (!GraphicsReady) return;
+    ImGui::Render();
+    ImGui_ImplOpenGL3_RenderDrawData(ImGui::GetDrawData());
+}
+
+static constexpr const char* LeakReportFormat =
+    "NOT ALL RESOURCES HAVE BEEN RELEASED!\n"
+    "\t\t\t\t\t\t  Remaining Textures = %i\n"
+    "\t\t\t\t\t\t  Remaining Triangle Meshes = %i\n"
+    "\t\t\t\t\t\t  Remaining Fonts = %i\n"
+    "\t\t\t\t\t\t  Remaining Render Textures = %i\n";
+
+void ShutdownGraphics()
+{
+    const int textures = LiveTextureCount();
+    const int meshes = LiveMeshCount();
+    const int fonts = 0;         // the game makes no fonts
+    const int renderTargets = 0; // nor render textures
+    if (textures || meshes || fonts || renderTargets)
+    {
+        char report[512];
+        std::snprintf(report, sizeof report, LeakReportFormat, textures, meshes, fonts,
+                      renderTargets);
+        PlatformShowMessageBox("ERROR", report, MESSAGE_BOX_WARNING);
+    }
+    ReleaseAllMeshes();
+    ReleaseAllTextures();
+
+    if (!GraphicsReady) return;
+    ImGui_ImplOpenGL3_Shutdown();
+    ImGui::DestroyContext();
+    glDeleteProgram(MeshProgram);
+    glDeleteProgram(LineProgram);
+    glDeleteBuffers(1, &LineBuffer);
+    glDeleteVertexArrays(1, &LineVertexArray);
+    MeshProgram = LineProgram = LineBuffer = LineVertexArray = 0;
+    GraphicsReady = false;
+    PlatformDestroyGLContext();
+}
