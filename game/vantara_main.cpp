@@ -1,0 +1,61 @@
+// vantara_main.cpp: start-up, the main loop and shut-down, in their fixed order.
+#include "game/vantara_main.h"
+
+#include "engine/graphics/image_file.h"
+#include "engine/graphics/render_device.h"
+#include "engine/input/input_state.h"
+#include "engine/platform/platform.h"
+#include "engine/system/frame_controller.h"
+#include "engine/system/game_state_manager.h"
+#include "engine/system/window.h"
+#include "game/audio/sound_system.h"
+#include "game/game_states.h"
+
+static const char* const IconPath = "data/Icon.png";
+
+static void SetIcon()
+{
+    ImageRGBA icon;
+    if (ReadImageFile(IconPath, &icon))
+        PlatformSetWindowIcon(icon.pixels.data(), icon.width, icon.height);
+}
+
+static void ShutDown()
+{
+    PlatformReleaseInstanceLock();
+    ShutdownGraphics();
+    DestroyGameWindow();
+    ResetInput();
+    ShutdownSoundSystem();
+    PlatformShutdown();
+}
+
+int VantaraMain()
+{
+    // A second copy leaves before it makes any window.
+    if (!PlatformAcquireInstanceLock("Vantara")) return EXIT_ALREADY_RUNNING;
+
+    WindowTitle = "Vantara";
+    WindowWidth = 1920;
+    WindowHeight = 1080;
+    if (!PlatformInit() || !CreateGameWindow() || !InitGraphics())
+    {
+        // Nothing can be shown; say why (already done) and end with a failure code rather
+        // than pretending all went well.
+        ShutDown();
+        return EXIT_NO_GRAPHICS;
+    }
+
+    InitInput();
+    InitFrameController();
+    InitSoundSystem(); // without a sound device the game plays on, silently
+    SetIcon();
+    SetFullscreen(true);
+    StopAllSounds();
+    RegisterGameStates();
+
+    RunGameLoop(GS_MAIN_MENU);
+
+    ShutDown();
+    return EXIT_OK;
+}

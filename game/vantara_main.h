@@ -1,0 +1,10 @@
+// vantara_main.h: the program from start-up to exit.
+#pragma once
+
+// Exit codes of the program.
+constexpr int EXIT_OK = 0;
+constexpr int EXIT_ALREADY_RUNNING = 1;
+constexpr int EXIT_NO_GRAPHICS = 2; // no display, no window, or no OpenGL 3.3
+
+// Starts the game, runs it until it quits and shuts it down. Returns the exit code.
+int VantaraMain();
