@@ -1,0 +1,197 @@
+// Frame states of keys and buttons, the cursor, the wheel and the gamepads.
+#include "scripted_machine.h"
+
+using InputStateTest = ScriptedMachineTest;
+
+TEST_F(InputStateTest, AKeyIsTriggeredForExactlyOneFrameThenHeldUntilReleased)
+{
+    ScriptedKeyDown(KEY_SPACE);
+    InputFrame();
+    EXPECT_TRUE(IsKeyTriggered(KEY_SPACE));
+    EXPECT_TRUE(IsKeyDown(KEY_SPACE));
+    for (int frame = 0; frame < 3; ++frame)
+    {
+        InputFrame();
+        EXPECT_FALSE(IsKeyTriggered(KEY_SPACE));
+        EXPECT_TRUE(IsKeyDown(KEY_SPACE));
+    }
+    ScriptedKeyUp(KEY_SPACE);
+    InputFrame();
+    EXPECT_FALSE(IsKeyDown(KEY_SPACE));
+    ScriptedKeyDown(KEY_SPACE);
+    InputFrame();
+    EXPECT_TRUE(IsKeyTriggered(KEY_SPACE)) << "a second press triggers again";
+}
+
+TEST_F(InputStateTest, APressAndReleaseBetweenTwoUpdatesIsNeverSeen)
+{
+    ScriptedKeyDown('A');
+    ScriptedKeyUp('A');
+    InputFrame();
+    EXPECT_FALSE(IsKeyDown('A'));
+}
+
+TEST_F(InputStateTest, BothAltKeysLandInOneSlotAndEitherReleaseClearsIt)
+{
+    ScriptedKeyDown(KEY_MENU);
+    ScriptedKeyDown(KEY_MENU);
+    InputFrame();
+    EXPECT_TRUE(IsKeyTriggered(KEY_ALT));
+    EXPECT_EQ(KeyState[KEY_MENU], 0) << "the raw Alt code is never written";
+    ScriptedKeyUp(KEY_MENU);
+    InputFrame();
+    EXPECT_FALSE(IsKeyDown(KEY_ALT));
+}
+
+TEST_F(InputStateTest, KeyCodesBeyondTheTableAreIgnored)
+{
+    ScriptedKeyDown(256);
+    ScriptedKeyUp(300);
+    InputFrame();
+    for (int k = 0; k < 256; ++k) EXPECT_EQ(KeyState[k], 0) << k;
+    EXPECT_FALSE(IsKeyDown(256));
+}
+
+TEST_F(InputStateTest, MouseButtonsHaveFrameStatesToo)
+{
+    ScriptedMouseButton(0, true);
+    ScriptedMouseButton(1, true);
+    InputFrame();
+    EXPECT_TRUE(IsMouseButtonTriggered(0));
+    EXPECT_TRUE(IsMouseButtonTriggered(1));
+    EXPECT_FALSE(IsMouseButtonDown(2));
+    ScriptedMouseButton(1, false);
+    InputFrame();
+    EXPECT_TRUE(IsMouseButtonDown(0));
+    EXPECT_FALSE(IsMouseButtonTriggered(0));
+    EXPECT_FALSE(IsMouseButtonDown(1));
+    EXPECT_FALSE(IsMouseButtonDown(7));
+}
+
+TEST_F(InputStateTest, TheWheelKeepsOnlyTheLastMessageOfAFrame)
+{
+    ScriptedMouseWheel(2.0f);
+    ScriptedMouseWheel(-1.0f);
+    InputFrame();
+    EXPECT_EQ(MouseWheel, -1.0f);
+    InputFrame();
+    EXPECT_EQ(MouseWheel, 0.0f);
+}
+
+TEST_F(InputStateTest, TheCursorIsMeasuredFromTheClientCentreWithYUp)
+{
+    ScriptedSetCursor(960.0f, 540.0f);
+    InputFrame();
+    EXPECT_EQ(MousePosition.x, 0.0f);
+    EXPECT_EQ(MousePosition.y, 0.0f);
+    ScriptedSetCursor(0.0f, 0.0f);
+    InputFrame();
+    EXPECT_EQ(MousePosition.x, -960.0f);
+    EXPECT_EQ(MousePosition.y, 540.0f);
+    EXPECT_EQ(MouseDelta.x, -960.0f);
+    EXPECT_EQ(MouseDelta.y, 540.0f);
+}
+
+TEST_F(InputStateTest, EdgePixelsCountAsInsideTheWindow)
+{
+    const struct
+    {
+        float x, y;
+        bool inside;
+    } cases[] = {{0, 0, true},      {1920, 1080, true}, {1920, 0, true}, {1920.5f, 500, false},
+                 {500, 1081, false}, {-1, 500, false},  {500, -0.5f, false}};
+    for (const auto& c : cases)
+    {
+        ScriptedSetCursor(c.x, c.y);
+        InputFrame();
+        EXPECT_EQ(MouseInWindow, c.inside) << c.x << ", " << c.y;
+    }
+}
+
+TEST(GamepadShaping, SticksAreZeroUpToTheirDeadZonesAndFullAtTheEdge)
+{
+    Vec2 v = ShapeStick(7849, 0, LeftStickDeadZone);
+    EXPECT_EQ(v.x, 0.0f);
+    v = ShapeStick(7850, 0, LeftStickDeadZone);
+    EXPECT_GT(v.x, 0.0f);
+    EXPECT_LT(v.x, 0.001f);
+    v = ShapeStick(8689, 0, RightStickDeadZone);
+    EXPECT_EQ(v.x, 0.0f);
+    v = ShapeStick(0, 8690, RightStickDeadZone);
+    EXPECT_GT(v.y, 0.0f);
+    EXPECT_EQ(v.x, 0.0f);
+
+    for (float deadZone : {LeftStickDeadZone, RightStickDeadZone})
+    {
+        v = ShapeStick(32767, 0, deadZone);
+        EXPECT_FLOAT_EQ(v.x, 1.0f);
+        EXPECT_EQ(v.y, 0.0f);
+        v = ShapeStick(-32768, 0, deadZone);
+        EXPECT_FLOAT_EQ(v.x, -1.0f) << "clamped at full deflection";
+        v = ShapeStick(32767, 32767, deadZone);
+        EXPECT_NEAR(Length(v), 1.0f, 1e-5f) << "a diagonal is clamped, not longer than 1";
+        EXPECT_NEAR(v.x, v.y, 1e-6f);
+    }
+    // Half-way between dead zone and edge gives half.
+    v = ShapeStick(static_cast<int16_t>((7849 + 32767) / 2), 0, LeftStickDeadZone);
+    EXPECT_NEAR(v.x, 0.5f, 0.0001f);
+}
+
+TEST(GamepadShaping, TriggersStartAtThirty)
+{
+    EXPECT_EQ(ShapeTrigger(29), 0.0f);
+    EXPECT_EQ(ShapeTrigger(30), 0.0f);
+    EXPECT_NEAR(ShapeTrigger(31), 1.0f / 225.0f, 1e-6f);
+    EXPECT_EQ(ShapeTrigger(255), 1.0f);
+}
+
+TEST_F(InputStateTest, AbsentPadsAreLookedForOnlyEveryTwoSeconds)
+{
+    const uint32_t atStart = ScriptedGamepadReads(0);
+    EXPECT_EQ(atStart, 1u) << "the start-up look";
+    FrameTime = 0.5;
+    for (int frame = 0; frame < 3; ++frame) InputFrame();
+    EXPECT_EQ(ScriptedGamepadReads(0), atStart);
+    InputFrame(); // two seconds
+    EXPECT_EQ(ScriptedGamepadReads(0), atStart + 1);
+}
+
+TEST_F(InputStateTest, AConnectedPadIsReadAndShapedEveryFrameUntilUnplugged)
+{
+    GamepadReading reading = {};
+    reading.leftStickX = 32767;
+    reading.rightStickY = -32768;
+    reading.rightTrigger = 255;
+    reading.buttons = 0x1000;
+    ScriptedSetGamepad(2, &reading);
+    FrameTime = 2.0;
+    InputFrame(); // the two-second look finds it
+    ASSERT_TRUE(Gamepads[2].connected);
+    EXPECT_FLOAT_EQ(Gamepads[2].leftStick.x, 1.0f);
+    EXPECT_FLOAT_EQ(Gamepads[2].rightStick.y, -1.0f);
+    EXPECT_EQ(Gamepads[2].rightTrigger, 1.0f);
+    EXPECT_EQ(Gamepads[2].pad.buttons, 0x1000);
+
+    FrameTime = 1.0 / 60.0;
+    const uint32_t reads = ScriptedGamepadReads(2);
+    InputFrame();
+    EXPECT_EQ(ScriptedGamepadReads(2), reads + 1);
+    ScriptedSetGamepad(2, nullptr);
+    InputFrame();
+    EXPECT_FALSE(Gamepads[2].connected);
+    EXPECT_TRUE(GamepadsPrevious[2].connected);
+}
+
+TEST_F(InputStateTest, ResetStopsTheVibrationOfConnectedPads)
+{
+    GamepadReading reading = {};
+    ScriptedSetGamepad(0, &reading);
+    ResetInput();
+    ASSERT_TRUE(Gamepads[0].connected);
+    PlatformSetGamepadVibration(0, 1000, 2000);
+    ResetInput();
+    uint16_t left = 1, right = 1;
+    ScriptedGamepadVibration(0, &left, &right);
+    EXPECT_EQ(left, 0);
+    EXPECT_EQ(right, 0);
+}
