@@ -14,7 +14,8 @@ bool ReadImageFile(const char* path, ImageRGBA* image)
     int width = 0, height = 0, channels = 0;
     // The header alone first: the declared size decides whether decoding may allocate.
     if (!stbi_info_from_file(file, &width, &height, &channels) || width <= 0 || height <= 0 ||
-        width > MaxImageSide || height > MaxImageSide)
+        width > MaxImageSide || height > MaxImageSide ||
+        static_cast<long long>(width) * height > MaxImagePixels)
     {
         std::fclose(file);
         return false;

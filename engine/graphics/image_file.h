@@ -4,9 +4,10 @@
 #include <cstdint>
 #include <vector>
 
-// Pictures larger than this on either side are refused before any pixel memory is
-// allocated, so a hostile file cannot make the game ask for gigabytes.
+// Pictures larger than this, on either side or in all, are refused from their header before
+// any pixel memory is allocated, so a hostile file cannot make the game ask for gigabytes.
 constexpr int MaxImageSide = 16384;
+constexpr long long MaxImagePixels = 8192LL * 8192LL;
 
 struct ImageRGBA
 {

@@ -298,9 +298,14 @@ bool InitGraphics()
     return true;
 }
 
+// A frame started twice without being rendered (a test drawing several frames' worth at
+// once) is ended quietly rather than tripping the overlay's own checks.
+static bool OverlayFrameOpen = false;
+
 void StartOverlayFrame()
 {
     if (!GraphicsReady) return;
+    if (OverlayFrameOpen) ImGui::EndFrame();
     ImGui_ImplOpenGL3_NewFrame();
     ImGuiIO& io = ImGui::GetIO();
     io.DisplaySize = ImVec2(static_cast<float>(WindowWidth), static_cast<float>(WindowHeight));
@@ -317,11 +322,13 @@ void StartOverlayFrame()
     for (uint32_t k = '0'; k <= 'Z'; ++k)
         if (IsKeyTriggered(k) && (k <= '9' || k >= 'A')) io.AddInputCharacter(k);
     ImGui::NewFrame();
+    OverlayFrameOpen = true;
 }
 
 void RenderOverlay()
 {
-    if (!GraphicsReady) return;
+    if (!GraphicsReady || !OverlayFrameOpen) return;
+    OverlayFrameOpen = false;
     ImGui::Render();
     ImGui_ImplOpenGL3_RenderDrawData(ImGui::GetDrawData());
 }
@@ -350,6 +357,8 @@ void ShutdownGraphics()
     ReleaseAllTextures();
 
     if (!GraphicsReady) return;
+    if (OverlayFrameOpen) ImGui::EndFrame();
+    OverlayFrameOpen = false;
     ImGui_ImplOpenGL3_Shutdown();
     ImGui::DestroyContext();
     glDeleteProgram(MeshProgram);

@@ -1,0 +1,134 @@
+// Loading pictures on the headless renderer: what loads, what is refused, what is counted.
+#include "test_images.h"
+
+#include "engine/graphics/mesh.h"
+#include "engine/graphics/render_device.h"
+#include "engine/graphics/texture.h"
+#include "engine/platform/platform_scripted.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace
+{
+class TextureLoadingTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ScriptedReset();
+        ReleaseAllTextures();
+    }
+    void TearDown() override { ReleaseAllTextures(); }
+};
+
+TEST_F(TextureLoadingTest, APngLoadsWithItsSizeAndPathAndIsCounted)
+{
+    std::string path = WriteSolidPng("solid.png", 5, 3, 0xFF112233);
+    Texture* t = LoadTexture(path.c_str());
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->Width, 5u);
+    EXPECT_EQ(t->Height, 3u);
+    EXPECT_EQ(std::string(t->Path), path);
+    EXPECT_EQ(LiveTextureCount(), 1);
+    Texture* again = LoadTexture(path.c_str());
+    EXPECT_NE(again, t) << "nothing is shared";
+    EXPECT_EQ(LiveTextureCount(), 2);
+    ReleaseTexture(t);
+    ReleaseTexture(nullptr);
+    EXPECT_EQ(LiveTextureCount(), 1);
+}
+
+TEST_F(TextureLoadingTest, BackslashesInAPathWork)
+{
+    WriteSolidPng("slashes.png", 2, 2, 0xFFFFFFFF);
+    std::string path = TestFilePath("slashes.png");
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    // An absolute path of backslashes still names the file once they become slashes.
+    EXPECT_NE(LoadTexture(path.c_str()), nullptr);
+}
+
+TEST_F(TextureLoadingTest, BadFilesGiveNullAndLeaveNothingBehind)
+{
+    std::string good = WriteSolidPng("good.png", 16, 16, 0xFF00FF00);
+    std::vector<uint8_t> bytes = ReadTestFile(good);
+    ASSERT_GT(bytes.size(), 40u);
+    std::vector<uint8_t> half(bytes.begin(), bytes.begin() + bytes.size() / 2);
+    const std::string paths[] = {
+        TestFilePath("missing.png"),
+        WriteTestFile("truncated.png", half),
+        WriteTestFile("text.png", {'n', 'o', 't', ' ', 'a', ' ', 'p', 'n', 'g'}),
+        WriteTestFile("empty.png", {}),
+        TestFilePath(""), // a folder
+    };
+    for (const std::string& path : paths) EXPECT_EQ(LoadTexture(path.c_str()), nullptr) << path;
+    EXPECT_EQ(LoadTexture(nullptr), nullptr);
+    EXPECT_EQ(LiveTextureCount(), 0);
+}
+
+// A PNG signature and a header chunk that declares the given size, followed by nothing.
+std::vector<uint8_t> PngHeaderOnly(uint32_t width, uint32_t height)
+{
+    std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13,
+                                'I',  'H', 'D', 'R'};
+    for (uint32_t v : {width, height})
+        for (int shift = 24; shift >= 0; shift -= 8) png.push_back((v >> shift) & 0xFF);
+    for (uint8_t b : {8, 6, 0, 0, 0}) png.push_back(b); // 8-bit RGBA, no interlace
+    for (int i = 0; i < 4; ++i) png.push_back(0);       // CRC (stb_image does not check it)
+    return png;
+}
+
+TEST_F(TextureLoadingTest, AHostileHeaderIsRefusedBeforeAnythingIsAllocated)
+{
+    for (auto size : {std::pair<uint32_t, uint32_t>{100000, 100000}, {16385, 4},
+                      {12000, 12000}, {0x7FFFFFFF, 1}})
+    {
+        std::string path = WriteTestFile("huge.png", PngHeaderOnly(size.first, size.second));
+        EXPECT_EQ(LoadTexture(path.c_str()), nullptr) << size.first << " x " << size.second;
+    }
+    std::string path = WriteTestFile("declared.png", PngHeaderOnly(4000, 4000));
+    EXPECT_EQ(LoadTexture(path.c_str()), nullptr) << "a sane size with no pixel data";
+    EXPECT_EQ(LiveTextureCount(), 0);
+}
+
+TEST_F(TextureLoadingTest, PathsOf256CharactersAreRefusedAnd255AreTried)
+{
+    char cwd[4096];
+    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    WriteSolidPng("probe.png", 1, 1, 0xFFFFFFFF);
+    ASSERT_EQ(chdir(TestFilePath("").c_str()), 0);
+    std::string name255 = std::string(251, 'a') + ".png";
+    std::string name254 = std::string(250, 'b') + ".png";
+    WriteSolidPng(name255, 2, 2, 0xFFFFFFFF);
+    WriteSolidPng(name254, 2, 2, 0xFFFFFFFF);
+    std::string path256 = "./" + name254;
+    ASSERT_EQ(name255.size(), 255u);
+    ASSERT_EQ(path256.size(), 256u);
+    EXPECT_NE(LoadTexture(name255.c_str()), nullptr);
+    EXPECT_EQ(LoadTexture(path256.c_str()), nullptr) << "the file exists, the path is too long";
+    EXPECT_EQ(chdir(cwd), 0);
+}
+
+TEST_F(TextureLoadingTest, ExitReportsForgottenResourcesInTheExactWordsAndReleasesThem)
+{
+    std::string path = WriteSolidPng("leak.png", 2, 2, 0xFFFFFFFF);
+    ASSERT_NE(LoadTexture(path.c_str()), nullptr);
+    ASSERT_NE(CreateUnitQuad(), nullptr);
+    ShutdownGraphics();
+    ASSERT_EQ(ScriptedMessageBoxes().size(), 1u);
+    EXPECT_EQ(ScriptedMessageBoxes()[0].caption, "ERROR");
+    EXPECT_EQ(ScriptedMessageBoxes()[0].text,
+              "NOT ALL RESOURCES HAVE BEEN RELEASED!\n"
+              "\t\t\t\t\t\t  Remaining Textures = 1\n"
+              "\t\t\t\t\t\t  Remaining Triangle Meshes = 1\n"
+              "\t\t\t\t\t\t  Remaining Fonts = 0\n"
+              "\t\t\t\t\t\t  Remaining Render Textures = 0\n");
+    EXPECT_EQ(LiveTextureCount(), 0);
+    EXPECT_EQ(LiveMeshCount(), 0);
+
+    ShutdownGraphics();
+    EXPECT_EQ(ScriptedMessageBoxes().size(), 1u) << "nothing left, nothing said";
+}
+} // namespace
