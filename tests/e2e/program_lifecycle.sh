@@ -9,8 +9,22 @@ case_name=$3
 
 export XDG_RUNTIME_DIR=$(mktemp -d)
 export ALSOFT_DRIVERS=null
-trap 'kill $pid 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+trap 'kill $pid $wm 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 pid=
+wm=
+
+# Full screen and minimising need a window manager; Xvfb alone has none.
+start_window_manager() {
+  openbox >/dev/null 2>&1 &
+  wm=$!
+  sleep 1
+}
+
+# Sets x, y, w, h to the game window's client position and size.
+read_geometry() {
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  x=$X y=$Y w=$WIDTH h=$HEIGHT
+}
 
 fail() { echo "FAIL: $*"; exit 1; }
 
@@ -78,6 +92,37 @@ case "$case_name" in
     [ "$windows" = 1 ] || fail "second copy made a window ($windows windows)"
     quit_with ctrl+q
     [ "$code" = 0 ] || fail "first copy: exit $code"
+    ;;
+  fullscreen-toggle)
+    start_window_manager
+    start_game
+    read_geometry
+    [ "$x,$y,$w,$h" = "0,0,1920,1080" ] || fail "not full screen at start: $x,$y ${w}x$h"
+    xdotool key --delay 150 F11
+    sleep 1
+    read_geometry
+    windowed="$x,$y,$w,$h"
+    [ "$x" -ge 100 ] && [ "$x" -le 120 ] && [ "$y" -ge 100 ] && [ "$y" -le 160 ] ||
+      fail "windowed geometry not at 100, 100 (plus the frame): $windowed"
+    xdotool key --delay 150 F11
+    sleep 1
+    read_geometry
+    [ "$x,$y,$w,$h" = "0,0,1920,1080" ] || fail "second F11 not full screen: $x,$y ${w}x$h"
+    xdotool key --delay 150 F11
+    sleep 1
+    read_geometry
+    [ "$x,$y,$w,$h" = "$windowed" ] || fail "windowed geometry not remembered: $x,$y,$w,$h"
+    quit_with ctrl+q
+    [ "$code" = 0 ] || fail "exit $code"
+    ;;
+  minimise)
+    start_window_manager
+    start_game
+    xdotool key --delay 150 ctrl+alt+Delete
+    sleep 1
+    xprop -id "$window" WM_STATE | grep -q "Iconic" || fail "not minimised: $(xprop -id "$window" WM_STATE)"
+    kill "$pid"
+    wait_exit 5
     ;;
   no-display)
     env -u DISPLAY -u WAYLAND_DISPLAY "$game" 2>"$XDG_RUNTIME_DIR/stderr"
