@@ -69,10 +69,8 @@ void BeginFrame()
         const ViewExtents& v = ViewHalfExtents;
         glViewport(0, 0, Truncate(v.right - v.left), Truncate(v.top - v.bottom));
         glScissor(0, 0, Truncate(v.right - v.left), Truncate(v.top - v.bottom));
-        CheckGLError(__LINE__);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        CheckGLError(__LINE__);
     }
+    ClearBuffers();
     StartOverlayFrame();
 }
 
@@ -118,6 +116,13 @@ void SetClearColor(uint32_t colour)
     if (!GraphicsReady) return;
     glClearColor(((colour >> 16) & 0xFF) / 255.0f, ((colour >> 8) & 0xFF) / 255.0f,
                  (colour & 0xFF) / 255.0f, ((colour >> 24) & 0xFF) / 255.0f);
+    CheckGLError(__LINE__);
+}
+
+void ClearBuffers()
+{
+    if (!GraphicsReady) return;
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     CheckGLError(__LINE__);
 }
 

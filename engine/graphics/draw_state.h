@@ -54,6 +54,8 @@ void SetTexture(Texture* texture);
 void SetTintColor(uint32_t colour);
 void SetTintEnabled(bool enabled);
 void SetClearColor(uint32_t colour);
+// Clears colour and depth inside the scissor rectangle (the current viewport).
+void ClearBuffers();
 // Viewport and scissor, in window pixels.
 void SetViewport(float left, float bottom, float right, float top);
 void SetViewHalfExtents(uint32_t width, uint32_t height);

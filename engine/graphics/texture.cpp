@@ -52,6 +52,9 @@ Texture* LoadTexture(const char* path)
 void ReleaseTexture(Texture* texture)
 {
     if (!texture) return;
+    // The draw state must not keep a freed texture: a new one at the same address would be
+    // taken for it and never bound.
+    if (texture == BoundTexture) SetTexture(nullptr);
     if (GraphicsReady && texture->Id) glDeleteTextures(1, &texture->Id);
     LiveTextures.erase(std::remove(LiveTextures.begin(), LiveTextures.end(), texture),
                        LiveTextures.end());

@@ -4,17 +4,33 @@
 #include <stb_image_write.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <cstdlib>
 #include <unistd.h>
 
+namespace
+{
+// Made on first use, removed with everything in it when the test program ends.
+struct TemporaryFolder
+{
+    std::string path;
+    TemporaryFolder()
+    {
+        char pattern[] = "/tmp/vantara-test-XXXXXX";
+        if (mkdtemp(pattern)) path = pattern;
+    }
+    ~TemporaryFolder()
+    {
+        std::error_code ignored;
+        if (!path.empty()) std::filesystem::remove_all(path, ignored);
+    }
+};
+} // namespace
+
 static const std::string& TestFolder()
 {
-    static std::string folder = [] {
-        char pattern[] = "/tmp/vantara-test-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        return std::string(made ? made : "/tmp");
-    }();
-    return folder;
+    static TemporaryFolder folder;
+    return folder.path;
 }
 
 std::string TestFilePath(const std::string& name) { return TestFolder() + "/" + name; }
