@@ -1,0 +1,20 @@
+// audio.h: every sound the game plays, synthesised, and the WAV writer.
+#pragma once
+
+#include <string>
+#include <vector>
+
+constexpr int SampleRate = 44100;
+
+// Music: seamless loops (the last sample leads straight back into the first).
+std::vector<float> MenuTheme();     // calm, for the menus
+std::vector<float> TutorialTheme(); // light, for the tutorial
+std::vector<float> LevelTheme();    // driving, for the levels
+
+// Effects, played once.
+std::vector<float> HoverClick(); // a button under the pointer
+std::vector<float> SpikeDeath(); // metallic stab and rumble
+std::vector<float> LavaDeath();  // a burst of flame
+
+// Writes 16-bit mono PCM at SampleRate. False, with a message, on failure.
+bool WriteWav(const std::string& path, const std::vector<float>& samples);
