@@ -54,14 +54,16 @@ timeout 30 xdotool search --sync --name '^Vantara$' windowfocus --sync \
     || fail "the game's window did not appear"
 sleep 2
 kill -0 "$pid" 2>/dev/null || fail "the game ended on its own"
-# Held a little, so the press spans a frame of the game loop.
-xdotool key --clearmodifiers --delay 100 ctrl+q
-
-for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
+# Held a little, so the press spans a frame of the game loop. On a loaded machine a press can
+# still fall into one frame with its release; press again (at most three times) if so.
+for _ in 1 2 3; do
+    xdotool key --clearmodifiers --delay 150 ctrl+q
+    for _ in $(seq 40); do
+        kill -0 "$pid" 2>/dev/null || break 2
+        sleep 0.1
+    done
 done
-kill -0 "$pid" 2>/dev/null && fail "the game did not quit within 10 s of Ctrl+Q"
+kill -0 "$pid" 2>/dev/null && fail "the game did not quit on Ctrl+Q"
 wait "$pid"
 status=$?
 pid=
