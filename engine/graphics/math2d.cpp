@@ -19,16 +19,22 @@ Vec2& Vec2Normalize(Vec2& v)
 
 void Matrix3Identity(Matrix3& m) { m = {{1, 0, 0, 0, 1, 0, 0, 0, 1}}; }
 
+// The N x N product of row-major matrices: r(row, col) = sum over k of a(row, k) b(k, col).
+template <int N> static void MultiplyRowMajor(const float* a, const float* b, float* r)
+{
+    for (int row = 0; row < N; ++row)
+        for (int col = 0; col < N; ++col)
+        {
+            float sum = 0.0f;
+            for (int k = 0; k < N; ++k) sum += a[N * row + k] * b[N * k + col];
+            r[N * row + col] = sum;
+        }
+}
+
 Matrix3 Matrix3Multiply(const Matrix3& a, const Matrix3& b)
 {
     Matrix3 r;
-    for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 3; ++col)
-        {
-            float sum = 0.0f;
-            for (int k = 0; k < 3; ++k) sum += a.m[3 * row + k] * b.m[3 * k + col];
-            r.m[3 * row + col] = sum;
-        }
+    MultiplyRowMajor<3>(a.m, b.m, r.m);
     return r;
 }
 
@@ -42,13 +48,7 @@ void Matrix4Identity(Matrix4& m) { m = {{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 
 Matrix4 Matrix4Multiply(const Matrix4& a, const Matrix4& b)
 {
     Matrix4 r;
-    for (int row = 0; row < 4; ++row)
-        for (int col = 0; col < 4; ++col)
-        {
-            float sum = 0.0f;
-            for (int k = 0; k < 4; ++k) sum += a.m[4 * row + k] * b.m[4 * k + col];
-            r.m[4 * row + col] = sum;
-        }
+    MultiplyRowMajor<4>(a.m, b.m, r.m);
     return r;
 }
 

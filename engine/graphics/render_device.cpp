@@ -149,36 +149,33 @@ void CheckGLError(int line, const char* file)
     }
 }
 
-static void ShowInfoLog(const std::vector<char>& log, const char* caption)
+// Shows the info log of a shader or program whose compile or link status is false.
+static void ReportFailure(GLuint object, GLenum statusName,
+                          PFNGLGETSHADERIVPROC getParameter, PFNGLGETSHADERINFOLOGPROC getLog,
+                          const char* caption)
 {
+    GLint status = GL_FALSE;
+    getParameter(object, statusName, &status);
+    if (status) return;
+    GLint length = 0;
+    getParameter(object, GL_INFO_LOG_LENGTH, &length);
+    if (length <= 0) return;
+    std::vector<char> log(static_cast<size_t>(length) + 1, '\0');
+    getLog(object, length, nullptr, log.data());
     PlatformShowMessageBox(caption, log.data(), MESSAGE_BOX_ERROR);
 }
 
 void CheckShaderCompile(unsigned int shader)
 {
-    GLint status = GL_FALSE;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &status);
-    if (status) return;
-    GLint length = 0;
-    glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
-    if (length <= 0) return;
-    std::vector<char> log(static_cast<size_t>(length) + 1, '\0');
-    glGetShaderInfoLog(shader, length, nullptr, log.data());
     // One caption for both stages: the log itself says which shader failed.
-    ShowInfoLog(log, "Vertex Shader Compilation Error");
+    ReportFailure(shader, GL_COMPILE_STATUS, glGetShaderiv, glGetShaderInfoLog,
+                  "Vertex Shader Compilation Error");
 }
 
 void CheckProgramLink(unsigned int program)
 {
-    GLint status = GL_FALSE;
-    glGetProgramiv(program, GL_LINK_STATUS, &status);
-    if (status) return;
-    GLint length = 0;
-    glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
-    if (length <= 0) return;
-    std::vector<char> log(static_cast<size_t>(length) + 1, '\0');
-    glGetProgramInfoLog(program, length, nullptr, log.data());
-    ShowInfoLog(log, "Shader Linking Error");
+    ReportFailure(program, GL_LINK_STATUS, glGetProgramiv, glGetProgramInfoLog,
+                  "Shader Linking Error");
 }
 
 static unsigned int BuildProgram(const char* vertexSource, const char* fragmentSource)
