@@ -114,12 +114,12 @@ void Complain(const char* path, const char* why)
 }
 
 // The OpenAL format for a decoded WAV, or 0 when OpenAL cannot take it as it is.
-ALenum BufferFormat(const SDL_AudioSpec& spec)
+ALenum BufferFormat(const SDL_AudioSpec& layout)
 {
-    if (spec.freq <= 0 || (spec.channels != 1 && spec.channels != 2)) return 0;
-    if (spec.format == AUDIO_U8) return spec.channels == 1 ? AL_FORMAT_MONO8 : AL_FORMAT_STEREO8;
-    if (spec.format == AUDIO_S16LSB)
-        return spec.channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
+    if (layout.freq <= 0 || (layout.channels != 1 && layout.channels != 2)) return 0;
+    if (layout.format == AUDIO_U8) return layout.channels == 1 ? AL_FORMAT_MONO8 : AL_FORMAT_STEREO8;
+    if (layout.format == AUDIO_S16LSB)
+        return layout.channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
     return 0;
 }
 
@@ -225,15 +225,15 @@ PlatformSound* PlatformLoadSound(const char* path)
         Complain(path, SDL_GetError());
         return nullptr;
     }
-    SDL_AudioSpec spec;
+    SDL_AudioSpec layout;
     Uint8* data = nullptr;
     Uint32 size = 0;
-    if (!SDL_LoadWAV_RW(stream, 1, &spec, &data, &size))
+    if (!SDL_LoadWAV_RW(stream, 1, &layout, &data, &size))
     {
         Complain(path, SDL_GetError());
         return nullptr;
     }
-    const ALenum format = BufferFormat(spec);
+    const ALenum format = BufferFormat(layout);
     if (!format || size > static_cast<Uint32>(INT_MAX))
     {
         SDL_FreeWAV(data);
@@ -253,7 +253,7 @@ PlatformSound* PlatformLoadSound(const char* path)
     ALuint buffer = 0;
     alGenBuffers(1, &buffer);
     if (alGetError() == AL_NO_ERROR)
-        alBufferData(buffer, format, data, static_cast<ALsizei>(size), spec.freq);
+        alBufferData(buffer, format, data, static_cast<ALsizei>(size), layout.freq);
     SDL_FreeWAV(data);
     if (alGetError() != AL_NO_ERROR)
     {
