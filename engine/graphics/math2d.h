@@ -14,7 +14,6 @@ struct Vec2
 inline Vec2 operator+(Vec2 a, Vec2 b) { return {a.x + b.x, a.y + b.y}; }
 inline Vec2 operator-(Vec2 a, Vec2 b) { return {a.x - b.x, a.y - b.y}; }
 inline Vec2 operator*(Vec2 v, float s) { return {v.x * s, v.y * s}; }
-inline float Dot(Vec2 a, Vec2 b) { return a.x * b.x + a.y * b.y; }
 float Length(Vec2 v);
 
 struct Matrix3

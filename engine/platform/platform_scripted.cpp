@@ -64,8 +64,6 @@ void ScriptedSetFrameHook(ScriptedFrameHook hook, void* user)
     Machine.hookUser = user;
 }
 
-uint32_t ScriptedPumpCount() { return Machine.pumps; }
-
 void ScriptedQueueMessage(const WindowMessage& message) { Machine.queue.push_back(message); }
 
 void ScriptedKeyDown(uint32_t key) { ScriptedQueueMessage({WINDOW_MESSAGE_KEY_DOWN, key, 0, 0}); }

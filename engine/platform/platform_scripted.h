@@ -48,7 +48,6 @@ double ScriptedClockSeconds();
 void ScriptedSetClockStepPerRead(double seconds);
 
 void ScriptedSetFrameHook(ScriptedFrameHook hook, void* user);
-uint32_t ScriptedPumpCount();
 void ScriptedQueueMessage(const WindowMessage& message);
 void ScriptedKeyDown(uint32_t key);
 void ScriptedKeyUp(uint32_t key);
