@@ -1,6 +1,8 @@
 # Warning and sanitizer flags shared by every Vantara target.
 add_library(vantara_options INTERFACE)
-target_compile_options(vantara_options INTERFACE -Wall -Wextra)
+# No fused multiply-add: the gameplay's single-precision arithmetic must give the same numbers
+# on every machine, so that a recorded replay plays back exactly.
+target_compile_options(vantara_options INTERFACE -Wall -Wextra -ffp-contract=off)
 if(VANTARA_WERROR)
   target_compile_options(vantara_options INTERFACE -Werror)
 endif()

@@ -9,6 +9,8 @@ double FrameTime = 1.0 / 60.0;
 double FrameRate = 60.0;
 uint32_t FrameCount = 0;
 
+static bool VirtualFrameTime = false;
+
 double GetPreciseTime()
 {
     // Whole seconds and the rest apart, so that a counter running for days keeps its precision.
@@ -30,8 +32,17 @@ void InitFrameController()
 
 void StartFrameTimer() { FrameStartTime = GetPreciseTime(); }
 
+void UseVirtualFrameTime(bool on) { VirtualFrameTime = on; }
+
 void LimitFrameRate()
 {
+    if (VirtualFrameTime)
+    {
+        FrameRate = 1.0 / MinFrameTime;
+        FrameCount += 1;
+        FrameTime = MinFrameTime;
+        return;
+    }
     // A spin, not a sleep: sleeping would wake too late too often to hold 60 Hz.
     double elapsed = GetPreciseTime() - FrameStartTime;
     while (MinFrameTime > elapsed) elapsed = GetPreciseTime() - FrameStartTime;

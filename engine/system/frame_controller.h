@@ -22,3 +22,6 @@ void InitFrameController();
 void StartFrameTimer();
 // After the buffer swap: spins until MinFrameTime has passed, then publishes the frame's time.
 void LimitFrameRate();
+// Virtual time, for the replay runner: every frame lasts exactly MinFrameTime and nobody
+// waits, so a recorded run plays back the same at any speed.
+void UseVirtualFrameTime(bool on);

@@ -42,6 +42,13 @@ bool AddGameState(GameStateId id, StateOperation load, StateOperation init, Stat
 
 int GameStateCount() { return StateCount; }
 
+bool IsGameStateRegistered(GameStateId id)
+{
+    for (int i = 0; i < StateCount; ++i)
+        if (StateTable[i].id == id) return true;
+    return false;
+}
+
 static void BindAllEmpty()
 {
     ActiveLoad = ActiveInit = ActiveUpdate = EmptyOperation;
@@ -78,7 +85,7 @@ void BindStateOperations()
     }
 }
 
-static void RunFrame()
+void RunFrame()
 {
     BeginFrame();
     PlatformPumpMessages();
@@ -92,28 +99,40 @@ static void RunFrame()
     LimitFrameRate();
 }
 
-void RunGameLoop(GameStateId first)
+void StartGameLoop(GameStateId first)
 {
     CurrentStateId = NextStateId = PreviousStateId = first;
     BindStateOperations();
-    for (;;)
+}
+
+void EnterState()
+{
+    if (NextStateId == GS_RESTART)
+        NextStateId = CurrentStateId;
+    else
+        ActiveLoad();
+    ActiveInit();
+}
+
+bool LeaveState()
+{
+    ActiveFree();
+    if (NextStateId != GS_RESTART)
     {
-        if (NextStateId == GS_RESTART)
-            NextStateId = CurrentStateId;
-        else
-            ActiveLoad();
-        ActiveInit();
-
-        while (NextStateId == CurrentStateId) RunFrame();
-
-        ActiveFree();
-        if (NextStateId != GS_RESTART)
-        {
-            ActiveUnload();
-            PreviousStateId = CurrentStateId;
-            CurrentStateId = NextStateId;
-            BindStateOperations();
-        }
-        if (NextStateId == GS_QUIT) break;
+        ActiveUnload();
+        PreviousStateId = CurrentStateId;
+        CurrentStateId = NextStateId;
+        BindStateOperations();
     }
+    return NextStateId != GS_QUIT;
+}
+
+void RunGameLoop(GameStateId first)
+{
+    StartGameLoop(first);
+    do
+    {
+        EnterState();
+        while (NextStateId == CurrentStateId) RunFrame();
+    } while (LeaveState());
 }

@@ -41,6 +41,8 @@ void EmptyOperation();
 bool AddGameState(GameStateId id, StateOperation load, StateOperation init, StateOperation update,
                   StateOperation draw, StateOperation free, StateOperation unload);
 int GameStateCount();
+// True when a row for `id` has been added.
+bool IsGameStateRegistered(GameStateId id);
 // Empties the table and sets every id and slot as at start-up (tests and restarts of the engine).
 void ResetGameStates();
 
@@ -49,3 +51,14 @@ void BindStateOperations();
 
 // Starts in `first` and runs state visits until a state asks for GS_QUIT.
 void RunGameLoop(GameStateId first);
+
+// The same loop in pieces, for a driver that acts between frames (the replay runner):
+//   StartGameLoop(first);
+//   do { EnterState(); while (NextStateId == CurrentStateId) RunFrame(); } while (LeaveState());
+void StartGameLoop(GameStateId first);
+// Load (unless the visit is a restart) and Init of the current state.
+void EnterState();
+// One frame: begin, messages, input, Update, Draw, lines, overlay, swap, pacing.
+void RunFrame();
+// Free, and unless restarting Unload and the switch to NextStateId. False once quitting.
+bool LeaveState();

@@ -157,6 +157,12 @@ bool IsChannelPlaying(const SoundChannel* slot)
     return Usable(slot) && PlatformVoiceIsPlaying(slot->channel);
 }
 
+void StopChannel(SoundChannel* slot)
+{
+    if (!Usable(slot)) return;
+    PlatformVoiceStop(slot->channel);
+}
+
 void UpdateSounds()
 {
     if (!Running) return;

@@ -53,6 +53,8 @@ void SetChannelPaused(SoundChannel* slot, bool paused);
 // Clamps to 0..1, stores it in the slot and applies it.
 void SetChannelVolume(SoundChannel* slot, float volume);
 bool IsChannelPlaying(const SoundChannel* slot);
+// Stops the slot's sound; the slot goes back to the pool at the next UpdateSounds.
+void StopChannel(SoundChannel* slot);
 
 // Once per frame: returns the slots of finished sounds to the pool.
 void UpdateSounds();
