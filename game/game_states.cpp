@@ -6,6 +6,8 @@
 
 // Until the main menu is built, the first state is a blank screen that answers the
 // program-wide keys (quit, full screen, minimise).
+bool StartedFromLevelSelector = false;
+
 static void BlankScreenUpdate() { SystemFrameCheck(); }
 
 void RegisterGameStates()
