@@ -1,0 +1,109 @@
+// main.cpp: vantara-replay, the game played back from an input script.
+//
+//     vantara-replay [--state N | --arena FILE] [--frames N] [--from-selector] SCRIPT
+//
+// SCRIPT may be - for standard input. Prints one JSON line after every Init and one after
+// every frame (replay_json.h). Anything wrong with the options, the script or the arena is
+// refused before a frame runs: exit code 2, nothing on standard output, one line on standard
+// error.
+#include "tools/replay/replay_json.h"
+#include "tools/replay/replay_runner.h"
+#include "tools/replay/replay_text.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace
+{
+constexpr int EXIT_REFUSED = 2;
+constexpr const char* USAGE =
+    "usage: vantara-replay [--state N | --arena FILE] [--frames N] [--from-selector] SCRIPT";
+
+int Refuse(const std::string& why)
+{
+    std::fprintf(stderr, "%s\n", why.c_str());
+    return EXIT_REFUSED;
+}
+
+bool ReadAll(const std::string& path, std::string* text)
+{
+    FILE* file = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    char buffer[65536];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text->append(buffer, got);
+    const bool ok = !std::ferror(file);
+    if (file != stdin) std::fclose(file);
+    return ok;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    ReplaySetup setup;
+    std::string scriptPath, arenaPath;
+    bool stateGiven = false;
+    for (int i = 1; i < argc; ++i)
+    {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        int64_t number = 0;
+        if (arg == "--state")
+        {
+            if (!hasValue || !ParseWhole(argv[i + 1], INT32_MIN, INT32_MAX, &number))
+                return Refuse("vantara-replay: --state needs a state id");
+            setup.state = static_cast<GameStateId>(number);
+            stateGiven = true;
+            ++i;
+        }
+        else if (arg == "--arena")
+        {
+            if (!hasValue) return Refuse("vantara-replay: --arena needs a file");
+            arenaPath = argv[++i];
+        }
+        else if (arg == "--frames")
+        {
+            if (!hasValue || !ParseWhole(argv[i + 1], 0, INT64_C(1) << 40, &number))
+                return Refuse("vantara-replay: --frames needs a whole number of 0 or more");
+            setup.frames = number;
+            ++i;
+        }
+        else if (arg == "--from-selector")
+            setup.fromSelector = true;
+        else if (arg.size() > 1 && arg[0] == '-')
+            return Refuse("vantara-replay: unknown option '" + arg + "'");
+        else if (scriptPath.empty())
+            scriptPath = arg;
+        else
+            return Refuse("vantara-replay: more than one script given");
+    }
+    if (scriptPath.empty()) return Refuse(USAGE);
+    if (stateGiven && !arenaPath.empty())
+        return Refuse("vantara-replay: --state and --arena exclude each other");
+    if (!arenaPath.empty() && arenaPath == "-" && scriptPath == "-")
+        return Refuse("vantara-replay: the arena and the script cannot both come from stdin");
+
+    std::string error;
+    if (!arenaPath.empty())
+    {
+        std::string text;
+        if (!ReadAll(arenaPath, &text)) return Refuse(arenaPath + ":0: cannot be read");
+        if (!ParseArena(text, arenaPath, &setup.arena, &error)) return Refuse(error);
+        setup.useArena = true;
+    }
+    else if (!IsGameState(setup.state))
+        return Refuse("vantara-replay: state " + std::to_string(setup.state) +
+                      " is not a state of the game");
+
+    std::string script;
+    if (!ReadAll(scriptPath, &script)) return Refuse(scriptPath + ":0: cannot be read");
+    if (!ParseScript(script, scriptPath, &setup.script, &error)) return Refuse(error);
+
+    static char outputBuffer[1 << 16];
+    std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
+    JsonReplayWriter writer(stdout);
+    RunReplay(setup, &writer);
+    std::fflush(stdout);
+    return 0;
+}

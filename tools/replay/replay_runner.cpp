@@ -1,0 +1,165 @@
+// replay_runner.cpp: start-up on the scripted platform, the frame loop and its input.
+#include "tools/replay/replay_runner.h"
+
+#include "engine/input/input_state.h"
+#include "engine/platform/platform_scripted.h"
+#include "engine/system/frame_controller.h"
+#include "engine/system/window.h"
+#include "game/audio/sound_system.h"
+#include "game/game_states.h"
+#include "game/gameplay/player.h"
+
+namespace
+{
+constexpr int LEFT_BUTTON = 0;
+constexpr int RIGHT_BUTTON = 1;
+
+bool Held(uint64_t keys, ReplayKey key) { return (keys >> key) & 1u; }
+
+// Turns the difference between what was held and what the script holds now into messages
+// for this frame's pump, and places the cursor.
+void ApplyInput(const ReplayInput& was, const ReplayInput& now)
+{
+    for (int k = 0; k < REPLAY_KEY_COUNT; ++k)
+    {
+        const ReplayKey key = static_cast<ReplayKey>(k);
+        const bool before = Held(was.keys, key), after = Held(now.keys, key);
+        if (before == after) continue;
+        switch (key)
+        {
+        case REPLAY_RMB: ScriptedMouseButton(RIGHT_BUTTON, after); break;
+        case REPLAY_MIN: ScriptedSetMinimised(after); break;
+        case REPLAY_UNFOCUS: ScriptedSetFocus(!after); break;
+        default:
+            if (after)
+                ScriptedKeyDown(ReplayKeyCode(key));
+            else
+                ScriptedKeyUp(ReplayKeyCode(key));
+        }
+    }
+    if (was.leftButton != now.leftButton) ScriptedMouseButton(LEFT_BUTTON, now.leftButton);
+    const ScriptedWindowRecord& window = ScriptedWindow();
+    ScriptedSetCursor(static_cast<float>(window.clientWidth) * 0.5f + now.mouseX,
+                      static_cast<float>(window.clientHeight) * 0.5f - now.mouseY);
+}
+
+// The game as the program starts it, less the instance lock, the GL context and the sound
+// device.
+void StartGame(const ReplaySetup& setup)
+{
+    ScriptedReset();
+    ResetGameStates();
+    ResetGameplayState();
+    WindowTitle = "Vantara";
+    WindowWidth = 1920;
+    WindowHeight = 1080;
+    IsFullscreen = false;
+    WindowUnfocused = false;
+    RestartRequested = false;
+    StartedFromLevelSelector = setup.fromSelector;
+    PlatformInit();
+    CreateGameWindow();
+    InitInput();
+    InitFrameController();
+    UseVirtualFrameTime(true);
+    SetFullscreen(true);
+    StopAllSounds();
+    RegisterGameStates();
+    if (setup.useArena) RegisterArenaState(setup.arena);
+}
+
+void StopGame()
+{
+    UseVirtualFrameTime(false);
+    DestroyGameWindow();
+    ResetInput();
+    PlatformShutdown();
+    ResetGameStates();
+}
+
+Player* FindPlayerObject() { return dynamic_cast<Player*>(FindGameObject(PLAYER_OBJECT_NAME)); }
+
+// What the frame did, from the player's flags before and after it.
+struct FrameWatch
+{
+    uint32_t playerId = 0;
+    bool complete = false;
+    bool died = false;
+
+    void Before()
+    {
+        const Player* player = FindPlayerObject();
+        playerId = player ? player->id : 0;
+        complete = player && player->levelComplete;
+        died = PlayerDied;
+    }
+
+    ReplayEvent After(const Player* player) const
+    {
+        const bool wasComplete = complete && player && player->id == playerId;
+        if (player && player->levelComplete && !wasComplete) return REPLAY_COMPLETE;
+        if (PlayerDied && !died) return REPLAY_DIED;
+        if (NextStateId == GS_RESTART) return REPLAY_RESTART;
+        if (NextStateId == GS_QUIT) return REPLAY_QUIT;
+        return REPLAY_NO_EVENT;
+    }
+};
+} // namespace
+
+bool IsGameState(GameStateId id)
+{
+    ResetGameStates();
+    RegisterGameStates();
+    const bool registered = IsGameStateRegistered(id);
+    ResetGameStates();
+    return registered;
+}
+
+void RunReplay(const ReplaySetup& setup, ReplayObserver* observer)
+{
+    StartGame(setup);
+    StartGameLoop(setup.useArena ? GS_ARENA : setup.state);
+    PreviousStateId = GS_MAIN_MENU;
+
+    uint64_t total = 0;
+    if (setup.frames >= 0)
+        total = static_cast<uint64_t>(setup.frames);
+    else if (!setup.script.empty())
+        total = setup.script.back().frame + 1;
+
+    EnterState();
+    observer->OnInit(0);
+
+    ReplayInput held;
+    size_t nextLine = 0;
+    bool running = true;
+    for (uint64_t frame = 0; frame < total && running; ++frame)
+    {
+        ReplayInput wanted = held;
+        while (nextLine < setup.script.size() && setup.script[nextLine].frame <= frame)
+            wanted = setup.script[nextLine++].input;
+        ApplyInput(held, wanted);
+        held = wanted;
+
+        FrameWatch watch;
+        watch.Before();
+        RunFrame();
+        const Player* player = FindPlayerObject();
+        const ReplayEvent event = watch.After(player);
+        observer->OnFrame(frame, player, event);
+
+        if (setup.useArena && event == REPLAY_COMPLETE) break;
+        if (NextStateId == CurrentStateId) continue;
+        running = LeaveState();
+        if (!running) break;
+        EnterState();
+        observer->OnInit(frame + 1);
+    }
+
+    if (running)
+    {
+        ActiveFree();
+        ActiveUnload();
+    }
+    StopGame();
+}

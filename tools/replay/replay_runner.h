@@ -1,0 +1,55 @@
+// replay_runner.h: the game played back from an input script, headless and exactly.
+//
+// The runner starts the game as the program does, on the scripted platform (virtual clock,
+// 1920 x 1080 virtual screen, full screen, no audio device), enters a state or an arena, feeds
+// one script line per frame and reports after every Init and every frame. Every frame lasts
+// exactly 1/60 s of virtual time, so a script always plays back the same, at any speed.
+#pragma once
+
+#include "engine/system/game_state_manager.h"
+#include "tools/replay/arena.h"
+#include "tools/replay/replay_script.h"
+
+#include <cstdint>
+#include <vector>
+
+class Player;
+
+struct ReplaySetup
+{
+    GameStateId state = GS_MAIN_MENU;
+    bool useArena = false;
+    std::vector<ArenaObject> arena;
+    std::vector<ScriptLine> script;
+    int64_t frames = -1; // -1: until the script's last listed frame
+    bool fromSelector = false;
+};
+
+enum ReplayEvent
+{
+    REPLAY_NO_EVENT,
+    REPLAY_COMPLETE, // the player reached the exit this frame
+    REPLAY_DIED,     // the player died this frame
+    REPLAY_RESTART,  // the state restarts after this frame (R, or a death)
+    REPLAY_QUIT,     // the game ends after this frame
+};
+
+// What the runner reports; the runner's state (registry, player, module state) can be read
+// from inside the calls.
+class ReplayObserver
+{
+  public:
+    virtual ~ReplayObserver() = default;
+    // After every Init: on entry, on a restart and on a switch. `nextFrame` is the next
+    // frame to run.
+    virtual void OnInit(uint64_t nextFrame) = 0;
+    // After each frame's Update and Draw; `player` is the object named "player", if any.
+    virtual void OnFrame(uint64_t frame, const Player* player, ReplayEvent event) = 0;
+};
+
+// The state ids the game registers, for checking a --state before anything runs.
+bool IsGameState(GameStateId id);
+
+// Plays the whole replay. Returns when the frames are done, the arena's exit is reached or
+// the game quits, with everything it made released again.
+void RunReplay(const ReplaySetup& setup, ReplayObserver* observer);

@@ -1,0 +1,93 @@
+// replay_script.cpp: reading input scripts.
+#include "tools/replay/replay_script.h"
+
+#include "engine/platform/key_codes.h"
+#include "tools/replay/replay_text.h"
+
+namespace
+{
+struct KeyName
+{
+    const char* name;
+    uint32_t code;
+};
+
+// Indexed by ReplayKey.
+constexpr KeyName KeyNames[REPLAY_KEY_COUNT] = {
+    {"A", 'A'},         {"D", 'D'},           {"W", 'W'},          {"S", 'S'},
+    {"SPACE", KEY_SPACE}, {"R", 'R'},         {"ESC", KEY_ESCAPE}, {"ENTER", KEY_ENTER},
+    {"LEFT", KEY_LEFT}, {"RIGHT", KEY_RIGHT}, {"UP", KEY_UP},      {"DOWN", KEY_DOWN},
+    {"K", 'K'},         {"Q", 'Q'},           {"0", '0'},          {"1", '1'},
+    {"2", '2'},         {"3", '3'},           {"4", '4'},          {"5", '5'},
+    {"6", '6'},         {"7", '7'},           {"8", '8'},          {"9", '9'},
+    {"CTRL", KEY_CONTROL}, {"ALT", KEY_MENU}, {"DELETE", KEY_DELETE}, {"F4", KEY_F4},
+    {"F11", KEY_F11},   {"RMB", 0},           {"MIN", 0},          {"UNFOCUS", 0},
+};
+
+bool ParseKeys(const std::string& token, uint64_t* keys, std::string* bad)
+{
+    *keys = 0;
+    if (token == "-") return true;
+    size_t start = 0;
+    for (;;)
+    {
+        const size_t plus = token.find('+', start);
+        const std::string name = token.substr(start, plus == std::string::npos ? std::string::npos
+                                                                                : plus - start);
+        int found = -1;
+        for (int k = 0; k < REPLAY_KEY_COUNT; ++k)
+            if (name == KeyNames[k].name) found = k;
+        if (found < 0)
+        {
+            *bad = name;
+            return false;
+        }
+        *keys |= uint64_t{1} << found;
+        if (plus == std::string::npos) return true;
+        start = plus + 1;
+    }
+}
+} // namespace
+
+const char* ReplayKeyName(ReplayKey key) { return KeyNames[key].name; }
+uint32_t ReplayKeyCode(ReplayKey key) { return KeyNames[key].code; }
+
+bool ParseScript(const std::string& text, const std::string& fileName,
+                 std::vector<ScriptLine>* lines, std::string* error)
+{
+    const std::vector<std::string> rows = SplitReplayLines(text);
+    lines->clear();
+    for (size_t row = 0; row < rows.size(); ++row)
+    {
+        const std::vector<std::string> tokens = SplitReplayLine(rows[row]);
+        if (tokens.empty()) continue;
+        auto fail = [&](const std::string& why) {
+            *error = fileName + ":" + std::to_string(row + 1) + ": " + why;
+            return false;
+        };
+        if (tokens.size() != 5)
+            return fail("expected FRAME KEYS MOUSE_X MOUSE_Y LMB, found " +
+                        std::to_string(tokens.size()) + " fields");
+
+        ScriptLine line;
+        int64_t frame = 0;
+        if (!ParseWhole(tokens[0], 0, INT64_C(1) << 40, &frame) || tokens[0][0] == '+' ||
+            tokens[0][0] == '-')
+            return fail("frame '" + tokens[0] + "' is not a whole number of 0 or more");
+        line.frame = static_cast<uint64_t>(frame);
+        if (!lines->empty() && line.frame <= lines->back().frame)
+            return fail("frame " + tokens[0] + " does not come after frame " +
+                        std::to_string(lines->back().frame));
+        std::string badKey;
+        if (!ParseKeys(tokens[1], &line.input.keys, &badKey))
+            return fail("unknown key '" + badKey + "'");
+        if (!ParseDecimal(tokens[2], &line.input.mouseX))
+            return fail("MOUSE_X '" + tokens[2] + "' is not a decimal number");
+        if (!ParseDecimal(tokens[3], &line.input.mouseY))
+            return fail("MOUSE_Y '" + tokens[3] + "' is not a decimal number");
+        if (tokens[4] != "0" && tokens[4] != "1") return fail("LMB '" + tokens[4] + "' is not 0 or 1");
+        line.input.leftButton = tokens[4] == "1";
+        lines->push_back(line);
+    }
+    return true;
+}

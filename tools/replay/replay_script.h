@@ -1,0 +1,49 @@
+// replay_script.h: the input script of a replay, one line per frame.
+//
+//     FRAME KEYS MOUSE_X MOUSE_Y LMB        # a comment
+//
+// FRAME counts from 0 and strictly rises; a frame not listed repeats the line before it.
+// KEYS is - or a +-joined list of the names below, held that frame; MOUSE_X and MOUSE_Y are
+// the cursor in window pixels from the client centre, y up; LMB is 1 while the left button
+// is held. MIN and UNFOCUS are not keys: the window is minimised, or has lost the focus,
+// while they are held.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Key names of scripts, in the order of their bits in ReplayInput::keys.
+enum ReplayKey
+{
+    REPLAY_A, REPLAY_D, REPLAY_W, REPLAY_S, REPLAY_SPACE, REPLAY_R, REPLAY_ESC, REPLAY_ENTER,
+    REPLAY_LEFT, REPLAY_RIGHT, REPLAY_UP, REPLAY_DOWN, REPLAY_K, REPLAY_Q,
+    REPLAY_0, REPLAY_1, REPLAY_2, REPLAY_3, REPLAY_4, REPLAY_5, REPLAY_6, REPLAY_7, REPLAY_8,
+    REPLAY_9, REPLAY_CTRL, REPLAY_ALT, REPLAY_DELETE, REPLAY_F4, REPLAY_F11, REPLAY_RMB,
+    REPLAY_MIN, REPLAY_UNFOCUS,
+    REPLAY_KEY_COUNT
+};
+
+struct ReplayInput
+{
+    uint64_t keys = 0; // bit k set while ReplayKey k is held
+    float mouseX = 0.0f;
+    float mouseY = 0.0f;
+    bool leftButton = false;
+};
+
+struct ScriptLine
+{
+    uint64_t frame;
+    ReplayInput input;
+};
+
+// The script's name for a key, as written in scripts ("SPACE", "7", "MIN").
+const char* ReplayKeyName(ReplayKey key);
+// The engine's key number of a keyboard key; 0 for RMB, MIN and UNFOCUS.
+uint32_t ReplayKeyCode(ReplayKey key);
+
+// Reads a whole script. On a bad line returns false with `error` as "FILE:LINE: what is
+// wrong", FILE being `fileName`.
+bool ParseScript(const std::string& text, const std::string& fileName,
+                 std::vector<ScriptLine>* lines, std::string* error);
