@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# The replay runner's command line: every kind of bad input is refused before a frame runs,
+# naming the file and line, and one script always prints the same bytes.
+set -uo pipefail
+replay=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+printf '14 0 -500 1920 100 Floor\nplayer 0 -410\n' > "$work/ok.arena"
+printf '0 - 0 0 0\n30 D+SPACE 10.5 -20 1\n31 D 10.5 -20 0\n' > "$work/ok.txt"
+
+# refuse EXPECTED_STDERR_PREFIX ARGS...: exit 2, no stdout, one stderr line with that prefix.
+refuse() {
+    local expected=$1
+    shift
+    "$replay" "$@" > "$work/out" 2> "$work/err"
+    local code=$?
+    local lines
+    lines=$(wc -l < "$work/err")
+    if [[ $code -ne 2 || -s "$work/out" || $lines -ne 1 ]] || ! grep -q "^$expected" "$work/err"; then
+        echo "FAIL: $* gave exit $code, stdout $(wc -c < "$work/out") bytes, stderr: $(cat "$work/err")"
+        failures=$((failures + 1))
+    fi
+}
+
+script() { printf -- "$1" > "$work/bad.txt"; }
+script '0 - 0 0 0\n5 A+X 0 0 0\n';      refuse "$work/bad.txt:2: unknown key 'X'" --arena "$work/ok.arena" "$work/bad.txt"
+script '# a comment\n0 - 0 0\n';        refuse "$work/bad.txt:2: expected" --arena "$work/ok.arena" "$work/bad.txt"
+script '5 - 0 0 0\n\n5 D 0 0 0\n';      refuse "$work/bad.txt:3: frame 5 does not come after" --arena "$work/ok.arena" "$work/bad.txt"
+script '0 - 0 0 2\n';                   refuse "$work/bad.txt:1: LMB" --arena "$work/ok.arena" "$work/bad.txt"
+script '0 - nan 0 0\n';                 refuse "$work/bad.txt:1: MOUSE_X" --arena "$work/ok.arena" "$work/bad.txt"
+script '-1 - 0 0 0\n';                  refuse "$work/bad.txt:1: frame" --arena "$work/ok.arena" "$work/bad.txt"
+printf '0 - 0 0 0\n3 Q+A+ 0 0 0\n' | refuse "-:2: unknown key ''" --arena "$work/ok.arena" -
+
+printf '14 0 0 10 10\n2 0 0 10 10\nplayer 0 0\n' > "$work/bad.arena"
+refuse "$work/bad.arena:2: unknown kind 2" --arena "$work/bad.arena" "$work/ok.txt"
+printf 'player 0 0\nplayer 5 5\n' > "$work/bad.arena"
+refuse "$work/bad.arena:2: a second player" --arena "$work/bad.arena" "$work/ok.txt"
+printf '14 0 0 10 10 player\nplayer 0 0\n' > "$work/bad.arena"
+refuse "$work/bad.arena:1: only the player" --arena "$work/bad.arena" "$work/ok.txt"
+printf 'enemy 0 0 10 10 1.5 3 0\nplayer 0 0\n' > "$work/bad.arena"
+refuse "$work/bad.arena:1: enemy LEFT RIGHT" --arena "$work/bad.arena" "$work/ok.txt"
+printf '14 0 0 10 10\n' > "$work/bad.arena"
+refuse "$work/bad.arena:1: the arena has no player" --arena "$work/bad.arena" "$work/ok.txt"
+
+refuse "vantara-replay: state 999 is not a state" --state 999 "$work/ok.txt"
+refuse "vantara-replay: unknown option '--fast'" --fast "$work/ok.txt"
+refuse "vantara-replay: --frames" --frames -3 "$work/ok.txt"
+refuse "$work/missing.txt:0: cannot be read" --arena "$work/ok.arena" "$work/missing.txt"
+
+# Two runs, one from a file and one from standard input, print the same bytes.
+"$replay" --arena "$work/ok.arena" --frames 500 "$work/ok.txt" > "$work/a" || failures=$((failures + 1))
+"$replay" --arena "$work/ok.arena" --frames 500 - < "$work/ok.txt" > "$work/b" || failures=$((failures + 1))
+if ! cmp -s "$work/a" "$work/b"; then echo "FAIL: two runs of one script differ"; failures=$((failures + 1)); fi
+# One registry line and one line per frame.
+if [[ $(wc -l < "$work/a") -ne 501 ]]; then echo "FAIL: expected 501 lines, got $(wc -l < "$work/a")"; failures=$((failures + 1)); fi
+
+echo "replay command line: $failures failed"
+exit $((failures > 0))
