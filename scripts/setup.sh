@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake pkg-config git
   libsdl2-dev libglew-dev libstb-dev libimgui-dev libopenal-dev libx11-dev
   libgtest-dev googletest
-  xvfb xauth xdotool imagemagick openbox x11-utils libgl1-mesa-dri
+  xvfb xauth xdotool x11-xkb-utils imagemagick openbox x11-utils libgl1-mesa-dri
   fonts-dejavu-core
 )
 

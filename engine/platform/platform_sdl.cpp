@@ -4,8 +4,11 @@
 // message pump, the performance counter, cursor, focus, minimise, the window icon, message
 // boxes (printed on standard error when there is no display or no window system), an
 // OpenGL 3.3 core context, and up to four game controllers read in the XInput layout.
-// The instance lock lives in instance_lock.cpp; file opening in file_system.cpp.
+// The instance lock lives in instance_lock.cpp; file opening in file_system.cpp; which key
+// number a key event stands for in key_translation.cpp.
 #include "engine/platform/platform.h"
+
+#include "engine/platform/key_translation.h"
 
 #include <SDL.h>
 
@@ -29,39 +32,16 @@ MessageBoxHandler BoxHandler = nullptr;
 SDL_GameController* Pads[PadCount] = {};
 bool VideoReady = false;
 
-uint32_t TranslateKey(SDL_Keycode key)
+// Whether the active layout prints Latin letters on its letter keys (QWERTY, AZERTY, Dvorak...)
+// rather than those of another script. Asked at each key, so a layout switch never goes unseen.
+bool LayoutPrintsLatinLetters()
 {
-    if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
-    if (key >= SDLK_0 && key <= SDLK_9) return '0' + (key - SDLK_0);
-    if (key >= SDLK_F1 && key <= SDLK_F12) return KEY_F1 + (key - SDLK_F1);
-    if (key >= SDLK_KP_1 && key <= SDLK_KP_9) return KEY_NUMPAD0 + 1 + (key - SDLK_KP_1);
-    switch (key)
+    for (int scancode = SDL_SCANCODE_A; scancode <= SDL_SCANCODE_Z; ++scancode)
     {
-    case SDLK_KP_0: return KEY_NUMPAD0;
-    case SDLK_BACKSPACE: return KEY_BACKSPACE;
-    case SDLK_TAB: return KEY_TAB;
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER: return KEY_ENTER;
-    case SDLK_LSHIFT:
-    case SDLK_RSHIFT: return KEY_SHIFT;
-    case SDLK_LCTRL:
-    case SDLK_RCTRL: return KEY_CONTROL;
-    case SDLK_LALT:
-    case SDLK_RALT: return KEY_MENU;
-    case SDLK_ESCAPE: return KEY_ESCAPE;
-    case SDLK_SPACE: return KEY_SPACE;
-    case SDLK_PAGEUP: return KEY_PAGE_UP;
-    case SDLK_PAGEDOWN: return KEY_PAGE_DOWN;
-    case SDLK_END: return KEY_END;
-    case SDLK_HOME: return KEY_HOME;
-    case SDLK_LEFT: return KEY_LEFT;
-    case SDLK_UP: return KEY_UP;
-    case SDLK_RIGHT: return KEY_RIGHT;
-    case SDLK_DOWN: return KEY_DOWN;
-    case SDLK_INSERT: return KEY_INSERT;
-    case SDLK_DELETE: return KEY_DELETE;
-    default: return 256; // a key the game has no number for
+        const SDL_Keycode key = SDL_GetKeyFromScancode(static_cast<SDL_Scancode>(scancode));
+        if (key >= SDLK_a && key <= SDLK_z) return true;
     }
+    return false;
 }
 
 int TranslateButton(uint8_t button)
@@ -186,7 +166,9 @@ void PlatformPumpMessages()
         case SDL_KEYDOWN:
         case SDL_KEYUP:
             Deliver({event.type == SDL_KEYDOWN ? WINDOW_MESSAGE_KEY_DOWN : WINDOW_MESSAGE_KEY_UP,
-                     TranslateKey(event.key.keysym.sym), 0, 0});
+                     TranslateSdlKey(event.key.keysym.sym, event.key.keysym.scancode,
+                                     LayoutPrintsLatinLetters()),
+                     0, 0});
             break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The real program under X: quitting with Ctrl+Q and Alt+F4, closing the window, a second
-# copy, and a machine with no display.
+# The real program under X: quitting with Ctrl+Q (also on Russian and French keyboard layouts)
+# and Alt+F4, closing the window, a second copy, and a machine with no display.
 # Usage: program_lifecycle.sh <vantara binary> <xclose binary> <case>
 set -u
 game=$1
@@ -9,9 +9,16 @@ case_name=$3
 
 export XDG_RUNTIME_DIR=$(mktemp -d)
 export ALSOFT_DRIVERS=null
-trap 'kill $pid $wm 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 pid=
 wm=
+previous_layout=
+# On any exit: stop what the test started and put back a keyboard layout it changed.
+clean_up() {
+  kill $pid $wm 2>/dev/null
+  [ -z "$previous_layout" ] || setxkbmap "$previous_layout"
+  rm -rf "$XDG_RUNTIME_DIR"
+}
+trap clean_up EXIT
 
 # Full screen and minimising need a window manager; Xvfb alone has none.
 start_window_manager() {
@@ -27,6 +34,13 @@ read_geometry() {
 }
 
 fail() { echo "FAIL: $*"; exit 1; }
+
+# Switches the keyboard layout once the game is connected (Xvfb resets its keymap whenever its
+# last client leaves); the exit trap puts the previous one back for the tests that follow.
+use_layout() {
+  previous_layout=$(setxkbmap -query | sed -n 's/^layout: *//p')
+  setxkbmap "$1"
+}
 
 start_game() {
   "$game" 2>"$XDG_RUNTIME_DIR/stderr" &
@@ -68,6 +82,20 @@ case "$case_name" in
     start_game
     quit_with ctrl+q
     [ "$code" = 0 ] || fail "Ctrl+Q: exit $code"
+    ;;
+  ctrl-q-russian)
+    # X keycode 24 is the key QWERTY prints as Q; a Russian layout prints a Cyrillic letter.
+    start_game
+    use_layout ru
+    quit_with ctrl+24
+    [ "$code" = 0 ] || fail "Ctrl+Q on a Russian layout: exit $code"
+    ;;
+  ctrl-q-french)
+    # AZERTY prints Q on X keycode 38, the key QWERTY prints as A.
+    start_game
+    use_layout fr
+    quit_with ctrl+38
+    [ "$code" = 0 ] || fail "Ctrl+Q on a French layout: exit $code"
     ;;
   alt-f4)
     start_game
