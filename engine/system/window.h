@@ -7,7 +7,9 @@
 #pragma once
 
 #include "engine/platform/platform.h"
+#include "engine/system/game_state_manager.h"
 
+#include <cstddef>
 #include <cstdint>
 
 extern const char* WindowTitle;  // "Stoneleaf Engine" until the game names its window
@@ -37,5 +39,28 @@ void DestroyGameWindow();
 void SetFullscreen(bool on);
 // Resizes the client area; the current size changes nothing, not even a window move.
 void SetClientSize(uint32_t width, uint32_t height);
+
+// In state `from`, a level-skip key leads to `to`. For the K jumps `from` is the digit key.
+struct StateStep
+{
+    GameStateId from, to;
+};
+
+// What the program-wide keys need from the game, which the engine does not know: where the
+// level-skip keys lead, where K with a digit does nothing, and what the restart key must
+// silence. Until the game gives its rules, those keys do nothing but restart.
+struct ProgramKeyRules
+{
+    const StateStep* previousLevel;    // left arrow
+    size_t previousLevelCount;
+    const StateStep* nextLevel;        // right arrow
+    size_t nextLevelCount;
+    const StateStep* levelJumps;       // K held with a digit; the last match wins
+    size_t levelJumpCount;
+    const GameStateId* noJumpStates;   // states where K with a digit does nothing
+    size_t noJumpStateCount;
+    void (*beforeRestart)();           // the restart key: the game stops its sounds
+};
+void SetProgramKeyRules(const ProgramKeyRules& rules);
 
 void SystemFrameCheck();

@@ -1,9 +1,16 @@
 // The keys that work in every state: quit, full screen, minimise, restart, level skips.
 #include "scripted_machine.h"
 
+#include "game/program_keys.h"
+
 class SystemFrameCheckTest : public ScriptedMachineTest
 {
 protected:
+    void SetUp() override
+    {
+        ScriptedMachineTest::SetUp();
+        InstallProgramKeyRules();
+    }
     void InState(GameStateId state)
     {
         CurrentStateId = NextStateId = state;
