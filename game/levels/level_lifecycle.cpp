@@ -1,0 +1,307 @@
+// level_lifecycle.cpp: the six operations every level runs, written once for all thirteen.
+//
+// The operations find their level by the running state's id: only one level is ever loaded.
+#include "game/levels/level.h"
+
+#include "engine/graphics/mesh.h"
+#include "engine/graphics/texture.h"
+#include "engine/system/window.h"
+#include "game/audio/sound_system.h"
+#include "game/game_states.h"
+#include "game/gameplay/enemy.h"
+#include "game/gameplay/player.h"
+#include "game/gameplay/rock.h"
+#include "game/scene/camera.h"
+#include "game/scene/render_layer.h"
+#include "game/scene/sprite_sheet.h"
+
+#include <cstdio>
+
+SoundChannel* LevelMusicChannel = nullptr;
+
+namespace
+{
+constexpr const char* PICTURE_PATHS[PICTURE_COUNT] = {
+    nullptr,
+    "data/LevelBackground2.png",
+    "data/Column.png",
+    "data/RectPlat.png",
+    "data/RectPlat.png",
+    "data/HookPlatforms.png",
+    "data/Player.png",
+    "data/Spikes.png",
+    "data/Flying Enemy.png",
+    "data/Ground Enemy.png",
+    "data/Frame.png",
+    "data/Lava.png",
+    "data/Bouncing_platform.png",
+    "data/Rock.png",
+};
+// What every level loads, in this order.
+constexpr LevelPicture SHARED_PICTURES[] = {PICTURE_FAR_BACKGROUND, PICTURE_COLUMNS,
+                                            PICTURE_PLATFORM,       PICTURE_SOLID,
+                                            PICTURE_GRAPPLE_POINT,  PICTURE_PLAYER,
+                                            PICTURE_SPIKES};
+constexpr const char* MUSIC_PATHS[] = {"data\\Tutorial.wav", "data\\SubTrain_v1.wav"};
+constexpr const char* RUN_SHEET_PATH = ".\\data\\run_extra_8x1";
+constexpr const char* ENEMY_SHEET_PATH = ".\\data\\Enemy_Sprite";
+
+constexpr float BACKGROUND_WIDTH = 3240.0f;
+constexpr float FAR_PARALLAX = 0.05f;
+constexpr float NEAR_PARALLAX = 0.15f;
+constexpr float PLAYER_WIDTH = 100.0f;
+constexpr float PLAYER_HEIGHT = 80.0f;
+constexpr uint32_t WHITE = 0xFFFFFFFFu;
+constexpr GameStateId FIRST_TUTORIAL_STAGE = 3;
+constexpr GameStateId LAST_TUTORIAL_STAGE = 6;
+constexpr GameStateId FIRST_LEVEL = 7;
+constexpr GameStateId LAST_LEVEL = 15;
+
+// What the running level has loaded, and its player.
+struct LoadedLevel
+{
+    const LevelDefinition* level = nullptr;
+    Texture* pictures[PICTURE_COUNT] = {};
+    SpriteSheet* runSheet = nullptr;
+    Sound* music = nullptr;
+    Player* player = nullptr;
+};
+LoadedLevel Loaded;
+bool MissingFileReported = false;
+
+// A level plays on without a missing picture or sound; the first one is named, once.
+void ReportMissing(const char* path)
+{
+    if (MissingFileReported) return;
+    MissingFileReported = true;
+    std::fprintf(stderr, "Vantara: cannot load \"%s\"; the game plays on without it\n", path);
+}
+
+Texture* LoadPicture(LevelPicture picture)
+{
+    Texture* texture = LoadTexture(PICTURE_PATHS[picture]);
+    if (!texture) ReportMissing(PICTURE_PATHS[picture]);
+    return texture;
+}
+
+bool IsTiled(ObjectKind kind)
+{
+    return kind == KIND_SPIKES || kind == KIND_PLATFORM || kind == KIND_GRAPPLE_POINT ||
+           kind == KIND_LAVA;
+}
+
+// Registers an object made by its creator with a level object's settings, into `layer`.
+void Settle(GameObject* object, RenderLayer* layer, const char* name, ObjectKind kind, float x,
+            float y, float w, float h, Texture* texture, bool visible)
+{
+    object->name = name;
+    object->position = {x, y};
+    object->baseScale = {w, h};
+    object->scale = {w, h};
+    object->rotation = 0.0f;
+    object->mesh = UnitQuadMesh;
+    object->texture = texture;
+    object->kind = kind;
+    object->active = object->alive = true;
+    object->visible = visible;
+    object->tiledTexture = IsTiled(kind);
+    ObjectRegistry.push_back(object);
+    object->Initialize();
+    AddObject(layer, object);
+}
+
+// Exits are invisible but in the last tutorial stage, which shows the way out.
+bool ShowsExits(const LevelDefinition& level) { return level.id == LAST_TUTORIAL_STAGE; }
+
+void BuildObjects(const LevelObject* objects, size_t count, RenderLayer* layer)
+{
+    const LevelDefinition& level = *Loaded.level;
+    for (size_t i = 0; i < count; ++i)
+    {
+        const LevelObject& o = objects[i];
+        Texture* texture = Loaded.pictures[o.picture];
+        GameObject* object = nullptr;
+        switch (o.type)
+        {
+        case LevelObject::ENEMY:
+            object = new Enemy(o.x, o.y, o.w, o.h, texture, o.left, o.right, o.stunnable, 0.0f);
+            break;
+        case LevelObject::ROCK:
+            object = new Rock(o.x, o.y, o.w, o.h, texture, o.reset, 0.0f);
+            break;
+        case LevelObject::PLAIN: object = new GameObject(); break;
+        }
+        const bool visible = o.kind != KIND_EXIT || ShowsExits(level);
+        Settle(object, layer, o.name, o.kind, o.x, o.y, o.w, o.h, texture, visible);
+    }
+}
+
+void AddBackground(const char* layerName, const char* cameraName, ObjectKind kind,
+                   LevelPicture picture, bool clear)
+{
+    RenderLayer* layer = GetOrCreateLayer(layerName);
+    Camera* camera = CreateCamera(cameraName, layerName);
+    camera->clearEnabled = clear;
+    if (clear) camera->clearColor = WHITE;
+    Settle(new GameObject(), layer, "background", kind, 0.0f, 0.0f, BACKGROUND_WIDTH,
+           WORLD_HEIGHT, Loaded.pictures[picture], true);
+}
+
+void BuildLevel()
+{
+    const LevelDefinition& level = *Loaded.level;
+    RenderLayer* main = GetOrCreateLayer("Main");
+    CreateCamera("MainCam", "Main")->clearEnabled = false;
+    BuildObjects(level.objects, level.objectCount, main);
+
+    Player* player = new Player();
+    Settle(player, main, PLAYER_OBJECT_NAME, KIND_PLAYER, level.startX, level.startY,
+           PLAYER_WIDTH, PLAYER_HEIGHT, Loaded.pictures[PICTURE_PLAYER], true);
+    SetSheet(player, Loaded.runSheet);
+    Loaded.player = player;
+}
+
+bool MusicStarts(GameStateId id)
+{
+    if (PlayerDied) return false;
+    if (id == FIRST_TUTORIAL_STAGE) return true;
+    if (id <= LAST_TUTORIAL_STAGE) return RestartRequested;
+    if (id == FIRST_LEVEL)
+        return PreviousStateId == GS_MAIN_MENU || PreviousStateId == GS_LEVEL_SELECTOR;
+    return PreviousStateId == GS_LEVEL_SELECTOR || RestartRequested;
+}
+
+// The music is let go when the player leaves its chain; otherwise the next level of the
+// chain finds it loaded and playing.
+bool MusicReleased(GameStateId id, GameStateId next)
+{
+    if (id == LAST_TUTORIAL_STAGE || id == LAST_LEVEL) return true;
+    if (id < LAST_TUTORIAL_STAGE) return next == GS_MAIN_MENU;
+    return next == GS_LEVEL_SELECTOR;
+}
+
+GameStateId Successor(const LevelDefinition& level)
+{
+    const bool selectorLevel = level.id >= FIRST_LEVEL && level.id <= LAST_LEVEL;
+    return selectorLevel && StartedFromLevelSelector ? GS_LEVEL_SELECTOR : level.successor;
+}
+
+void FirstCameraX(const char* layerName, float x)
+{
+    RenderLayer* layer = FindLayer(layerName);
+    if (layer && !layer->cameras.empty() && layer->cameras.front())
+        layer->cameras.front()->position.x = x;
+}
+
+void LevelLoad()
+{
+    Loaded = LoadedLevel();
+    Loaded.level = FindLevel(CurrentStateId);
+    if (!Loaded.level) return;
+    const LevelDefinition& level = *Loaded.level;
+    for (LevelPicture picture : SHARED_PICTURES) Loaded.pictures[picture] = LoadPicture(picture);
+    for (size_t i = 0; i < level.pictureCount; ++i)
+        Loaded.pictures[level.pictures[i]] = LoadPicture(level.pictures[i]);
+    PlatformTexture = Loaded.pictures[PICTURE_PLATFORM];
+    SpikeTexture = Loaded.pictures[PICTURE_SPIKES];
+    Loaded.runSheet = LoadSpriteSheet(RUN_SHEET_PATH);
+    if (!Loaded.runSheet) ReportMissing(RUN_SHEET_PATH);
+    if (level.loadsEnemySheet && !LoadSpriteSheet(ENEMY_SHEET_PATH)) ReportMissing(ENEMY_SHEET_PATH);
+    UnitQuadMesh = CreateUnitQuad();
+    const char* music = MUSIC_PATHS[level.music];
+    Loaded.music = LoadSound(music);
+    if (!Loaded.music && SoundSystemRunning()) ReportMissing(music);
+}
+
+void LevelInit()
+{
+    if (!Loaded.level) return;
+    AddBackground("BG0", "Background0Cam", KIND_BACKGROUND, PICTURE_FAR_BACKGROUND, true);
+    AddBackground("BG1", "Background1Cam", KIND_BACKGROUND_NEAR, PICTURE_COLUMNS, false);
+    BuildLevel();
+    const LevelDefinition& level = *Loaded.level;
+    if (level.frameObjectCount > 0)
+    {
+        RenderLayer* frame = GetOrCreateLayer("FRA0");
+        CreateCamera("FrameCam", "FRA0")->clearEnabled = false;
+        BuildObjects(level.frameObjects, level.frameObjectCount, frame);
+    }
+    if (MusicStarts(level.id))
+    {
+        LevelMusicChannel = PlaySound(Loaded.music, false);
+        SetChannelLooping(LevelMusicChannel);
+    }
+    RestartRequested = false;
+    PlayerDied = false;
+}
+
+void LevelUpdate()
+{
+    UpdateSounds();
+    const bool silenced = SoundMuted || WindowUnfocused;
+    SetChannelVolume(LevelMusicChannel, silenced ? 0.0f : MusicVolume);
+
+    Player* player = Loaded.player;
+    if (player && player->pauseMenu.paused)
+    {
+        player->playing = false;
+        return;
+    }
+
+    SystemFrameCheck();
+    UpdateGameObjects();
+
+    if (const GameObject* mainPlayer = FindPlayer(FindLayer("Main")))
+    {
+        FirstCameraX("BG0", mainPlayer->position.x * FAR_PARALLAX);
+        FirstCameraX("BG1", mainPlayer->position.x * NEAR_PARALLAX);
+    }
+
+    if (player && player->levelComplete && Loaded.level)
+    {
+        if (Loaded.level->stopsSoundsAtExit) StopAllSounds();
+        NextStateId = Successor(*Loaded.level);
+    }
+}
+
+void LevelFree()
+{
+    FreeScene();
+    Loaded.player = nullptr;
+}
+
+void LevelUnload()
+{
+    FreeSpriteSheets();
+    Loaded.runSheet = nullptr;
+    ReleaseMesh(UnitQuadMesh);
+    UnitQuadMesh = nullptr;
+    for (Texture*& texture : Loaded.pictures)
+    {
+        ReleaseTexture(texture);
+        texture = nullptr;
+    }
+    PlatformTexture = nullptr;
+    SpikeTexture = nullptr;
+    if (Loaded.level && MusicReleased(Loaded.level->id, NextStateId))
+    {
+        ReleaseSound(Loaded.music);
+        LevelMusicChannel = nullptr;
+    }
+    Loaded = LoadedLevel();
+}
+} // namespace
+
+const LevelDefinition* FindLevel(GameStateId id)
+{
+    for (size_t i = 0; i < LevelCount; ++i)
+        if (LevelCatalogue[i]->id == id) return LevelCatalogue[i];
+    return nullptr;
+}
+
+void RegisterLevelStates()
+{
+    for (size_t i = 0; i < LevelCount; ++i)
+        AddGameState(LevelCatalogue[i]->id, LevelLoad, LevelInit, LevelUpdate, DrawLayers,
+                     LevelFree, LevelUnload);
+}
