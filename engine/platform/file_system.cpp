@@ -2,9 +2,14 @@
 //
 // The game writes its paths the Windows way as often as not (".\data\run_extra_8x1",
 // "data\Adagio.wav"); on this platform a backslash becomes a slash before the file is opened.
+// The paths are relative to the folder that holds data/, which PlatformEnterDataFolder makes
+// the working directory.
 #include "engine/platform/platform.h"
 
 #include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 FILE* PlatformOpenFile(const char* path, const char* mode)
 {
@@ -15,4 +20,31 @@ FILE* PlatformOpenFile(const char* path, const char* mode)
         if (c == '\\') c = '/';
 #endif
     return std::fopen(native.c_str(), mode);
+}
+
+namespace
+{
+bool HasDataFolder(const std::string& folder)
+{
+    struct stat info;
+    return stat((folder + "/data").c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string ExecutableFolder()
+{
+    char path[4096];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0) return std::string();
+    path[length] = '\0';
+    std::string folder(path);
+    const size_t slash = folder.rfind('/');
+    return slash == std::string::npos ? std::string() : folder.substr(0, slash);
+}
+} // namespace
+
+bool PlatformEnterDataFolder()
+{
+    const std::string beside = ExecutableFolder();
+    if (!beside.empty() && HasDataFolder(beside)) return chdir(beside.c_str()) == 0;
+    return HasDataFolder(".");
 }

@@ -6,6 +6,7 @@
 // every frame (replay_json.h). Anything wrong with the options, the script or the arena is
 // refused before a frame runs: exit code 2, nothing on standard output, one line on standard
 // error.
+#include "engine/platform/platform.h"
 #include "tools/replay/replay_json.h"
 #include "tools/replay/replay_runner.h"
 #include "tools/replay/replay_text.h"
@@ -99,6 +100,10 @@ int main(int argc, char** argv)
     std::string script;
     if (!ReadAll(scriptPath, &script)) return Refuse(scriptPath + ":0: cannot be read");
     if (!ParseScript(script, scriptPath, &setup.script, &error)) return Refuse(error);
+
+    // Pictures, sheets and sounds come from data/ beside the runner, as for the game; an
+    // arena needs none.
+    PlatformEnterDataFolder();
 
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);

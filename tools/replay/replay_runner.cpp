@@ -149,6 +149,7 @@ void RunReplay(const ReplaySetup& setup, ReplayObserver* observer)
         observer->OnFrame(frame, player, event);
 
         if (setup.useArena && event == REPLAY_COMPLETE) break;
+        if (!observer->KeepGoing()) break;
         if (NextStateId == CurrentStateId) continue;
         running = LeaveState();
         if (!running) break;

@@ -45,6 +45,8 @@ class ReplayObserver
     virtual void OnInit(uint64_t nextFrame) = 0;
     // After each frame's Update and Draw; `player` is the object named "player", if any.
     virtual void OnFrame(uint64_t frame, const Player* player, ReplayEvent event) = 0;
+    // Asked after every frame: false ends the run there (a search that has seen enough).
+    virtual bool KeepGoing() { return true; }
 };
 
 // The state ids the game registers, for checking a --state before anything runs.
