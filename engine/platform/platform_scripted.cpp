@@ -2,8 +2,9 @@
 //
 // Implements: clock (virtual), window (a record), message pump (scripted messages), cursor,
 // focus and minimised state, screen size, message boxes (captured), game controllers
-// (scripted readings), instance lock (a flag). Not implemented: OpenGL (always refused, so
-// the renderer runs headless) and window icons (ignored).
+// (scripted readings), instance lock (a flag), OpenGL (refused, so that the renderer runs
+// headless, unless a program lends a context: ScriptedUseGLContext). Not implemented: window
+// icons (ignored).
 #include "engine/platform/platform_scripted.h"
 
 #include <cstdio>
@@ -253,9 +254,22 @@ void PlatformSetMessageBoxHandler(MessageBoxHandler handler) { Machine.boxHandle
 
 void PlatformDebugOutput(const char* text) { std::fputs(text, stderr); }
 
-bool PlatformCreateGLContext() { return false; }
-void PlatformDestroyGLContext() {}
-void PlatformSwapBuffers() {}
+// Kept apart from the machine so that a reset leaves a program's picture window in place.
+static const ScriptedGLContext* GLContext = nullptr;
+
+void ScriptedUseGLContext(const ScriptedGLContext* context) { GLContext = context; }
+
+bool PlatformCreateGLContext() { return GLContext && GLContext->create(); }
+
+void PlatformDestroyGLContext()
+{
+    if (GLContext) GLContext->destroy();
+}
+
+void PlatformSwapBuffers()
+{
+    if (GLContext) GLContext->swap();
+}
 
 bool PlatformReadGamepad(int index, GamepadReading* reading)
 {

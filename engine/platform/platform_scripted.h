@@ -66,6 +66,17 @@ void ScriptedSetOtherInstanceRunning(bool running);
 
 const std::vector<ScriptedMessageBox>& ScriptedMessageBoxes();
 
+// An OpenGL context the scripted machine may use as its own (picture_window.h gives one):
+// PlatformCreateGLContext, PlatformDestroyGLContext and PlatformSwapBuffers call these.
+// Without one (the default) there is no GL and the renderer runs headless.
+struct ScriptedGLContext
+{
+    bool (*create)();
+    void (*destroy)();
+    void (*swap)();
+};
+void ScriptedUseGLContext(const ScriptedGLContext* context);
+
 // Plugs a pad into slot `index` with this reading, or unplugs it with null.
 void ScriptedSetGamepad(int index, const GamepadReading* reading);
 uint32_t ScriptedGamepadReads(int index);

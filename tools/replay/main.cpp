@@ -1,11 +1,14 @@
 // main.cpp: vantara-replay, the game played back from an input script.
 //
-//     vantara-replay [--state N | --arena FILE] [--frames N] [--from-selector] SCRIPT
+//     vantara-replay [--state N | --arena FILE] [--frames N] [--from-selector]
+//                    [--png FRAME FILE] SCRIPT
 //
-// SCRIPT may be - for standard input. Prints one JSON line after every Init and one after
+// SCRIPT may be - for standard input. --png writes the picture of frame FRAME, as a player
+// would see it at 1920 x 1080, to FILE; it needs a display. Prints one JSON line after every Init and one after
 // every frame (replay_json.h). Anything wrong with the options, the script or the arena is
 // refused before a frame runs: exit code 2, nothing on standard output, one line on standard
 // error.
+#include "engine/platform/picture_window.h"
 #include "engine/platform/platform.h"
 #include "tools/replay/replay_json.h"
 #include "tools/replay/replay_runner.h"
@@ -14,12 +17,56 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
+
+#include <stb_image_write.h>
+#include <unistd.h>
 
 namespace
 {
 constexpr int EXIT_REFUSED = 2;
+constexpr int EXIT_NO_PICTURE = 3; // no display, or the frame was never reached
 constexpr const char* USAGE =
-    "usage: vantara-replay [--state N | --arena FILE] [--frames N] [--from-selector] SCRIPT";
+    "usage: vantara-replay [--state N | --arena FILE] [--frames N] [--from-selector] "
+    "[--png FRAME FILE] SCRIPT";
+constexpr uint32_t PICTURE_WIDTH = 1920;
+constexpr uint32_t PICTURE_HEIGHT = 1080;
+
+// The JSON report, and the picture of one frame.
+class PictureWriter : public JsonReplayWriter
+{
+  public:
+    PictureWriter(FILE* out, uint64_t frame, std::string path)
+        : JsonReplayWriter(out), frame_(frame), path_(std::move(path))
+    {
+    }
+    void BeforeFrame(uint64_t frame) override
+    {
+        if (frame == frame_) CapturePictureAtNextSwap(&pixels_);
+    }
+    void OnFrame(uint64_t frame, const Player* player, ReplayEvent event) override
+    {
+        JsonReplayWriter::OnFrame(frame, player, event);
+        if (frame != frame_) return;
+        written = !pixels_.empty() &&
+                  stbi_write_png(path_.c_str(), PICTURE_WIDTH, PICTURE_HEIGHT, 4, pixels_.data(),
+                                 PICTURE_WIDTH * 4) != 0;
+        if (!written) std::fprintf(stderr, "vantara-replay: cannot write %s\n", path_.c_str());
+    }
+    bool written = false;
+
+  private:
+    uint64_t frame_;
+    std::string path_;
+    std::vector<uint8_t> pixels_;
+};
+
+std::string Absolute(const std::string& path)
+{
+    if (path.empty() || path[0] == '/') return path;
+    char folder[4096];
+    return getcwd(folder, sizeof folder) ? std::string(folder) + "/" + path : path;
+}
 
 int Refuse(const std::string& why)
 {
@@ -45,6 +92,8 @@ int main(int argc, char** argv)
     ReplaySetup setup;
     std::string scriptPath, arenaPath;
     bool stateGiven = false;
+    int64_t pictureFrame = -1;
+    std::string picturePath;
     for (int i = 1; i < argc; ++i)
     {
         const std::string arg = argv[i];
@@ -69,6 +118,14 @@ int main(int argc, char** argv)
                 return Refuse("vantara-replay: --frames needs a whole number of 0 or more");
             setup.frames = number;
             ++i;
+        }
+        else if (arg == "--png")
+        {
+            if (i + 2 >= argc || !ParseWhole(argv[i + 1], 0, INT64_C(1) << 40, &number))
+                return Refuse("vantara-replay: --png needs a frame and a file");
+            pictureFrame = number;
+            picturePath = Absolute(argv[i + 2]);
+            i += 2;
         }
         else if (arg == "--from-selector")
             setup.fromSelector = true;
@@ -107,8 +164,25 @@ int main(int argc, char** argv)
 
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
-    JsonReplayWriter writer(stdout);
+    if (pictureFrame < 0)
+    {
+        JsonReplayWriter writer(stdout);
+        RunReplay(setup, &writer);
+        std::fflush(stdout);
+        return 0;
+    }
+
+    if (!OpenPictureWindow(PICTURE_WIDTH, PICTURE_HEIGHT)) return EXIT_NO_PICTURE;
+    setup.drawWithGL = true;
+    PictureWriter writer(stdout, static_cast<uint64_t>(pictureFrame), picturePath);
     RunReplay(setup, &writer);
+    ClosePictureWindow();
     std::fflush(stdout);
+    if (!writer.written)
+    {
+        std::fprintf(stderr, "vantara-replay: frame %lld was not drawn\n",
+                     static_cast<long long>(pictureFrame));
+        return EXIT_NO_PICTURE;
+    }
     return 0;
 }

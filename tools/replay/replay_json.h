@@ -20,7 +20,9 @@ class JsonReplayWriter : public ReplayObserver
     void OnInit(uint64_t nextFrame) override;
     void OnFrame(uint64_t frame, const Player* player, ReplayEvent event) override;
 
-  private:
+  protected:
     FILE* out_;
+
+  private:
     std::string line_;
 };

@@ -1,6 +1,7 @@
 // replay_runner.cpp: start-up on the scripted platform, the frame loop and its input.
 #include "tools/replay/replay_runner.h"
 
+#include "engine/graphics/render_device.h"
 #include "engine/input/input_state.h"
 #include "engine/platform/platform_scripted.h"
 #include "engine/system/frame_controller.h"
@@ -59,6 +60,7 @@ void StartGame(const ReplaySetup& setup)
     StartedFromLevelSelector = setup.fromSelector;
     PlatformInit();
     CreateGameWindow();
+    if (setup.drawWithGL) InitGraphics();
     InitInput();
     InitFrameController();
     UseVirtualFrameTime(true);
@@ -70,6 +72,7 @@ void StartGame(const ReplaySetup& setup)
 
 void StopGame()
 {
+    ShutdownGraphics();
     UseVirtualFrameTime(false);
     DestroyGameWindow();
     ResetInput();
@@ -141,6 +144,7 @@ void RunReplay(const ReplaySetup& setup, ReplayObserver* observer)
         ApplyInput(held, wanted);
         held = wanted;
 
+        observer->BeforeFrame(frame);
         FrameWatch watch;
         watch.Before();
         RunFrame();

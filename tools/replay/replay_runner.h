@@ -23,6 +23,7 @@ struct ReplaySetup
     std::vector<ScriptLine> script;
     int64_t frames = -1; // -1: until the script's last listed frame
     bool fromSelector = false;
+    bool drawWithGL = false; // a GL context has been lent (picture_window.h): draw for real
 };
 
 enum ReplayEvent
@@ -45,6 +46,8 @@ class ReplayObserver
     virtual void OnInit(uint64_t nextFrame) = 0;
     // After each frame's Update and Draw; `player` is the object named "player", if any.
     virtual void OnFrame(uint64_t frame, const Player* player, ReplayEvent event) = 0;
+    // Just before frame `frame` runs.
+    virtual void BeforeFrame(uint64_t) {}
     // Asked after every frame: false ends the run there (a search that has seen enough).
     virtual bool KeepGoing() { return true; }
 };
