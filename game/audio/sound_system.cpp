@@ -157,6 +157,8 @@ bool IsChannelPlaying(const SoundChannel* slot)
     return Usable(slot) && PlatformVoiceIsPlaying(slot->channel);
 }
 
+int BusyChannelCount() { return static_cast<int>(BusySlots.size()); }
+
 void StopChannel(SoundChannel* slot)
 {
     if (!Usable(slot)) return;

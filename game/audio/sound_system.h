@@ -56,6 +56,9 @@ bool IsChannelPlaying(const SoundChannel* slot);
 // Stops the slot's sound; the slot goes back to the pool at the next UpdateSounds.
 void StopChannel(SoundChannel* slot);
 
+// Slots handed out and not yet back in the pool.
+int BusyChannelCount();
+
 // Once per frame: returns the slots of finished sounds to the pool.
 void UpdateSounds();
 void StopAllSounds();
