@@ -9,6 +9,7 @@
 #pragma once
 
 #include "engine/system/game_state_manager.h"
+#include "game/count_of.h"
 #include "game/scene/object_kind.h"
 
 #include <cstddef>
@@ -92,8 +93,6 @@ struct LevelDefinition
     const LevelObject* frameObjects; // layer "FRA0" after the builder; Level_1 only
     size_t frameObjectCount;
 };
-
-template <typename T, size_t N> constexpr size_t CountOf(const T (&)[N]) { return N; }
 
 // The channel of the level music last started; it plays on from level to level.
 extern SoundChannel* LevelMusicChannel;

@@ -11,11 +11,11 @@
 #include "game/gameplay/enemy.h"
 #include "game/gameplay/player.h"
 #include "game/gameplay/rock.h"
+#include "game/missing_files.h"
 #include "game/scene/camera.h"
 #include "game/scene/render_layer.h"
 #include "game/scene/sprite_sheet.h"
 
-#include <cstdio>
 
 SoundChannel* LevelMusicChannel = nullptr;
 
@@ -67,20 +67,11 @@ struct LoadedLevel
     Player* player = nullptr;
 };
 LoadedLevel Loaded;
-bool MissingFileReported = false;
-
-// A level plays on without a missing picture or sound; the first one is named, once.
-void ReportMissing(const char* path)
-{
-    if (MissingFileReported) return;
-    MissingFileReported = true;
-    std::fprintf(stderr, "Vantara: cannot load \"%s\"; the game plays on without it\n", path);
-}
 
 Texture* LoadPicture(LevelPicture picture)
 {
     Texture* texture = LoadTexture(PICTURE_PATHS[picture]);
-    if (!texture) ReportMissing(PICTURE_PATHS[picture]);
+    if (!texture) ReportMissingFile(PICTURE_PATHS[picture]);
     return texture;
 }
 
@@ -205,12 +196,12 @@ void LevelLoad()
     PlatformTexture = Loaded.pictures[PICTURE_PLATFORM];
     SpikeTexture = Loaded.pictures[PICTURE_SPIKES];
     Loaded.runSheet = LoadSpriteSheet(RUN_SHEET_PATH);
-    if (!Loaded.runSheet) ReportMissing(RUN_SHEET_PATH);
-    if (level.loadsEnemySheet && !LoadSpriteSheet(ENEMY_SHEET_PATH)) ReportMissing(ENEMY_SHEET_PATH);
+    if (!Loaded.runSheet) ReportMissingFile(RUN_SHEET_PATH);
+    if (level.loadsEnemySheet && !LoadSpriteSheet(ENEMY_SHEET_PATH)) ReportMissingFile(ENEMY_SHEET_PATH);
     UnitQuadMesh = CreateUnitQuad();
     const char* music = MUSIC_PATHS[level.music];
     Loaded.music = LoadSound(music);
-    if (!Loaded.music && SoundSystemRunning()) ReportMissing(music);
+    if (!Loaded.music && SoundSystemRunning()) ReportMissingFile(music);
 }
 
 void LevelInit()
