@@ -99,6 +99,15 @@ void StartHoverChannels(SoundChannel** channels, size_t count)
     for (size_t i = 0; i < count; ++i) channels[i] = PlaySound(ButtonSound, true);
 }
 
+void StopHoverChannels(SoundChannel** channels, size_t count)
+{
+    for (size_t i = 0; i < count; ++i)
+    {
+        if (IsChannelPlaying(channels[i]) && channels[i]->paused) StopChannel(channels[i]);
+        channels[i] = nullptr;
+    }
+}
+
 void ApplyMenuVolumes(SoundChannel* const* channels, size_t count, SoundChannel* music,
                       bool silenced)
 {
@@ -125,4 +134,14 @@ void ReleasePictures(Texture** slots, size_t count)
         ReleaseTexture(slots[i]);
         slots[i] = nullptr;
     }
+}
+
+void AcquirePictures(PictureSet& set)
+{
+    if (set.users++ == 0) LoadPictures(set.paths, set.pictures, set.count);
+}
+
+void ReleasePictures(PictureSet& set)
+{
+    if (set.users > 0 && --set.users == 0) ReleasePictures(set.pictures, set.count);
 }

@@ -49,6 +49,9 @@ bool ButtonClicked(const MenuButton& button, Vec2 p, bool grows = true, bool sou
 
 // Starts each hover channel paused on ButtonSound, so that a first entry only unpauses it.
 void StartHoverChannels(SoundChannel** channels, size_t count);
+// Stops the prepared hover sounds that are still waiting, when their screen goes: a paused
+// sound never ends by itself and would keep its slot of the pool for ever.
+void StopHoverChannels(SoundChannel** channels, size_t count);
 // Silent while `silenced`; otherwise hover channels at the effects volume and the music
 // channel (if any) at the music volume.
 void ApplyMenuVolumes(SoundChannel* const* channels, size_t count, SoundChannel* music,
@@ -59,3 +62,15 @@ bool MenuSilenced();
 // Loads a screen's pictures into `slots`, in order; the first one missing is named once.
 void LoadPictures(const char* const* paths, Texture** slots, size_t count);
 void ReleasePictures(Texture** slots, size_t count);
+
+// Pictures shared by their users: loaded by the first, released by the last. A level holds
+// the pause menu's for its whole visit, so that a death does not load them all again.
+struct PictureSet
+{
+    const char* const* paths;
+    Texture** pictures;
+    size_t count;
+    int users;
+};
+void AcquirePictures(PictureSet& set);
+void ReleasePictures(PictureSet& set);

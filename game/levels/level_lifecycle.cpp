@@ -8,6 +8,7 @@
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/game_states.h"
+#include "game/frontend/pause_menu.h"
 #include "game/gameplay/enemy.h"
 #include "game/gameplay/player.h"
 #include "game/gameplay/rock.h"
@@ -148,6 +149,13 @@ void BuildLevel()
     Player* player = new Player();
     Settle(player, main, PLAYER_OBJECT_NAME, KIND_PLAYER, level.startX, level.startY,
            PLAYER_WIDTH, PLAYER_HEIGHT, Loaded.pictures[PICTURE_PLAYER], true);
+    // Back from the credits or the controls opened in the pause menu: where it stood, paused.
+    if (ReturnToLevelPending)
+    {
+        player->position = SavedPlayerPosition;
+        player->pauseMenu.paused = true;
+        ReturnToLevelPending = false;
+    }
     SetSheet(player, Loaded.runSheet);
     Loaded.player = player;
 }
@@ -199,6 +207,7 @@ void LevelLoad()
     if (!Loaded.runSheet) ReportMissingFile(RUN_SHEET_PATH);
     if (level.loadsEnemySheet && !LoadSpriteSheet(ENEMY_SHEET_PATH)) ReportMissingFile(ENEMY_SHEET_PATH);
     UnitQuadMesh = CreateUnitQuad();
+    KeepPauseMenuPictures(true);
     const char* music = MUSIC_PATHS[level.music];
     Loaded.music = LoadSound(music);
     if (!Loaded.music && SoundSystemRunning()) ReportMissingFile(music);
@@ -232,11 +241,18 @@ void LevelUpdate()
     const bool silenced = SoundMuted || WindowUnfocused;
     SetChannelVolume(LevelMusicChannel, silenced ? 0.0f : MusicVolume);
 
+    // While paused nothing moves, but the pause menu itself runs; a frame that began paused
+    // ends here even if the menu resumes in it.
     Player* player = Loaded.player;
-    if (player && player->pauseMenu.paused)
+    if (player)
     {
-        player->playing = false;
-        return;
+        const bool paused = player->pauseMenu.paused;
+        player->pauseMenu.Update();
+        if (paused)
+        {
+            player->playing = false;
+            return;
+        }
     }
 
     SystemFrameCheck();
@@ -274,6 +290,7 @@ void LevelUnload()
     }
     PlatformTexture = nullptr;
     SpikeTexture = nullptr;
+    KeepPauseMenuPictures(false);
     if (Loaded.level && MusicReleased(Loaded.level->id, NextStateId))
     {
         ReleaseSound(Loaded.music);

@@ -34,6 +34,11 @@ const std::vector<PictureUse>& PicturesTheGameLoads()
         {"data/Menus/Settings.png", {{100, 100}}},
         {"data/Menus/Loading_Screen.png", {{1920, 1080}}},
         {"data/Menus/Sure_button.png", {{250, 100}}},
+        {"data/Menus/Taunt1.png", {{520, 60}}},
+        {"data/Menus/Taunt2.png", {{520, 60}}},
+        {"data/Menus/Taunt3.png", {{520, 60}}},
+        {"data/Menus/Taunt4.png", {{520, 60}}},
+        {"data/Menus/Taunt5.png", {{520, 60}}},
         {"data/Menus/Yes.png", {{250, 100}}},
         {"data/Menus/No.png", {{250, 100}}},
         {"data/Menus/Pause.png", {{600, 600}, {750, 400}}},
@@ -104,7 +109,9 @@ const std::vector<ButtonPicture>& ButtonsAndLabels()
         {"data/Menus/Level_7.png", true},      {"data/Menus/Level_8.png", true},
         {"data/Menus/Level_9.png", true},      {"data/Menus/Sure_button.png", false},
         {"data/Menus/Game_Volume.png", false}, {"data/Menus/Volume.png", false},
-        {"data/Menus/Sound.png", false},
+        {"data/Menus/Sound.png", false},      {"data/Menus/Taunt1.png", false},
+        {"data/Menus/Taunt2.png", false},     {"data/Menus/Taunt3.png", false},
+        {"data/Menus/Taunt4.png", false},     {"data/Menus/Taunt5.png", false},
     };
     return list;
 }

@@ -94,6 +94,12 @@ std::vector<Asset> Catalogue()
         Button("Menus/HowToPlay.png", "How to play", 450, 200),
         // Confirmation window, 250 x 100 each.
         Label("Menus/Sure_button.png", "Are you sure?", 500, 200),
+        // The pause window's taunts, one of which greets every pause.
+        Label("Menus/Taunt1.png", "Have you already given up?", 1040, 120),
+        Label("Menus/Taunt2.png", "You don't know how to pass this level? Loser", 1040, 120),
+        Label("Menus/Taunt3.png", "Already tired of dying?", 1040, 120),
+        Label("Menus/Taunt4.png", "Take your time, you will fail anyways", 1040, 120),
+        Label("Menus/Taunt5.png", "Is the hook mechanic too difficult for you?", 1040, 120),
         Button("Menus/Yes.png", "Yes", 500, 200),
         Button("Menus/No.png", "No", 500, 200),
         // Pause menu and level selector, 150 x 75 and 200 x 100.

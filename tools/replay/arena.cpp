@@ -113,10 +113,15 @@ void ArenaInit()
 void ArenaUpdate()
 {
     UpdateSounds();
-    if (ArenaPlayer && ArenaPlayer->pauseMenu.paused)
+    if (ArenaPlayer)
     {
-        ArenaPlayer->playing = false;
-        return;
+        const bool paused = ArenaPlayer->pauseMenu.paused;
+        ArenaPlayer->pauseMenu.Update();
+        if (paused)
+        {
+            ArenaPlayer->playing = false;
+            return;
+        }
     }
     SystemFrameCheck();
     UpdateGameObjects();

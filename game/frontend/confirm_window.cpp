@@ -1,0 +1,47 @@
+// confirm_window.cpp: the confirmation window's objects and its two buttons.
+#include "game/frontend/confirm_window.h"
+
+#include "game/audio/sound_system.h"
+
+namespace
+{
+constexpr Vec2 WINDOW_SIZE = {750.0f, 400.0f};
+constexpr Vec2 BUTTON_SIZE = {250.0f, 100.0f};
+constexpr float LABEL_Y = 100.0f;
+constexpr float BUTTON_X = 150.0f;
+} // namespace
+
+ConfirmWindow CreateConfirmWindow(Texture* window, Texture* label, Texture* yes, Texture* no,
+                                  float buttonY)
+{
+    ConfirmWindow confirm = {{
+        CreateMenuObject(new GameObject(), "Confirm_Window", window, 0, 0, WINDOW_SIZE.x,
+                         WINDOW_SIZE.y),
+        CreateMenuObject(new GameObject(), "Sure_Button", label, 0, LABEL_Y, BUTTON_SIZE.x,
+                         BUTTON_SIZE.y),
+        CreateMenuObject(new GameObject(), "Yes", yes, BUTTON_X, buttonY, BUTTON_SIZE.x,
+                         BUTTON_SIZE.y),
+        CreateMenuObject(new GameObject(), "No", no, -BUTTON_X, buttonY, BUTTON_SIZE.x,
+                         BUTTON_SIZE.y),
+    }};
+    ShowConfirmWindow(confirm, false);
+    return confirm;
+}
+
+void ShowConfirmWindow(const ConfirmWindow& confirm, bool visible)
+{
+    ShowObjects(confirm.objects, CountOf(confirm.objects), visible);
+}
+
+ConfirmAnswer HandleConfirmWindow(const ConfirmWindow& confirm, Vec2 p, bool* hovered,
+                                  SoundChannel** yesChannel, SoundChannel** noChannel)
+{
+    ConfirmAnswer answer = CONFIRM_NONE;
+    if (ButtonClicked({confirm.yes(), BUTTON_SIZE, &hovered[0], yesChannel}, p))
+    {
+        StopAllSounds();
+        answer = CONFIRM_YES;
+    }
+    if (ButtonClicked({confirm.no(), BUTTON_SIZE, &hovered[1], noChannel}, p)) answer = CONFIRM_NO;
+    return answer;
+}
