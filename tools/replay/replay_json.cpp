@@ -1,6 +1,10 @@
 // replay_json.cpp: writing registry and frame lines.
 #include "tools/replay/replay_json.h"
 
+#include "engine/system/window.h"
+#include "game/frontend/pause_menu.h"
+#include "game/frontend/screens.h"
+#include "game/frontend/settings.h"
 #include "game/gameplay/enemy.h"
 #include "game/gameplay/grappling_hook.h"
 #include "game/gameplay/player.h"
@@ -146,6 +150,23 @@ void JsonReplayWriter::OnFrame(uint64_t frame, const Player* player, ReplayEvent
     Field(line_, "onPoint", p, HookOnPoint, AppendBool);
     Field(line_, "tipX", p, tip.x, AppendFloat);
     Field(line_, "tipY", p, tip.y, AppendFloat);
+    Field(line_, "paused", p, p && player->pauseMenu.paused, AppendBool);
+    FrontEndWindows windows = {false, false};
+    if (CurrentStateId == GS_MAIN_MENU)
+        windows = MainMenuWindows();
+    else if (p)
+        windows = {player->pauseMenu.settings && player->pauseMenu.settings->isOpen,
+                   PauseConfirmOpen};
+    Append(line_, ", \"settingsOpen\": ");
+    AppendBool(line_, windows.settingsOpen);
+    Append(line_, ", \"confirmOpen\": ");
+    AppendBool(line_, windows.confirmOpen);
+    Append(line_, ", \"windowW\": ");
+    AppendInt(line_, WindowWidth);
+    Append(line_, ", \"windowH\": ");
+    AppendInt(line_, WindowHeight);
+    Append(line_, ", \"fullscreen\": ");
+    AppendBool(line_, IsFullscreen);
     Append(line_, ", \"event\": ");
     if (EventNames[event])
         AppendString(line_, EventNames[event]);

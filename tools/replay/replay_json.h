@@ -3,7 +3,9 @@
 // After every Init:  {"frame": F, "registry": [{"name": ..., "kind": ..., "x": ..., ...}, ...]}
 // After each frame:  {"frame": F, "state": S, "next": N, "x": ..., "y": ..., "vx": ...,
 //                     "vy": ..., "grounded": ..., "slamming": ..., "hooked": ...,
-//                     "latched": ..., "onPoint": ..., "tipX": ..., "tipY": ..., "event": ...}
+//                     "latched": ..., "onPoint": ..., "tipX": ..., "tipY": ..., "paused": ...,
+//                     "settingsOpen": ..., "confirmOpen": ..., "windowW": ..., "windowH": ...,
+//                     "fullscreen": ..., "event": ...}
 // Floats print with 9 significant digits, so that they read back to the same float;
 // non-finite ones as null. The player's fields are null while no object is named "player".
 #pragma once

@@ -1,0 +1,134 @@
+// level_selector.cpp: the nine levels to choose from, and the way back to the main menu.
+//
+// Unlike the other menus, its buttons answer while the left button is held, so a press still
+// held from the click that opened the selector picks the level under the pointer at once.
+// Starting a level from here makes every finished level come back here for the rest of the run.
+#include "engine/graphics/mesh.h"
+#include "engine/input/input_state.h"
+#include "engine/system/window.h"
+#include "game/audio/sound_system.h"
+#include "game/frontend/menu_widgets.h"
+#include "game/frontend/screens.h"
+#include "game/game_states.h"
+
+namespace
+{
+constexpr int LEVEL_BUTTONS = 9;
+constexpr int BUTTON_COUNT = LEVEL_BUTTONS + 1; // "Menu" first
+constexpr const char* PICTURE_PATHS[] = {
+    "data/Menus/Level Selector Background.png",
+    "data/Menus/Level_1.png",
+    "data/Menus/Level_2.png",
+    "data/Menus/Level_3.png",
+    "data/Menus/Level_4.png",
+    "data/Menus/Level_5.png",
+    "data/Menus/Level_6.png",
+    "data/Menus/Level_7.png",
+    "data/Menus/Level_8.png",
+    "data/Menus/Level_9.png",
+    "data/Menus/Return.png",
+    "data/Menus/Loading_Screen.png",
+};
+constexpr size_t PICTURE_COUNT = CountOf(PICTURE_PATHS);
+constexpr size_t RETURN_PICTURE = 10;
+constexpr size_t LOADING_PICTURE = 11;
+
+struct SelectorButton
+{
+    const char* name;
+    size_t picture;
+    float x, y;
+};
+// In registry order; the n-th button (from 0) leads to state n + 6: "Menu" to the main menu
+// (which is state 1, not 6), "Level1" to state 7 and on.
+constexpr SelectorButton BUTTONS[BUTTON_COUNT] = {
+    {"Menu", RETURN_PICTURE, 700, 200}, {"Level1", 1, -800, -50}, {"Level2", 2, -550, -50},
+    {"Level3", 3, -300, -50},           {"Level4", 4, -50, -50},  {"Level5", 5, 200, -50},
+    {"Level6", 6, -800, -200},          {"Level7", 7, -550, -200}, {"Level8", 8, -300, -200},
+    {"Level9", 9, -50, -200},
+};
+constexpr Vec2 BUTTON_SIZE = {200.0f, 100.0f};
+constexpr GameStateId FIRST_LEVEL = 7;
+// One more than there are buttons: it is started and kept quiet like the others.
+constexpr size_t CHANNEL_COUNT = BUTTON_COUNT + 1;
+
+Texture* Pictures[PICTURE_COUNT] = {};
+SoundChannel* Channels[CHANNEL_COUNT] = {};
+bool Hovered[BUTTON_COUNT] = {};
+GameObject* Buttons[BUTTON_COUNT] = {};
+GameObject* LoadingScreen = nullptr;
+
+void SelectorLoad()
+{
+    LoadPictures(PICTURE_PATHS, Pictures, PICTURE_COUNT);
+    UnitQuadMesh = CreateUnitQuad();
+}
+
+void SelectorInit()
+{
+    CreateMenuObject(new GameObject(), "background", Pictures[0], 0, 0, 1920, 1080,
+                     KIND_BACKGROUND);
+    for (int i = 0; i < BUTTON_COUNT; ++i)
+        Buttons[i] = CreateMenuObject(new GameObject(), BUTTONS[i].name,
+                                      Pictures[BUTTONS[i].picture], BUTTONS[i].x, BUTTONS[i].y,
+                                      BUTTON_SIZE.x, BUTTON_SIZE.y);
+    LoadingScreen = CreateLoadingScreen(Pictures[LOADING_PICTURE]);
+    MenuMusic = LoadSound(MENU_MUSIC_PATH);
+    ButtonSound = LoadSound(BUTTON_SOUND_PATH);
+    if (PreviousStateId != GS_MAIN_MENU || RestartRequested) StartMenuMusic();
+    StartHoverChannels(Channels, CHANNEL_COUNT);
+}
+
+void SelectorUpdate()
+{
+    ApplyMenuVolumes(Channels, CHANNEL_COUNT, MenuMusicChannel, MenuSilenced());
+    SystemFrameCheck();
+    UpdateSounds();
+    const Vec2 p = GetMenuPointer();
+    for (int i = 0; i < BUTTON_COUNT; ++i)
+    {
+        if (IsPointInButton(Buttons[i], p) && IsMouseButtonDown(0))
+        {
+            if (i == 0)
+                NextStateId = GS_MAIN_MENU;
+            else
+            {
+                StartedFromLevelSelector = true;
+                LoadingScreen->visible = true;
+                StopAllSounds();
+                NextStateId = FIRST_LEVEL + i - 1;
+            }
+        }
+        UpdateButtonHover({Buttons[i], BUTTON_SIZE, &Hovered[i], &Channels[i]}, p);
+    }
+}
+
+void SelectorFree()
+{
+    DestroyAllGameObjects();
+    for (GameObject*& button : Buttons) button = nullptr;
+    LoadingScreen = nullptr;
+}
+
+void SelectorUnload()
+{
+    ReleaseMesh(UnitQuadMesh);
+    UnitQuadMesh = nullptr;
+    // Back to the main menu the music plays on there.
+    if (NextStateId != GS_MAIN_MENU)
+    {
+        ReleaseSound(MenuMusic);
+        MenuMusic = nullptr;
+        MenuMusicChannel = nullptr;
+    }
+    ReleaseSound(ButtonSound);
+    ButtonSound = nullptr;
+    ReleasePictures(Pictures, PICTURE_COUNT);
+}
+} // namespace
+
+void RegisterLevelSelector()
+{
+    AddGameState(GS_LEVEL_SELECTOR, SelectorLoad, SelectorInit, SelectorUpdate, DrawGameObjects,
+                 SelectorFree, SelectorUnload);
+}

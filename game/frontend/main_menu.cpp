@@ -1,0 +1,287 @@
+// main_menu.cpp: the main menu and, on the first visit, the two splash logos.
+//
+// Play, Level Select, Quit (asks first), Tutorial, How to play, Credits and the settings icon,
+// over the menu music. The first visit of a run opens with the maker's logo, then the audio
+// credit, each about three seconds unless a key or click skips it.
+#include "engine/graphics/draw_state.h"
+#include "engine/graphics/mesh.h"
+#include "engine/input/input_state.h"
+#include "engine/system/window.h"
+#include "game/audio/sound_system.h"
+#include "game/frontend/confirm_window.h"
+#include "game/frontend/screens.h"
+#include "game/frontend/settings.h"
+#include "game/scene/render_layer.h"
+
+Sound* MenuMusic = nullptr;
+SoundChannel* MenuMusicChannel = nullptr;
+const char* const MENU_MUSIC_PATH = "data\\Adagio.wav";
+
+namespace
+{
+enum Picture
+{
+    BACKGROUND,
+    PLAY,
+    LEVEL_SELECT,
+    EXIT,
+    TUTORIAL,
+    CREDITS,
+    HOW_TO_PLAY,
+    SETTINGS_ICON,
+    LOADING,
+    MAKER_LOGO,
+    SURE,
+    YES,
+    NO,
+    PANEL,
+    AUDIO_LOGO,
+    AUDIO_LINE,
+    MENU_PICTURE_COUNT
+};
+constexpr const char* PICTURE_PATHS[MENU_PICTURE_COUNT] = {
+    "data/Menus/Menu Background.png",
+    "data/Menus/Play.png",
+    "data/Menus/Level Select.png",
+    "data/Menus/Exit.png",
+    "data/Menus/Tutorial.png",
+    "data/Menus/Credits.png",
+    "data/Menus/HowToPlay.png",
+    "data/Menus/Settings.png",
+    "data/Menus/Loading_Screen.png",
+    "data/Korvel_VIZ-OSTARA_WEB_WHITE.png",
+    "data/Menus/Sure_button.png",
+    "data/Menus/Yes.png",
+    "data/Menus/No.png",
+    "data/Menus/Pause.png",
+    "data/FMOD_Logo_White_-_Black_Background.png",
+    "data/FMODtxt.png",
+};
+
+constexpr Vec2 BUTTON_SIZE = {250.0f, 100.0f};
+constexpr float SPLASH_TIME = 15.0f;
+constexpr float SPLASH_STEP = 0.08f;
+constexpr float CONFIRM_BUTTON_Y = -50.0f;
+
+// The six menu buttons in the order they are handled, with their hover channel slots.
+enum MenuButtonIndex
+{
+    PLAY_BUTTON,
+    QUIT_BUTTON,
+    LEVEL_SELECT_BUTTON,
+    TUTORIAL_BUTTON,
+    HOW_TO_PLAY_BUTTON,
+    CREDITS_BUTTON,
+    BUTTON_COUNT
+};
+
+Texture* Pictures[MENU_PICTURE_COUNT] = {};
+SoundChannel* Channels[BUTTON_COUNT] = {};
+bool Hovered[BUTTON_COUNT + 2] = {}; // the six buttons, then Yes and No
+bool QuitConfirmOpen = false;
+float FirstSplashTimer = 0.0f;
+float SecondSplashTimer = 0.0f; // never reset: the splash runs once a program run
+
+// This visit's objects.
+GameObject* Buttons[BUTTON_COUNT] = {};
+GameObject* Background = nullptr;
+Settings* SettingsIcon = nullptr;
+ConfirmWindow Confirm = {};
+GameObject* LoadingScreen = nullptr;
+GameObject* MakerLogo = nullptr;
+GameObject* AudioLogo = nullptr;
+GameObject* AudioLine = nullptr;
+
+GameObject* Button(const char* name, Picture picture, float x, float y)
+{
+    return CreateMenuObject(new GameObject(), name, Pictures[picture], x, y, BUTTON_SIZE.x,
+                            BUTTON_SIZE.y);
+}
+
+void ShowMenu(bool visible)
+{
+    Background->visible = visible;
+    ShowObjects(Buttons, BUTTON_COUNT, visible);
+    SettingsIcon->visible = visible;
+}
+
+bool SplashSkipped()
+{
+    return IsMouseButtonTriggered(0) || IsMouseButtonTriggered(1) || IsKeyTriggered(KEY_SPACE) ||
+           IsKeyTriggered(KEY_ESCAPE) || IsKeyTriggered(KEY_ENTER);
+}
+
+bool FirstVisit() { return PreviousStateId == CurrentStateId; }
+
+// One splash frame; false once both logos are gone.
+bool UpdateSplash()
+{
+    if (!FirstVisit() || !MakerLogo) return false;
+    if (MakerLogo->visible && !AudioLogo->visible)
+    {
+        if (FirstSplashTimer >= SPLASH_TIME || SplashSkipped())
+        {
+            MakerLogo->visible = false;
+            AudioLogo->visible = AudioLine->visible = true;
+        }
+        else
+            FirstSplashTimer += SPLASH_STEP;
+        return true;
+    }
+    if (!MakerLogo->visible && AudioLogo->visible)
+    {
+        if (SecondSplashTimer >= SPLASH_TIME || SplashSkipped())
+            MakerLogo->visible = AudioLogo->visible = AudioLine->visible = false;
+        else
+            SecondSplashTimer += SPLASH_STEP;
+        return true;
+    }
+    return false;
+}
+
+void StartLevel(GameStateId level)
+{
+    LoadingScreen->visible = true;
+    StopAllSounds();
+    NextStateId = level;
+}
+
+void HandleMenuButtons(Vec2 p)
+{
+    auto clicked = [&](MenuButtonIndex i) {
+        return ButtonClicked({Buttons[i], BUTTON_SIZE, &Hovered[i], &Channels[i]}, p);
+    };
+    if (clicked(PLAY_BUTTON)) StartLevel(7);
+    if (clicked(QUIT_BUTTON)) QuitConfirmOpen = true;
+    if (clicked(LEVEL_SELECT_BUTTON)) NextStateId = GS_LEVEL_SELECTOR;
+    if (clicked(TUTORIAL_BUTTON)) StartLevel(3);
+    if (clicked(HOW_TO_PLAY_BUTTON)) NextStateId = GS_CONTROLS;
+    if (clicked(CREDITS_BUTTON)) NextStateId = GS_CREDITS;
+    UpdateGameObjects();
+    if (IsPointInButton(SettingsIcon, p) && IsMouseButtonTriggered(0)) SettingsIcon->isOpen = true;
+}
+
+void MainMenuLoad()
+{
+    LoadPictures(PICTURE_PATHS, Pictures, MENU_PICTURE_COUNT);
+    UnitQuadMesh = CreateUnitQuad();
+}
+
+void MainMenuInit()
+{
+    Background = CreateMenuObject(new GameObject(), "background", Pictures[BACKGROUND], 0, 0,
+                                  1920, 1080, KIND_BACKGROUND);
+    Buttons[PLAY_BUTTON] = Button("Play", PLAY, -375, -175);
+    Buttons[LEVEL_SELECT_BUTTON] = Button("LevelSelect", LEVEL_SELECT, 0, -175);
+    Buttons[QUIT_BUTTON] = Button("Quit", EXIT, 110, -315);
+    Buttons[TUTORIAL_BUTTON] = Button("Tutorial", TUTORIAL, 425, -75);
+    Buttons[HOW_TO_PLAY_BUTTON] = Button("HowToPlay", HOW_TO_PLAY, 425, 50);
+    Buttons[CREDITS_BUTTON] = Button("Credits", CREDITS, 425, 175);
+    SettingsIcon = new Settings();
+    CreateMenuObject(SettingsIcon, "Settings", Pictures[SETTINGS_ICON], 800, 400, 100, 100);
+    Confirm = CreateConfirmWindow(Pictures[PANEL], Pictures[SURE], Pictures[YES], Pictures[NO],
+                                  CONFIRM_BUTTON_Y);
+    LoadingScreen = CreateLoadingScreen(Pictures[LOADING]);
+
+    MakerLogo = AudioLogo = AudioLine = nullptr;
+    if (FirstVisit())
+    {
+        MakerLogo = CreateMenuObject(new GameObject(), "Korvel_Logo", Pictures[MAKER_LOGO], 0, 0,
+                                     1000, 300);
+        AudioLogo = CreateMenuObject(new GameObject(), "FMOD_Logo", Pictures[AUDIO_LOGO], 0, 0,
+                                     1000, 300);
+        AudioLine = CreateMenuObject(new GameObject(), "FMOD_Logo_txt", Pictures[AUDIO_LINE], 0,
+                                     -200, 700, 100);
+        AudioLogo->visible = AudioLine->visible = false;
+    }
+
+    MenuMusic = LoadSound(MENU_MUSIC_PATH);
+    ButtonSound = LoadSound(BUTTON_SOUND_PATH);
+    const bool returning = PreviousStateId == GS_LEVEL_SELECTOR ||
+                           PreviousStateId == GS_CREDITS || PreviousStateId == GS_CONTROLS;
+    if (!returning || RestartRequested) StartMenuMusic();
+    StartHoverChannels(Channels, BUTTON_COUNT);
+    FirstSplashTimer = 0.0f;
+    ShowMenu(false);
+    SettingsIcon->isOpen = false;
+    SetClearColor(0xFF000000u);
+}
+
+void MainMenuUpdate()
+{
+    ShowConfirmWindow(Confirm, false);
+    if (UpdateSplash()) return;
+
+    ShowMenu(true);
+    SystemFrameCheck();
+    UpdateSounds();
+    ApplyMenuVolumes(Channels, BUTTON_COUNT, MenuMusicChannel, MenuSilenced());
+    const Vec2 p = GetMenuPointer();
+    if (QuitConfirmOpen)
+    {
+        ShowConfirmWindow(Confirm, true);
+        const ConfirmAnswer answer = HandleConfirmWindow(
+            Confirm, p, &Hovered[BUTTON_COUNT], &Channels[PLAY_BUTTON], &Channels[QUIT_BUTTON]);
+        if (answer == CONFIRM_YES) NextStateId = GS_QUIT;
+        if (answer == CONFIRM_NO) QuitConfirmOpen = false;
+        return;
+    }
+    if (SettingsIcon->isOpen || SettingsIcon->closedTimer < 1.0f)
+    {
+        SettingsIcon->Update();
+        return;
+    }
+    HandleMenuButtons(p);
+}
+
+void MainMenuFree()
+{
+    FreeScene();
+    Background = SettingsIcon = nullptr;
+    for (GameObject*& button : Buttons) button = nullptr;
+    LoadingScreen = MakerLogo = AudioLogo = AudioLine = nullptr;
+}
+
+void MainMenuUnload()
+{
+    ReleaseMesh(UnitQuadMesh);
+    UnitQuadMesh = nullptr;
+    // Play and Tutorial stop the music; the other screens let it play on.
+    if (NextStateId == 3 || NextStateId == 7)
+    {
+        ReleaseSound(MenuMusic);
+        MenuMusic = nullptr;
+        MenuMusicChannel = nullptr;
+    }
+    ReleaseSound(ButtonSound);
+    ButtonSound = nullptr;
+    ReleasePictures(Pictures, MENU_PICTURE_COUNT);
+}
+} // namespace
+
+void StartMenuMusic()
+{
+    MenuMusicChannel = PlaySound(MenuMusic, false);
+    SetChannelLooping(MenuMusicChannel);
+    RestartRequested = false;
+}
+
+GameObject* CreateLoadingScreen(Texture* picture)
+{
+    GameObject* loading =
+        CreateMenuObject(new GameObject(), "Loading_Screen", picture, 0, 0,
+                         static_cast<float>(WindowWidth), static_cast<float>(WindowHeight));
+    loading->visible = false;
+    return loading;
+}
+
+FrontEndWindows MainMenuWindows()
+{
+    return {SettingsIcon && SettingsIcon->isOpen, QuitConfirmOpen};
+}
+
+void RegisterMainMenu()
+{
+    AddGameState(GS_MAIN_MENU, MainMenuLoad, MainMenuInit, MainMenuUpdate, DrawGameObjects,
+                 MainMenuFree, MainMenuUnload);
+}

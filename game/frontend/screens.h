@@ -1,0 +1,35 @@
+// screens.h: the front end's game states, and what they share.
+#pragma once
+
+#include "engine/system/game_state_manager.h"
+
+struct Sound;
+struct SoundChannel;
+class GameObject;
+
+// The menu music ("data\Adagio.wav"), which plays on between the main menu, the level
+// selector, the credits and the controls screen.
+extern Sound* MenuMusic;
+extern SoundChannel* MenuMusicChannel;
+extern const char* const MENU_MUSIC_PATH;
+
+// Starts the menu music from its beginning, looping.
+void StartMenuMusic();
+// The loading picture: a hidden object the size of the window, shown on the frame a level is
+// asked for, so that it stays on screen while the level loads.
+GameObject* CreateLoadingScreen(struct Texture* picture);
+
+void RegisterMainMenu();
+void RegisterLevelSelector();
+void RegisterCreditsScreen();
+void RegisterControlsScreen();
+void RegisterWinScreen();
+
+// For the replay runner: the windows open on the current screen (the main menu's, or the
+// pause menu's in a level).
+struct FrontEndWindows
+{
+    bool settingsOpen;
+    bool confirmOpen;
+};
+FrontEndWindows MainMenuWindows();
