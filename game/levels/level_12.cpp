@@ -11,19 +11,21 @@ namespace
 {
 constexpr LevelObject OBJECTS[] = {
     // The frame: floor, ceiling, the right wall and the left wall with the way out in it.
-    Plain("Floor", KIND_SOLID, -720, -505, 480, 70, PICTURE_SOLID),
-    Plain("FloorPlat", KIND_SOLID, 0, -505, 960, 70, PICTURE_SOLID),
-    Plain("FloorPlat1", KIND_SOLID, 720, -505, 480, 70, PICTURE_SOLID),
+    Plain("Floor", KIND_SOLID, 0, -510, 1920, 70, PICTURE_SOLID),
     Plain("Celling", KIND_SOLID, 0, 540, 1920, 50, PICTURE_SOLID),
-    Plain("Wall", KIND_SOLID, 960, 0, 50, 1080, PICTURE_SOLID),
-    Plain("Wall1", KIND_SOLID, -960, -145, 50, 790, PICTURE_SOLID),
-    Plain("Wall2", KIND_SOLID, -960, 510, 50, 60, PICTURE_SOLID),
+    Plain("Wall", KIND_SOLID, 960, -250, 50, 580, PICTURE_SOLID),
+    Plain("Wall1", KIND_SOLID, 960, 290, 50, 500, PICTURE_SOLID),
+    Plain("Wall2", KIND_SOLID, -960, -215, 50, 650, PICTURE_SOLID),
+    Plain("Wall3", KIND_SOLID, -960, 510, 50, 60, PICTURE_SOLID),
     // Grapple points draw right after a solid, which leaves their picture untiled.
-    Plain("HookPlat", KIND_GRAPPLE_POINT, -800, -170, 100, 100, PICTURE_GRAPPLE_POINT),
+    Plain("HookPlat", KIND_GRAPPLE_POINT, -800, -230, 100, 100, PICTURE_GRAPPLE_POINT),
     Plain("TopPlat", KIND_SOLID, 810, 490, 250, 50, PICTURE_SOLID),
     Plain("HookPlat", KIND_GRAPPLE_POINT, 520, 260, 100, 100, PICTURE_GRAPPLE_POINT),
-    Plain("Wall4", KIND_SOLID, 910, -100, 50, 50, PICTURE_SOLID),
-    Plain("Wall5", KIND_SOLID, 910, 245, 50, 50, PICTURE_SOLID),
+    Plain("TopPlat", KIND_SOLID, -860, 490, 150, 50, PICTURE_SOLID),
+    // Brackets under the two ledges on the right; no two surfaces meet flush, as a jump
+    // from a seam would take off from both.
+    Plain("Wall4", KIND_SOLID, 910, -150, 50, 50, PICTURE_SOLID),
+    Plain("Wall5", KIND_SOLID, 910, 195, 50, 50, PICTURE_SOLID),
 
     // The ledges, each on its footing: the first one up on the left, the lone perch, the two
     // on the right, and the stoop at the way out.
@@ -31,13 +33,14 @@ constexpr LevelObject OBJECTS[] = {
     Plain("Platform", KIND_PLATFORM, -615, -135, 210, 20, PICTURE_PLATFORM),
     Plain("Floatingplat", KIND_PLATFORM, 65, -100, 60, 50, PICTURE_PLATFORM),
     Plain("Platform1", KIND_PLATFORM, 65, -135, 40, 20, PICTURE_PLATFORM),
-    Plain("Floatingplat", KIND_PLATFORM, 760, -100, 250, 50, PICTURE_PLATFORM),
+    Plain("Floatingplat", KIND_PLATFORM, 785, -100, 300, 50, PICTURE_PLATFORM),
     Plain("Platform2", KIND_PLATFORM, 760, -135, 210, 20, PICTURE_PLATFORM),
-    Plain("Floatingplat", KIND_PLATFORM, 760, 245, 250, 50, PICTURE_PLATFORM),
+    Plain("Floatingplat", KIND_PLATFORM, 785, 245, 300, 50, PICTURE_PLATFORM),
     Plain("Platform3", KIND_PLATFORM, 760, 210, 210, 20, PICTURE_PLATFORM),
-    Plain("Floatingplat", KIND_PLATFORM, -835, 275, 200, 50, PICTURE_PLATFORM),
-    Plain("Platform4", KIND_PLATFORM, -850, 220, 170, 60, PICTURE_PLATFORM),
-    Plain("Platform5", KIND_PLATFORM, 750, 440, 200, 30, PICTURE_PLATFORM),
+    Plain("Floatingplat", KIND_PLATFORM, -800, 135, 270, 50, PICTURE_PLATFORM),
+    Plain("Platform4", KIND_PLATFORM, -810, 90, 230, 40, PICTURE_PLATFORM),
+    // A cornice under the ceiling and a sill in the corner below the first grapple point.
+    Plain("Platform5", KIND_PLATFORM, 760, 455, 200, 20, PICTURE_PLATFORM),
     Plain("Platform6", KIND_PLATFORM, -850, -460, 120, 20, PICTURE_PLATFORM),
 
     EnemyAt(0, -440, 80, 80, PICTURE_FLYING_ENEMY, -500, 500, false),
