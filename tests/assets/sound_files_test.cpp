@@ -1,5 +1,6 @@
 // sound_files_test.cpp: the six sounds decode with SDL_LoadWAV as the game decodes them,
-// the music loops without a click, and levels leave headroom without being faint.
+// the music loops without a click, and the mix lets the effects be heard over the music
+// without anything clipping.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -46,11 +47,18 @@ Sound Decode(const std::string& gamePath)
     return s;
 }
 
-float Peak(const std::vector<float>& x)
+double PeakDb(const std::vector<float>& x)
 {
     float peak = 0;
     for (float v : x) peak = std::max(peak, std::fabs(v));
-    return peak;
+    return 20.0 * std::log10(peak);
+}
+
+double RmsDb(const std::vector<float>& x)
+{
+    double energy = 0;
+    for (float v : x) energy += double(v) * v;
+    return 10.0 * std::log10(energy / double(x.size()));
 }
 } // namespace
 
@@ -66,10 +74,34 @@ TEST(SoundFiles, EverySoundDecodesAsSixteenBitAt44100)
         EXPECT_EQ(s.rate, 44100);
         EXPECT_GE(s.channels, 1);
         EXPECT_LE(s.channels, 2);
-        // Peak-normalised with headroom: never clipped, never faint.
-        float peak = Peak(s.mono);
-        EXPECT_GT(peak, 0.5f);
-        EXPECT_LT(peak, 0.98f);
+    }
+}
+
+TEST(SoundFiles, EffectsAreHeardOverTheMusicAndNothingClips)
+{
+    // Levels are RMS over each whole file. At the default volumes a death must stand 6 dB
+    // clear of any piece of music, the hover click at least level with it, and every peak
+    // must leave about 1 dB of headroom (the 16-bit rounding allowed for).
+    const double headroom = -0.9;
+    double loudestMusic = -1000;
+    for (const std::string& path : MusicTheGameLoops())
+    {
+        SCOPED_TRACE(path);
+        Sound s = Decode(path);
+        ASSERT_TRUE(s.loaded);
+        EXPECT_GE(RmsDb(s.mono), -21.0);
+        EXPECT_LE(RmsDb(s.mono), -19.0);
+        EXPECT_LE(PeakDb(s.mono), headroom);
+        loudestMusic = std::max(loudestMusic, RmsDb(s.mono));
+    }
+    const std::string hover = "data\\Button_VendingMachine2.wav";
+    for (const std::string& path : EffectsTheGamePlays())
+    {
+        SCOPED_TRACE(path);
+        Sound s = Decode(path);
+        ASSERT_TRUE(s.loaded);
+        EXPECT_GE(RmsDb(s.mono), loudestMusic + (path == hover ? 0.0 : 6.0));
+        EXPECT_LE(PeakDb(s.mono), headroom);
     }
 }
 

@@ -162,10 +162,22 @@ TEST(Synth, EchoAndReverbCarryTheirTailsRoundTheLoop)
 
 TEST(Synth, LevelsAreNormalisedAndSoftlyLimited)
 {
-    std::vector<float> x = {0.1f, -0.4f, 0.2f};
-    Normalise(x, 0.8f);
-    EXPECT_FLOAT_EQ(x[1], -0.8f);
-    EXPECT_FLOAT_EQ(x[0], 0.2f);
+    // A sound with headroom to spare only changes level; one with a spike reaches its RMS
+    // with the spike rounded off under the ceiling, the quiet part still a plain gain.
+    auto db = [](double x) { return 20.0 * std::log10(x); };
+    std::vector<float> x = {0.1f, -0.4f, 0.2f, 0.0f};
+    NormaliseRms(x, -20.0f, -1.0f);
+    EXPECT_NEAR(db(Rms(x)), -20.0, 0.02);
+    EXPECT_FLOAT_EQ(x[1], -4.0f * x[0]);
+    EXPECT_FLOAT_EQ(x[3], 0.0f);
+    std::vector<float> spiky(1000);
+    for (size_t i = 0; i < spiky.size(); i++) spiky[i] = i % 2 ? 0.02f : 0.01f;
+    spiky[500] = -1.0f;
+    NormaliseRms(spiky, -12.0f, -1.0f);
+    EXPECT_NEAR(db(Rms(spiky)), -12.0, 0.02);
+    EXPECT_LE(db(-spiky[500]), -1.0 + 1e-4);
+    EXPECT_GT(db(-spiky[500]), -1.5);
+    EXPECT_FLOAT_EQ(spiky[1], 2.0f * spiky[0]);
     std::vector<float> loud = {5.0f, -5.0f, 0.01f};
     SoftClip(loud, 2.0f);
     EXPECT_LT(loud[0], 0.5f + 1e-6f);

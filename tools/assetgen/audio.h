@@ -6,6 +6,14 @@
 
 constexpr int SampleRate = 44100;
 
+// The mix, as each sound's RMS over its whole length in dBFS. The music sits low enough that
+// at the game's default volumes the effects are heard over it: the hover click a little above
+// it, the deaths well clear. Nothing peaks above PeakDb, headroom for the players' resamplers.
+constexpr float MusicRmsDb = -20.0f;
+constexpr float ClickRmsDb = -18.0f;
+constexpr float DeathRmsDb = -13.0f;
+constexpr float PeakDb = -1.0f;
+
 // Music: seamless loops (the last sample leads straight back into the first).
 std::vector<float> MenuTheme();     // calm, for the menus
 std::vector<float> TutorialTheme(); // light, for the tutorial

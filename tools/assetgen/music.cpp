@@ -44,8 +44,7 @@ std::vector<float> Master(Mix& mix, float drive)
 {
     std::vector<float> out = mix.Samples();
     SoftClip(out, drive);
-    // About -1 dBFS: loud enough, with headroom for the player's resampler.
-    Normalise(out, 0.89f);
+    NormaliseRms(out, MusicRmsDb, PeakDb);
     return out;
 }
 } // namespace

@@ -16,10 +16,10 @@ namespace
 {
 constexpr float Dt = 1.0f / SampleRate;
 
-std::vector<float> Finish(std::vector<float> samples)
+std::vector<float> Finish(std::vector<float> samples, float rmsDb)
 {
     Fade(samples, 0.001f, 0.02f);
-    Normalise(samples, 0.85f);
+    NormaliseRms(samples, rmsDb, PeakDb);
     return samples;
 }
 } // namespace
@@ -48,7 +48,7 @@ std::vector<float> HoverClick()
         s += std::sin(Tau * body) * std::exp(-t / 0.03f) * 0.2f;
         out[i] = s;
     }
-    return Finish(out);
+    return Finish(out, ClickRmsDb);
 }
 
 std::vector<float> SpikeDeath()
@@ -97,7 +97,7 @@ std::vector<float> SpikeDeath()
         s += grit.BandPass(r) * std::exp(-t / 0.25f) * 0.5f;
         out[i] = s;
     }
-    return Finish(out);
+    return Finish(out, DeathRmsDb);
 }
 
 std::vector<float> LavaDeath()
@@ -138,5 +138,5 @@ std::vector<float> LavaDeath()
         s += std::sin(Tau * boom) * std::exp(-t / 0.22f) * 0.7f * std::min(1.0f, t / 0.003f);
         out[i] = s;
     }
-    return Finish(out);
+    return Finish(out, DeathRmsDb);
 }

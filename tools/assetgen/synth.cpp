@@ -216,13 +216,40 @@ void SoftClip(std::vector<float>& samples, float drive)
     for (float& s : samples) s = std::tanh(s * drive) / drive;
 }
 
-void Normalise(std::vector<float>& samples, float peak)
+namespace
 {
-    float loudest = 0;
-    for (float s : samples) loudest = std::max(loudest, std::fabs(s));
-    if (loudest <= 0) return;
-    float k = peak / loudest;
-    for (float& s : samples) s *= k;
+double RmsOf(const std::vector<float>& samples)
+{
+    double sum = 0;
+    for (float s : samples) sum += double(s) * s;
+    return samples.empty() ? 0.0 : std::sqrt(sum / double(samples.size()));
+}
+} // namespace
+
+void NormaliseRms(std::vector<float>& samples, float rmsDb, float peakDb)
+{
+    const double target = std::pow(10.0, rmsDb / 20.0);
+    const float ceiling = std::pow(10.0f, peakDb / 20.0f), knee = 0.5f * ceiling;
+    // Only the rare loud moments (a strike, a noise peak) are bent, so a sound keeps its
+    // shape where a peak normalisation would have to turn the whole of it down.
+    auto bend = [&](double x)
+    {
+        float a = float(std::fabs(x));
+        if (a > knee) a = knee + (ceiling - knee) * std::tanh((a - knee) / (ceiling - knee));
+        return std::copysign(a, float(x));
+    };
+    double rms = RmsOf(samples);
+    if (rms <= 0) return;
+    const std::vector<float> dry = samples;
+    double gain = target / rms;
+    // Rounding off takes a little of the level back: a few passes make it up.
+    for (int pass = 0; pass < 16; pass++)
+    {
+        for (size_t i = 0; i < dry.size(); i++) samples[i] = bend(dry[i] * gain);
+        double reached = RmsOf(samples);
+        if (std::fabs(std::log10(reached / target)) < 0.0005) break; // 0.01 dB
+        gain *= target / reached;
+    }
 }
 
 void Fade(std::vector<float>& samples, float inSeconds, float outSeconds)

@@ -84,7 +84,9 @@ Mix ReverbOf(const Mix& send, float roomSize, float damping);
 Mix EchoOf(const Mix& send, float seconds, float feedback);
 // tanh saturation with the given drive, keeping small signals at about unity gain.
 void SoftClip(std::vector<float>& samples, float drive);
-// Scales so that the loudest sample reaches peak.
-void Normalise(std::vector<float>& samples, float peak);
+// Scales to an RMS of rmsDb (dBFS, over the whole sound) with no sample above peakDb: samples
+// that would come within 6 dB of the ceiling are rounded off smoothly towards it, everything
+// quieter gets a plain gain. A target too loud for the ceiling is approached as near as it allows.
+void NormaliseRms(std::vector<float>& samples, float rmsDb, float peakDb);
 // Short linear fades at both ends (for one-shot effects).
 void Fade(std::vector<float>& samples, float inSeconds, float outSeconds);
