@@ -38,7 +38,25 @@ int VantaraMain()
     WindowTitle = "Vantara";
     WindowWidth = 1920;
     WindowHeight = 1080;
-    if (!PlatformInit() || !CreateGameWindow() || !InitGraphics())
+    if (!PlatformInit())
+    {
+        ShutDown();
+        return EXIT_NO_GRAPHICS;
+    }
+    // The pictures and sounds live in data/ beside the program (or, for a player who starts
+    // build/vantara from the source folder, under the working directory). Without them the
+    // game would open on a blank menu; say so instead.
+    if (!PlatformEnterDataFolder())
+    {
+        PlatformShowMessageBox("Vantara",
+                               "Vantara cannot find its data folder. It looks for \"data\" "
+                               "beside the program and in the folder it was started from; "
+                               "build the game again (scripts/run.sh) to make it.",
+                               MESSAGE_BOX_ERROR);
+        ShutDown();
+        return EXIT_NO_DATA;
+    }
+    if (!CreateGameWindow() || !InitGraphics())
     {
         // Nothing can be shown; say why (already done) and end with a failure code rather
         // than pretending all went well.

@@ -6,6 +6,8 @@ set -u
 game=$1
 xclose=$2
 case_name=$3
+# Screenshots for people to look at, kept with the build (the tests run in the build folder).
+shots="$PWD/e2e"
 
 export XDG_RUNTIME_DIR=$(mktemp -d)
 export ALSOFT_DRIVERS=null
@@ -157,6 +159,31 @@ case "$case_name" in
     code=$?
     [ "$code" != 0 ] || fail "no display reported success"
     grep -q "cannot open a display" "$XDG_RUNTIME_DIR/stderr" || fail "no message: $(cat "$XDG_RUNTIME_DIR/stderr")"
+    ;;
+  no-data)
+    # A copy of the program with no data/ beside it, started from a folder without one.
+    lonely="$XDG_RUNTIME_DIR/lonely"
+    mkdir -p "$lonely"
+    cp "$game" "$lonely/vantara"
+    (cd / && exec "$lonely/vantara") &
+    pid=$!
+    # The message box appears; a player reads it and presses Enter.
+    box=""
+    for _ in $(seq 50); do
+      box=$(xwininfo -root -tree 2>/dev/null | awk '/"Vantara"/ {print $1; exit}')
+      [ -n "$box" ] && break
+      sleep 0.1
+    done
+    [ -n "$box" ] || fail "no message box appeared"
+    mkdir -p "$shots"
+    import -window root "$shots/no-data.png" 2>/dev/null || true
+    xdotool windowfocus "$box" 2>/dev/null
+    xdotool key Return 2>/dev/null
+    for _ in $(seq 30); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "the game did not end after the message"; }
+    wait "$pid"
+    code=$?
+    [ "$code" = 3 ] || fail "no data/ gave exit code $code, not 3"
     ;;
   *)
     fail "unknown case $case_name"
