@@ -9,6 +9,7 @@
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/frontend/confirm_window.h"
+#include "game/frontend/pause_menu.h"
 #include "game/frontend/screens.h"
 #include "game/frontend/settings.h"
 #include "game/scene/render_layer.h"
@@ -258,6 +259,19 @@ void MainMenuUnload()
     ReleasePictures(Pictures, MENU_PICTURE_COUNT);
 }
 } // namespace
+
+void ResetFrontEnd()
+{
+    QuitConfirmOpen = false;
+    FirstSplashTimer = SecondSplashTimer = 0.0f;
+    for (bool& hovered : Hovered) hovered = false;
+    MusicVolume = EffectsVolume = 1.0f;
+    SoundMuted = false;
+    ResolutionIndex = 2;
+    PauseConfirmOpen = false;
+    ReturnToLevelPending = false;
+    SavedPlayerPosition = {0.0f, 0.0f};
+}
 
 void StartMenuMusic()
 {

@@ -19,6 +19,10 @@ void StartMenuMusic();
 // asked for, so that it stays on screen while the level loads.
 GameObject* CreateLoadingScreen(struct Texture* picture);
 
+// Everything the front end remembers across states, back as a freshly started program has it
+// (for a replay that starts the game again in the same process).
+void ResetFrontEnd();
+
 void RegisterMainMenu();
 void RegisterLevelSelector();
 void RegisterCreditsScreen();

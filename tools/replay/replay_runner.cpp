@@ -7,6 +7,7 @@
 #include "engine/system/frame_controller.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
+#include "game/frontend/screens.h"
 #include "game/game_states.h"
 #include "game/gameplay/player.h"
 
@@ -51,6 +52,7 @@ void StartGame(const ReplaySetup& setup)
     ScriptedReset();
     ResetGameStates();
     ResetGameplayState();
+    ResetFrontEnd();
     WindowTitle = "Vantara";
     WindowWidth = 1920;
     WindowHeight = 1080;
