@@ -21,6 +21,10 @@ class Recorder : public ReplayObserver
   public:
     Recorder(ScreenRun* run, const ScreenScenario& scenario) : run_(run), scenario_(scenario) {}
     void OnInit(uint64_t next) override { run_->inits.push_back(next); }
+    void BeforeFrame(uint64_t frame) override
+    {
+        if (frame == 0) MusicVolume = scenario_.musicVolume;
+    }
     void OnFrame(uint64_t, const Player* player, ReplayEvent event) override
     {
         ScreenFrame f = {};

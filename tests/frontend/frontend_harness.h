@@ -51,6 +51,7 @@ struct ScreenScenario
     int64_t frames = -1;
     std::vector<std::string> watch; // object names to follow
     bool withSound = false;         // the sound system on a loopback device
+    float musicVolume = 1.0f;       // set from the first frame, to hear the effects alone
 };
 
 ScreenRun Play(const ScreenScenario& scenario);
