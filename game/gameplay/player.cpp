@@ -234,6 +234,15 @@ void UpdateMovement(Player* player)
     if (v.x > 0.0f) v.x -= friction;
 }
 
+bool PauseStep(Player* player)
+{
+    if (!player) return false;
+    const bool paused = player->pauseMenu.paused;
+    player->pauseMenu.Update();
+    if (paused) player->playing = false;
+    return paused;
+}
+
 void Player::Draw(const Matrix3* parent)
 {
     Sprite::Draw(parent);

@@ -52,6 +52,11 @@ extern bool LastBoxHit;    // the answer of the player's last box test
 extern ContactResult LastContact; // and its normal and depth
 extern bool PlayerDied;    // the pending restart is a death; the level's Init clears it
 
+// The level's pause step, first of its frame: runs the player's pause menu and says whether
+// the frame began paused, in which case nothing else of the level moves this frame (the menu
+// may resume in it). Stops the run animation while paused.
+bool PauseStep(Player* player);
+
 // Run and facing from A and D, the speed limit, friction and gravity.
 void UpdateMovement(Player* player);
 // The player's reaction to touching `object`, by its kind: stand on it, die, bounce off it,

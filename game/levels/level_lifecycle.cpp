@@ -241,19 +241,8 @@ void LevelUpdate()
     const bool silenced = SoundMuted || WindowUnfocused;
     SetChannelVolume(LevelMusicChannel, silenced ? 0.0f : MusicVolume);
 
-    // While paused nothing moves, but the pause menu itself runs; a frame that began paused
-    // ends here even if the menu resumes in it.
     Player* player = Loaded.player;
-    if (player)
-    {
-        const bool paused = player->pauseMenu.paused;
-        player->pauseMenu.Update();
-        if (paused)
-        {
-            player->playing = false;
-            return;
-        }
-    }
+    if (PauseStep(player)) return;
 
     SystemFrameCheck();
     UpdateGameObjects();

@@ -152,18 +152,10 @@ ScriptLine Line(uint64_t frame, uint64_t keys, Vec2 mouse, bool button)
 
 std::string Format(const std::vector<ScriptLine>& lines, uint64_t end)
 {
-    std::ostringstream out;
-    for (const ScriptLine& line : lines)
-    {
-        std::string keys;
-        for (int k = 0; k < REPLAY_KEY_COUNT; ++k)
-            if ((line.input.keys >> k) & 1u)
-                keys += (keys.empty() ? "" : "+") + std::string(ReplayKeyName(static_cast<ReplayKey>(k)));
-        out << line.frame << ' ' << (keys.empty() ? "-" : keys) << ' ' << line.input.mouseX << ' '
-            << line.input.mouseY << ' ' << (line.input.leftButton ? 1 : 0) << '\n';
-    }
-    if (lines.empty() || lines.back().frame + 1 < end) out << end - 1 << " - 0 0 0\n";
-    return out.str();
+    std::string text;
+    for (const ScriptLine& line : lines) text += FormatScriptLine(line);
+    if (lines.empty() || lines.back().frame + 1 < end) text += std::to_string(end - 1) + " - 0 0 0\n";
+    return text;
 }
 
 bool ParseWaypoints(const std::string& text, std::vector<Vec2>* points)

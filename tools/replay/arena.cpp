@@ -113,16 +113,7 @@ void ArenaInit()
 void ArenaUpdate()
 {
     UpdateSounds();
-    if (ArenaPlayer)
-    {
-        const bool paused = ArenaPlayer->pauseMenu.paused;
-        ArenaPlayer->pauseMenu.Update();
-        if (paused)
-        {
-            ArenaPlayer->playing = false;
-            return;
-        }
-    }
+    if (PauseStep(ArenaPlayer)) return;
     SystemFrameCheck();
     UpdateGameObjects();
 }

@@ -4,6 +4,8 @@
 #include "engine/platform/key_codes.h"
 #include "tools/replay/replay_text.h"
 
+#include <sstream>
+
 namespace
 {
 struct KeyName
@@ -51,6 +53,18 @@ bool ParseKeys(const std::string& token, uint64_t* keys, std::string* bad)
 
 const char* ReplayKeyName(ReplayKey key) { return KeyNames[key].name; }
 uint32_t ReplayKeyCode(ReplayKey key) { return KeyNames[key].code; }
+
+std::string FormatScriptLine(const ScriptLine& line)
+{
+    std::string keys;
+    for (int k = 0; k < REPLAY_KEY_COUNT; ++k)
+        if ((line.input.keys >> k) & 1u) keys += (keys.empty() ? "" : "+") + std::string(KeyNames[k].name);
+    std::ostringstream out;
+    out.precision(9); // reads back to the same float
+    out << line.frame << ' ' << (keys.empty() ? "-" : keys) << ' ' << line.input.mouseX << ' '
+        << line.input.mouseY << ' ' << (line.input.leftButton ? 1 : 0) << '\n';
+    return out.str();
+}
 
 bool ParseScript(const std::string& text, const std::string& fileName,
                  std::vector<ScriptLine>* lines, std::string* error)

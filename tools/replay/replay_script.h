@@ -43,6 +43,9 @@ const char* ReplayKeyName(ReplayKey key);
 // The engine's key number of a keyboard key; 0 for RMB, MIN and UNFOCUS.
 uint32_t ReplayKeyCode(ReplayKey key);
 
+// A script line as written in scripts, ending in a line feed.
+std::string FormatScriptLine(const ScriptLine& line);
+
 // Reads a whole script. On a bad line returns false with `error` as "FILE:LINE: what is
 // wrong", FILE being `fileName`.
 bool ParseScript(const std::string& text, const std::string& fileName,
