@@ -154,7 +154,13 @@ std::string Format(const std::vector<ScriptLine>& lines, uint64_t end)
 {
     std::string text;
     for (const ScriptLine& line : lines) text += FormatScriptLine(line);
-    if (lines.empty() || lines.back().frame + 1 < end) text += std::to_string(end - 1) + " - 0 0 0\n";
+    // The last line holds on to the end: the run stops after the last listed frame.
+    if (!lines.empty() && lines.back().frame + 1 < end)
+    {
+        ScriptLine last = lines.back();
+        last.frame = end - 1;
+        text += FormatScriptLine(last);
+    }
     return text;
 }
 
