@@ -16,13 +16,14 @@ constexpr LevelObject OBJECTS[] = {
     // Where the player starts, and the high ledge before the way out.
     Plain("FloorPlat", KIND_SOLID, -810, -30, 250, 50, PICTURE_SOLID),
     Plain("TopPlat", KIND_SOLID, -760, 230, 350, 40, PICTURE_SOLID),
-    // The first point, over bare floor, and the ledges it throws the player towards.
+    // The first point, over bare floor, and the ledges it throws the player towards. Grapple
+    // points come right after a solid, whose draw leaves them an untiled picture.
     Plain("Hookable", KIND_GRAPPLE_POINT, -300, 100, 100, 100, PICTURE_GRAPPLE_POINT),
+    // The second point, up towards the way out, over the spikes.
+    Plain("Hookable1", KIND_GRAPPLE_POINT, 0, 350, 100, 100, PICTURE_GRAPPLE_POINT),
     Plain("Platform", KIND_PLATFORM, 250, -75, 300, 50, PICTURE_PLATFORM),
     Plain("Platform1", KIND_PLATFORM, 700, 150, 250, 50, PICTURE_PLATFORM),
     Plain("Platform2", KIND_PLATFORM, -250, -300, 250, 50, PICTURE_PLATFORM),
-    // The second point, up towards the way out, over the spikes.
-    Plain("Hookable1", KIND_GRAPPLE_POINT, 0, 350, 100, 100, PICTURE_GRAPPLE_POINT),
     Plain("Spikes", KIND_SPIKES, 200, -477.5f, 50, 25, PICTURE_SPIKES),
     Plain("Spikes1", KIND_SPIKES, 250, -477.5f, 50, 25, PICTURE_SPIKES),
     Plain("Spikes2", KIND_SPIKES, 300, -477.5f, 50, 25, PICTURE_SPIKES),
