@@ -14,23 +14,23 @@ constexpr LevelObject OBJECTS[] = {
     Plain("Wall1", KIND_SOLID, 960, -257.5f, 50, 565, PICTURE_SOLID),
     Plain("Wall2", KIND_SOLID, 960, 407.5f, 50, 265, PICTURE_SOLID),
     // The start floor, the safe pit and the floor beyond it, a step higher.
-    Plain("Floor", KIND_SOLID, -737.5f, -470, 395, 140, PICTURE_SOLID),
-    Plain("FloorPlat", KIND_SOLID, -440, -500, 200, 80, PICTURE_SOLID),
-    Plain("FloorPlat1", KIND_SOLID, -170, -440, 340, 200, PICTURE_SOLID),
+    Plain("Floor", KIND_SOLID, -810, -470, 250, 140, PICTURE_SOLID),
+    Plain("FloorPlat", KIND_SOLID, -610, -500, 150, 80, PICTURE_SOLID),
+    Plain("FloorPlat1", KIND_SOLID, -335, -440, 400, 200, PICTURE_SOLID),
     // The last step, against the right wall under the opening.
-    Plain("Wall3", KIND_SOLID, 832.5f, -320, 205, 440, PICTURE_SOLID),
-    // Ledges rising by 60, each a short running jump from the one before.
-    Plain("Platform", KIND_PLATFORM, 145, -305, 150, 50, PICTURE_PLATFORM),
-    Plain("Platform1", KIND_PLATFORM, 365, -245, 150, 50, PICTURE_PLATFORM),
-    Plain("Platform2", KIND_PLATFORM, 585, -185, 150, 50, PICTURE_PLATFORM),
+    Plain("Wall3", KIND_SOLID, 875, -320, 120, 440, PICTURE_SOLID),
+    // Ledges rising by 60, each a running jump from the one before.
+    Plain("Platform", KIND_PLATFORM, 45, -305, 230, 50, PICTURE_PLATFORM),
+    Plain("Platform1", KIND_PLATFORM, 340, -245, 230, 50, PICTURE_PLATFORM),
+    Plain("Platform2", KIND_PLATFORM, 635, -185, 230, 50, PICTURE_PLATFORM),
     // A spike at the end of the floor asks for the jump to be taken early; below the ledges,
     // spikes all the way.
-    Plain("Spikes", KIND_SPIKES, -20, -320, 40, 40, PICTURE_SPIKES),
-    Plain("Spikes1", KIND_SPIKES, 73, -520, 146, 40, PICTURE_SPIKES),
-    Plain("Spikes2", KIND_SPIKES, 219, -520, 146, 40, PICTURE_SPIKES),
-    Plain("Spikes3", KIND_SPIKES, 365, -520, 146, 40, PICTURE_SPIKES),
-    Plain("Spikes4", KIND_SPIKES, 511, -520, 146, 40, PICTURE_SPIKES),
-    Plain("Spikes5", KIND_SPIKES, 657, -520, 146, 40, PICTURE_SPIKES),
+    Plain("Spikes", KIND_SPIKES, -155, -320, 40, 40, PICTURE_SPIKES),
+    Plain("Spikes1", KIND_SPIKES, -40, -520, 190, 40, PICTURE_SPIKES),
+    Plain("Spikes2", KIND_SPIKES, 150, -520, 190, 40, PICTURE_SPIKES),
+    Plain("Spikes3", KIND_SPIKES, 340, -520, 190, 40, PICTURE_SPIKES),
+    Plain("Spikes4", KIND_SPIKES, 530, -520, 190, 40, PICTURE_SPIKES),
+    Plain("Spikes5", KIND_SPIKES, 720, -520, 190, 40, PICTURE_SPIKES),
     Plain("Complete", KIND_EXIT, 950, 150, 50, 250, PICTURE_FAR_BACKGROUND),
 };
 
