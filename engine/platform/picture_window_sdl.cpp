@@ -4,12 +4,14 @@
 // and reading the finished frame back before the swap.
 #include "engine/platform/picture_window.h"
 
+#include "engine/platform/driver_pin.h"
 #include "engine/platform/platform_scripted.h"
 
 #include <GL/gl.h>
 #include <SDL.h>
 
 #include <cstdio>
+
 
 namespace
 {
@@ -25,6 +27,7 @@ bool Create()
     if (!Context) return false;
     SDL_GL_MakeCurrent(Window, Context);
     SDL_GL_SetSwapInterval(0);
+    PinGraphicsDriver();
     return true;
 }
 

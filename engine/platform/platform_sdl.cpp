@@ -8,6 +8,7 @@
 // number a key event stands for in key_translation.cpp.
 #include "engine/platform/platform.h"
 
+#include "engine/platform/driver_pin.h"
 #include "engine/platform/key_translation.h"
 
 #include <SDL.h>
@@ -15,11 +16,6 @@
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
-
-#ifdef VANTARA_SANITIZE
-#include <dlfcn.h>
-#include <link.h>
-#endif
 
 namespace
 {
@@ -74,16 +70,6 @@ void SetGLAttributes(int depthBits)
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
 }
 
-#ifdef VANTARA_SANITIZE
-// Mesa unloads its driver before exit, and LeakSanitizer then sees the driver's allocations as
-// leaks from an unknown module. Pin every loaded *_dri.so so that its frames stay readable.
-int PinDriver(dl_phdr_info* info, size_t, void*)
-{
-    if (info->dlpi_name && std::strstr(info->dlpi_name, "_dri.so"))
-        dlopen(info->dlpi_name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-    return 0;
-}
-#endif
 } // namespace
 
 bool PlatformInit()
@@ -308,9 +294,7 @@ bool PlatformCreateGLContext()
     // The frame limiter paces the game at 60 frames a second; waiting for the display's
     // refresh as well would slow gameplay down on monitors that refresh faster.
     SDL_GL_SetSwapInterval(0);
-#ifdef VANTARA_SANITIZE
-    dl_iterate_phdr(PinDriver, nullptr);
-#endif
+    PinGraphicsDriver();
     return true;
 }
 

@@ -53,6 +53,11 @@ start_game() {
   # The window exists before the renderer has started; keys pressed and released while the
   # game is still loading arrive in one frame and are (rightly) never seen as presses.
   sleep 1
+  # The program-wide keys wait until the two splash logos are gone: skip them, one press each
+  # (a third press, should one land in the menu, does nothing there).
+  for _ in 1 2 3; do
+    xdotool keydown Escape; sleep 0.15; xdotool keyup Escape; sleep 0.3
+  done
 }
 
 # Presses a key chord the way a player does, held for a few frames, and waits for the game to
