@@ -82,14 +82,16 @@ TEST(LevelReplays, LevelsOneToNineAreFinishedOneAfterAnother)
     for (GameStateId level = 7; level <= 15; ++level)
     {
         const std::vector<ScriptLine> script = ReadReplay(level);
+        const Progress alone = Play(level, script);
+        ASSERT_FALSE(alone.completed.empty()) << level;
+        const uint64_t finish = alone.completed.front();
         for (ScriptLine line : script)
         {
+            if (line.frame > finish) break; // the next level takes over from here
             line.frame += start;
             chain.push_back(line);
         }
-        const Progress alone = Play(level, script);
-        ASSERT_FALSE(alone.completed.empty()) << level;
-        start += alone.completed.front() + 1;
+        start += finish + 1;
     }
     const Progress progress = Play(7, chain, static_cast<int64_t>(start));
     EXPECT_TRUE(progress.deaths.empty());
