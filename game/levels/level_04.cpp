@@ -1,48 +1,58 @@
 // level_04.cpp: Tutorial, stage 2. Wall jumps.
 //
-// The way out is high in the right wall, over a shaft whose floor is spikes. Jump into the
-// shaft and kick off one wall to the other, up to the sill of the way out; a jump pressed
-// while touching a wall in the air kicks away from it and sets the rise again. The hall before
-// it has a bare floor to try the kick against the shaft's outer wall first.
+// The player starts at the bottom of a narrow well: a jump pressed while touching a wall in
+// the air kicks off it and up, and kicking from wall to wall climbs out, with the well's floor
+// under every miss. Over its rim, a bridge spans a floor of spikes to a second shaft against
+// the right wall, entered under its inner wall; its bottom is the spikes, and at its top the
+// right wall opens onto the way out.
 #include "game/levels/level.h"
 
 namespace
 {
+// Spike strips side by side along the whole bottom of the level.
+constexpr float SPIKE_PITCH = 1870.0f / 23.0f;
+constexpr LevelObject SpikeStrip(const char* name, int i)
+{
+    return Plain(name, KIND_SPIKES, -935.0f + SPIKE_PITCH * (static_cast<float>(i) + 0.5f), -525,
+                 82, 30, PICTURE_SPIKES);
+}
+
 constexpr LevelObject OBJECTS[] = {
-    // The frame: the way out is the gap in the right wall above the sill.
+    // The frame, open on the right between y 100 and 300, where the exit stands.
     Plain("Borderl", KIND_SOLID, -960, 0, 50, 1080, PICTURE_SOLID),
     Plain("Celling", KIND_SOLID, 0, 515, 1920, 50, PICTURE_SOLID),
-    Plain("Floor", KIND_SOLID, 0, -515, 1920, 50, PICTURE_SOLID),
     Plain("Wall1", KIND_SOLID, 960, -220, 50, 640, PICTURE_SOLID),
     Plain("Wall2", KIND_SOLID, 960, 420, 50, 240, PICTURE_SOLID),
-    // The start, the shaft's inner wall and the sill under the way out.
-    Plain("Platform", KIND_PLATFORM, -800, 60, 300, 50, PICTURE_PLATFORM),
-    Plain("Platform1", KIND_PLATFORM, 620, 0, 50, 500, PICTURE_PLATFORM),
-    Plain("Platform2", KIND_PLATFORM, 880, 85, 110, 30, PICTURE_PLATFORM),
-    // The shaft's floor, and spikes all along the ceiling for a kick too many.
-    Plain("Spikes", KIND_SPIKES, 670, -477.5f, 50, 25, PICTURE_SPIKES),
-    Plain("Spikes2", KIND_SPIKES, 718, -477.5f, 50, 25, PICTURE_SPIKES),
-    Plain("Spikes3", KIND_SPIKES, 766, -477.5f, 50, 25, PICTURE_SPIKES),
-    Plain("Spikes4", KIND_SPIKES, 814, -477.5f, 50, 25, PICTURE_SPIKES),
-    Plain("Spikes5", KIND_SPIKES, 862, -477.5f, 50, 25, PICTURE_SPIKES),
-    Plain("Spikes6", KIND_SPIKES, 910, -477.5f, 50, 25, PICTURE_SPIKES),
-    Plain("Spikes7", KIND_SPIKES, -260, 470, 40, 40, PICTURE_SPIKES),
-    Plain("Spikes8", KIND_SPIKES, -185, 470, 40, 40, PICTURE_SPIKES),
-    Plain("Spikes9", KIND_SPIKES, -110, 470, 40, 40, PICTURE_SPIKES),
-    Plain("Spikes10", KIND_SPIKES, -35, 470, 40, 40, PICTURE_SPIKES),
-    Plain("Spikes11", KIND_SPIKES, 40, 470, 40, 40, PICTURE_SPIKES),
-    Plain("Spikes12", KIND_SPIKES, 115, 470, 40, 40, PICTURE_SPIKES),
-    Plain("Spikes13", KIND_SPIKES, 190, 470, 40, 40, PICTURE_SPIKES),
-    Plain("Spikes14", KIND_SPIKES, 265, 470, 40, 40, PICTURE_SPIKES),
-    Plain("Spikes15", KIND_SPIKES, 340, 470, 40, 40, PICTURE_SPIKES),
-    Plain("Spikes16", KIND_SPIKES, 415, 470, 40, 40, PICTURE_SPIKES),
-    Plain("Spikes17", KIND_SPIKES, 490, 470, 40, 40, PICTURE_SPIKES),
-    Plain("Spikes18", KIND_SPIKES, 565, 470, 40, 40, PICTURE_SPIKES),
-    Plain("Spikes19", KIND_SPIKES, 640, 470, 40, 40, PICTURE_SPIKES),
-    Plain("Spikes20", KIND_SPIKES, 715, 470, 40, 40, PICTURE_SPIKES),
-    Plain("Spikes21", KIND_SPIKES, 790, 470, 40, 40, PICTURE_SPIKES),
-    Plain("Spikes22", KIND_SPIKES, 865, 470, 40, 40, PICTURE_SPIKES),
-    Plain("Spikes23", KIND_SPIKES, 940, 470, 40, 40, PICTURE_SPIKES),
+    // The well: its floor, where the player starts, and its inner wall, 275 high.
+    Plain("Platform", KIND_PLATFORM, -835, 60, 200, 50, PICTURE_PLATFORM),
+    Plain("Platform1", KIND_PLATFORM, -760, 222.5f, 50, 275, PICTURE_PLATFORM),
+    // The bridge, its end the foothold inside the shaft, and the shaft's inner wall, which
+    // leaves a passage above the bridge.
+    Plain("Floor", KIND_SOLID, 92.5f, -375, 1385, 50, PICTURE_SOLID),
+    Plain("Platform2", KIND_PLATFORM, 710, 45, 50, 610, PICTURE_PLATFORM),
+    SpikeStrip("Spikes", 0),
+    SpikeStrip("Spikes1", 1),
+    SpikeStrip("Spikes2", 2),
+    SpikeStrip("Spikes3", 3),
+    SpikeStrip("Spikes4", 4),
+    SpikeStrip("Spikes5", 5),
+    SpikeStrip("Spikes6", 6),
+    SpikeStrip("Spikes7", 7),
+    SpikeStrip("Spikes8", 8),
+    SpikeStrip("Spikes9", 9),
+    SpikeStrip("Spikes10", 10),
+    SpikeStrip("Spikes11", 11),
+    SpikeStrip("Spikes12", 12),
+    SpikeStrip("Spikes13", 13),
+    SpikeStrip("Spikes14", 14),
+    SpikeStrip("Spikes15", 15),
+    SpikeStrip("Spikes16", 16),
+    SpikeStrip("Spikes17", 17),
+    SpikeStrip("Spikes18", 18),
+    SpikeStrip("Spikes19", 19),
+    SpikeStrip("Spikes20", 20),
+    SpikeStrip("Spikes21", 21),
+    SpikeStrip("Spikes22", 22),
     Plain("Complete", KIND_EXIT, 950, 200, 50, 200, PICTURE_FAR_BACKGROUND),
 };
 
