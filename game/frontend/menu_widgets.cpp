@@ -21,19 +21,7 @@ constexpr float HOVER_GROWTH = 1.25f;
 GameObject* CreateMenuObject(GameObject* object, const char* name, Texture* picture, float x,
                              float y, float w, float h, ObjectKind kind)
 {
-    object->name = name;
-    object->position = {x, y};
-    object->scale = {w, h};
-    object->baseScale = {w, h};
-    object->rotation = 0.0f;
-    object->mesh = UnitQuadMesh;
-    object->texture = picture;
-    object->kind = kind;
-    object->active = object->alive = object->visible = true;
-    object->tiledTexture = false;
-    ObjectRegistry.push_back(object);
-    object->Initialize();
-    return object;
+    return InitGameObject(object, name, x, y, w, h, 0.0f, kind, picture);
 }
 
 void ShowObjects(GameObject* const* objects, size_t count, bool visible)

@@ -33,8 +33,6 @@ constexpr float ROPE_JUMP_SPEED = 400.0f;
 constexpr float ROPE_WIDTH = 20.0f;
 constexpr float QUARTER_TURN = 1.5707964f;
 
-bool JumpPressed() { return IsKeyTriggered(' ') || IsKeyTriggered('W'); }
-
 void ParkTip()
 {
     if (HookTip) HookTip->position = HOOK_PARK_POSITION;
@@ -61,19 +59,8 @@ bool PointInBox(Vec2 p, const GameObject* object)
 
 GameObject* MakeHookObject(const char* name, Texture* texture)
 {
-    GameObject* object = new GameObject();
-    object->name = name;
-    object->position = HOOK_PARK_POSITION;
-    object->baseScale = HOOK_OBJECT_SIZE;
-    object->scale = HOOK_OBJECT_SIZE;
-    object->rotation = 0.0f;
-    object->mesh = UnitQuadMesh;
-    object->texture = texture;
-    object->kind = KIND_HOOK_TIP;
-    object->active = object->alive = object->visible = true;
-    ObjectRegistry.push_back(object);
-    object->Initialize();
-    return object;
+    return InitGameObject(new GameObject(), name, HOOK_PARK_POSITION.x, HOOK_PARK_POSITION.y,
+                          HOOK_OBJECT_SIZE.x, HOOK_OBJECT_SIZE.y, 0.0f, KIND_HOOK_TIP, texture);
 }
 } // namespace
 

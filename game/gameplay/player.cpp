@@ -40,8 +40,6 @@ constexpr float WALL_JUMP_RISE = 400.0f;
 constexpr float WALL_JUMP_KICK = 50.0f; // times the rise gained; the speed limit cuts it
 constexpr float WALL_JUMP_AIR_TIME = 0.15f;
 
-bool JumpPressed() { return IsKeyTriggered(' ') || IsKeyTriggered('W'); }
-
 bool IsPlatform(ObjectKind kind) { return kind == KIND_PLATFORM || kind == KIND_SOLID; }
 
 // The kinds the contact pass hands to CollideWith.
@@ -233,6 +231,8 @@ void UpdateMovement(Player* player)
     if (v.x < 0.0f) v.x += friction;
     if (v.x > 0.0f) v.x -= friction;
 }
+
+bool JumpPressed() { return IsKeyTriggered(' ') || IsKeyTriggered('W'); }
 
 bool PauseStep(Player* player)
 {

@@ -57,6 +57,9 @@ extern bool PlayerDied;    // the pending restart is a death; the level's Init c
 // may resume in it). Stops the run animation while paused.
 bool PauseStep(Player* player);
 
+// Space or W went down this frame: jump, wall jump, jump off the rope.
+bool JumpPressed();
+
 // Run and facing from A and D, the speed limit, friction and gravity.
 void UpdateMovement(Player* player);
 // The player's reaction to touching `object`, by its kind: stand on it, die, bounce off it,

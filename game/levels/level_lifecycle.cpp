@@ -76,29 +76,12 @@ Texture* LoadPicture(LevelPicture picture)
     return texture;
 }
 
-bool IsTiled(ObjectKind kind)
-{
-    return kind == KIND_SPIKES || kind == KIND_PLATFORM || kind == KIND_GRAPPLE_POINT ||
-           kind == KIND_LAVA;
-}
-
 // Registers an object made by its creator with a level object's settings, into `layer`.
 void Settle(GameObject* object, RenderLayer* layer, const char* name, ObjectKind kind, float x,
             float y, float w, float h, Texture* texture, bool visible)
 {
-    object->name = name;
-    object->position = {x, y};
-    object->baseScale = {w, h};
-    object->scale = {w, h};
-    object->rotation = 0.0f;
-    object->mesh = UnitQuadMesh;
-    object->texture = texture;
-    object->kind = kind;
-    object->active = object->alive = true;
+    InitGameObject(object, name, x, y, w, h, 0.0f, kind, texture);
     object->visible = visible;
-    object->tiledTexture = IsTiled(kind);
-    ObjectRegistry.push_back(object);
-    object->Initialize();
     AddObject(layer, object);
 }
 

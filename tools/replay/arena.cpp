@@ -46,23 +46,13 @@ bool KnownKind(int64_t kind)
     }
 }
 
-// The same settings a level builder gives each of its objects, then into "Main".
+// The same settings a level builder gives each of its objects, then into "Main". Exits are
+// invisible, as in the levels.
 void Place(GameObject* object, RenderLayer* layer, const char* name, ObjectKind kind, float x,
            float y, float w, float h)
 {
-    object->name = name;
-    object->position = {x, y};
-    object->baseScale = {w, h};
-    object->scale = {w, h};
-    object->rotation = 0.0f;
-    object->mesh = UnitQuadMesh;
-    object->kind = kind;
-    object->active = object->alive = true;
-    object->visible = kind != KIND_EXIT; // exits are invisible, as in the levels
-    object->tiledTexture = kind == KIND_SPIKES || kind == KIND_PLATFORM ||
-                           kind == KIND_GRAPPLE_POINT || kind == KIND_LAVA;
-    ObjectRegistry.push_back(object);
-    object->Initialize();
+    InitGameObject(object, name, x, y, w, h, 0.0f, kind, nullptr);
+    object->visible = kind != KIND_EXIT;
     AddObject(layer, object);
 }
 
