@@ -165,6 +165,11 @@ void StopChannel(SoundChannel* slot)
     PlatformVoiceStop(slot->channel);
 }
 
+void StopIfWaiting(SoundChannel* slot)
+{
+    if (IsChannelPlaying(slot) && slot->paused) StopChannel(slot);
+}
+
 void UpdateSounds()
 {
     if (!Running) return;

@@ -55,6 +55,9 @@ void SetChannelVolume(SoundChannel* slot, float volume);
 bool IsChannelPlaying(const SoundChannel* slot);
 // Stops the slot's sound; the slot goes back to the pool at the next UpdateSounds.
 void StopChannel(SoundChannel* slot);
+// Stops the slot's sound if it still waits paused, as started in advance and never heard: a
+// paused sound never ends by itself and would keep its slot for ever.
+void StopIfWaiting(SoundChannel* slot);
 
 // Slots handed out and not yet back in the pool.
 int BusyChannelCount();

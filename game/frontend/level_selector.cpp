@@ -110,21 +110,8 @@ void SelectorFree()
     LoadingScreen = nullptr;
 }
 
-void SelectorUnload()
-{
-    ReleaseMesh(UnitQuadMesh);
-    UnitQuadMesh = nullptr;
-    // Back to the main menu the music plays on there.
-    if (NextStateId != GS_MAIN_MENU)
-    {
-        ReleaseSound(MenuMusic);
-        MenuMusic = nullptr;
-        MenuMusicChannel = nullptr;
-    }
-    ReleaseSound(ButtonSound);
-    ButtonSound = nullptr;
-    ReleasePictures(Pictures, PICTURE_COUNT);
-}
+// Back to the main menu the music plays on there.
+void SelectorUnload() { UnloadMenuScreen(Pictures, PICTURE_COUNT, NextStateId != GS_MAIN_MENU); }
 } // namespace
 
 void RegisterLevelSelector()

@@ -243,20 +243,10 @@ void MainMenuFree()
     LoadingScreen = MakerLogo = AudioLogo = AudioLine = nullptr;
 }
 
+// Play and Tutorial stop the music; the other screens let it play on.
 void MainMenuUnload()
 {
-    ReleaseMesh(UnitQuadMesh);
-    UnitQuadMesh = nullptr;
-    // Play and Tutorial stop the music; the other screens let it play on.
-    if (NextStateId == 3 || NextStateId == 7)
-    {
-        ReleaseSound(MenuMusic);
-        MenuMusic = nullptr;
-        MenuMusicChannel = nullptr;
-    }
-    ReleaseSound(ButtonSound);
-    ButtonSound = nullptr;
-    ReleasePictures(Pictures, MENU_PICTURE_COUNT);
+    UnloadMenuScreen(Pictures, MENU_PICTURE_COUNT, NextStateId == 3 || NextStateId == 7);
 }
 } // namespace
 
@@ -271,6 +261,21 @@ void ResetFrontEnd()
     PauseConfirmOpen = false;
     ReturnToLevelPending = false;
     SavedPlayerPosition = {0.0f, 0.0f};
+}
+
+void UnloadMenuScreen(Texture** pictures, size_t count, bool releaseMusic)
+{
+    ReleaseMesh(UnitQuadMesh);
+    UnitQuadMesh = nullptr;
+    if (releaseMusic)
+    {
+        ReleaseSound(MenuMusic);
+        MenuMusic = nullptr;
+        MenuMusicChannel = nullptr;
+    }
+    ReleaseSound(ButtonSound);
+    ButtonSound = nullptr;
+    ReleasePictures(pictures, count);
 }
 
 void StartMenuMusic()

@@ -91,7 +91,7 @@ void StopHoverChannels(SoundChannel** channels, size_t count)
 {
     for (size_t i = 0; i < count; ++i)
     {
-        if (IsChannelPlaying(channels[i]) && channels[i]->paused) StopChannel(channels[i]);
+        StopIfWaiting(channels[i]);
         channels[i] = nullptr;
     }
 }

@@ -49,8 +49,7 @@ bool ButtonClicked(const MenuButton& button, Vec2 p, bool grows = true, bool sou
 
 // Starts each hover channel paused on ButtonSound, so that a first entry only unpauses it.
 void StartHoverChannels(SoundChannel** channels, size_t count);
-// Stops the prepared hover sounds that are still waiting, when their screen goes: a paused
-// sound never ends by itself and would keep its slot of the pool for ever.
+// Stops the prepared hover sounds that are still waiting, when their screen goes.
 void StopHoverChannels(SoundChannel** channels, size_t count);
 // Silent while `silenced`; otherwise hover channels at the effects volume and the music
 // channel (if any) at the music volume.

@@ -3,8 +3,11 @@
 
 #include "engine/system/game_state_manager.h"
 
+#include <cstddef>
+
 struct Sound;
 struct SoundChannel;
+struct Texture;
 class GameObject;
 
 // The menu music ("data\Adagio.wav"), which plays on between the main menu, the level
@@ -15,9 +18,12 @@ extern const char* const MENU_MUSIC_PATH;
 
 // Starts the menu music from its beginning, looping.
 void StartMenuMusic();
+// The end of a menu screen's visit: its quad, its pictures and the hover sound go; the menu
+// music too when the next screen does not play it on.
+void UnloadMenuScreen(Texture** pictures, size_t count, bool releaseMusic);
 // The loading picture: a hidden object the size of the window, shown on the frame a level is
 // asked for, so that it stays on screen while the level loads.
-GameObject* CreateLoadingScreen(struct Texture* picture);
+GameObject* CreateLoadingScreen(Texture* picture);
 
 // Everything the front end remembers across states, back as a freshly started program has it
 // (for a replay that starts the game again in the same process).

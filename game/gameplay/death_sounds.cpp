@@ -16,11 +16,6 @@ DeathSound SpikeHitSound = {"data\\Hit_SwordStabEarth_Rumble1.wav", nullptr, nul
 DeathSound LavaHitSound = {"data\\Fire_FlameBurst1.wav", nullptr, nullptr};
 DeathSound* const Both[] = {&SpikeHitSound, &LavaHitSound};
 
-// A prepared channel still holding its paused sound, not yet heard.
-bool Waiting(const DeathSound& death)
-{
-    return death.channel && death.channel->paused && IsChannelPlaying(death.channel);
-}
 } // namespace
 
 void PrepareDeathSounds()
@@ -36,7 +31,7 @@ void StopUnplayedDeathSounds()
 {
     for (DeathSound* death : Both)
     {
-        if (Waiting(*death)) StopChannel(death->channel);
+        StopIfWaiting(death->channel);
         death->channel = nullptr;
     }
 }
