@@ -17,6 +17,6 @@ for state in 3 4 5 6 7 8 9 10 11 12 13 14 15; do
     convert "$work/$state.png" -resize 640x360 "$work/$state-small.png"
     tiles+=(-label "${names[$state]} (state $state)" "$work/$state-small.png")
 done
-montage "${tiles[@]}" -tile 4x -geometry +8+8 -pointsize 22 -background '#202020' \
-    -fill white "$build/levels_sheet.png"
+montage "${tiles[@]}" -tile 4x -geometry +8+8 -font DejaVu-Sans -pointsize 22 \
+    -background '#202020' -fill white "$build/levels_sheet.png"
 echo "levels sheet: $build/levels_sheet.png"
