@@ -10,9 +10,7 @@
 #include "game/gameplay/player.h"
 #include "game/levels/level.h"
 #include "tests/audio/wav_files.h"
-#include "tools/replay/replay_runner.h"
-
-#include <gtest/gtest.h>
+#include "tests/frontend/frontend_harness.h"
 
 #include <algorithm>
 #include <cmath>
@@ -193,18 +191,6 @@ struct MusicCase
     std::vector<Stands> stands;
 };
 
-std::string Press(int frame, const char* keys)
-{
-    return std::to_string(frame) + " " + keys + " 0 0 0\n" + std::to_string(frame + 1) +
-           " - 0 0 0\n";
-}
-std::string Click(int frame, float x, float y)
-{
-    const std::string at = " " + std::to_string(x) + " " + std::to_string(y);
-    return std::to_string(frame) + " -" + at + " 1\n" + std::to_string(frame + 1) + " -" + at +
-           " 0\n";
-}
-
 // The pause menu's buttons, and the main menu's How to play.
 constexpr float CREDITS_X = -110, CREDITS_Y = 50, HOW_TO_PLAY_X = 110, HOW_TO_PLAY_Y = 50;
 constexpr float MENU_HOW_TO_PLAY_X = 425, MENU_HOW_TO_PLAY_Y = 50;
@@ -302,20 +288,29 @@ class MusicHeard : public ::testing::Test
         PlatformAudioUseLoopback(0);
         return listener.frames;
     }
+
+    static void Hear(const std::vector<MusicCase>& cases)
+    {
+        for (const MusicCase& c : cases)
+        {
+            SCOPED_TRACE(c.name);
+            Check(c, Listen(c));
+        }
+    }
 };
+
+// Escape on 30, the pause menu's How to play on 40: the controls from 41.
+const std::string PauseControls = Press(30, "ESC") + Click(40, HOW_TO_PLAY_X, HOW_TO_PLAY_Y);
+// The main menu shown (two logos skipped), its How to play clicked on 10: the controls from 11.
+const std::string MenuControls = Press(1, "SPACE") + Press(3, "SPACE") +
+                                 Click(10, MENU_HOW_TO_PLAY_X, MENU_HOW_TO_PLAY_Y);
 } // namespace
 
-TEST_F(MusicHeard, PlaysWhereItShouldOnceAndGoesOnOrStartsAfreshAsItShould)
+// A level entered on its own starts its music on R (heard from frame 2); Tutorial 1 at once.
+
+TEST_F(MusicHeard, PauseMenuScreensPauseTheLevelMusicAndItGoesOnFromThereAfter)
 {
-    // The main menu shown (two logos skipped), then its How to play clicked on 10: the
-    // controls from 11.
-    const std::string menuControls = Press(1, "SPACE") + Press(3, "SPACE") +
-                                     Click(10, MENU_HOW_TO_PLAY_X, MENU_HOW_TO_PLAY_Y);
-    // Escape on 30, the pause menu's How to play on 40: the controls from 41.
-    const std::string pauseControls = Press(30, "ESC") + Click(40, HOW_TO_PLAY_X, HOW_TO_PLAY_Y);
-    // A level entered on its own starts its music on R (from frame 2); Tutorial 1 at once.
-    const MusicCase cases[] = {
-        // The pause menu's Credits and How to play: paused while they show, then on from there.
+    Hear({
         {"Level 9, Credits", 15, ThroughCredits(1), 110,
          {Silence(0, 1), Plays(LEVELS, 2, 29, FRESH), Silence(30, 99), Plays(LEVELS, 100, 109, 29)},
          {{91, 15, true, false}}},
@@ -334,23 +329,30 @@ TEST_F(MusicHeard, PlaysWhereItShouldOnceAndGoesOnOrStartsAfreshAsItShould)
          {Plays(TUTORIAL, 0, 29, FRESH), Silence(30, 69), Plays(TUTORIAL, 70, 79, 29)}, {}},
         {"Level 2, How to play", 8, ThroughHowToPlay(1), 80,
          {Plays(LEVELS, 2, 29, FRESH), Silence(30, 69), Plays(LEVELS, 70, 79, 29)}, {}},
+    });
+}
 
-        // Tutorial 1 -> 2 -> 1 by the arrows: one copy all along, and a pause silences it.
-        {"Tutorial 2 back to 1", 3, Press(20, "RIGHT") + Press(40, "LEFT") + Press(80, "ESC") +
-                                        Press(100, "ESC"),
-         110, {Plays(TUTORIAL, 0, 79, FRESH), Silence(80, 99), Plays(TUTORIAL, 100, 109, 79)},
+TEST_F(MusicHeard, TheArrowsBetweenTutorialStagesKeepOneCopyThatAPauseSilences)
+{
+    Hear({
+        {"Tutorial 1 to 2 and back", 3,
+         Press(20, "RIGHT") + Press(40, "LEFT") + Press(80, "ESC") + Press(100, "ESC"), 110,
+         {Plays(TUTORIAL, 0, 79, FRESH), Silence(80, 99), Plays(TUTORIAL, 100, 109, 79)},
          {{21, 4, false, false}, {41, 3, false, false}}},
+    });
+}
 
-        // K with a digit: a fresh level, running, at its start, with its own music only.
-        {"menu, How to play, K+1", 1, menuControls + Press(20, "K+1") + Press(40, "ESC"), 50,
+TEST_F(MusicHeard, AKJumpStartsTheLevelAfreshRunningWithItsOwnMusicOnly)
+{
+    Hear({
+        {"menu, How to play, K+1", 1, MenuControls + Press(20, "K+1") + Press(40, "ESC"), 50,
          {Plays(MENU, 0, 20, FRESH), Plays(LEVELS, 21, 39, FRESH), Silence(40, 49)},
          {{21, 7, false, true}}},
         {"Level 2 paused, How to play, K+5", 8,
-         Press(1, "R") + "5 D 0 0 0\n25 - 0 0 0\n" + pauseControls + Press(50, "K+5"), 70,
+         Press(1, "R") + "5 D 0 0 0\n25 - 0 0 0\n" + PauseControls + Press(50, "K+5"), 70,
          {Plays(LEVELS, 2, 29, FRESH), Silence(30, 50), Plays(LEVELS, 51, 69, FRESH)},
          {{51, 11, false, true}}},
-        {"Tutorial 1 paused, How to play, K+1", 3,
-         "5 D 0 0 0\n25 - 0 0 0\n" + pauseControls + Press(50, "K+1"), 70,
+        {"Tutorial 1 paused, How to play, K+1", 3, PauseControls + Press(50, "K+1"), 70,
          {Plays(TUTORIAL, 0, 29, FRESH), Silence(30, 50), Plays(LEVELS, 51, 69, FRESH)},
          {{51, 7, false, true}}},
         {"Level 2, K+3: the levels' music runs on", 8, Press(1, "R") + Press(20, "K+3"), 40,
@@ -359,24 +361,25 @@ TEST_F(MusicHeard, PlaysWhereItShouldOnceAndGoesOnOrStartsAfreshAsItShould)
          {Plays(TUTORIAL, 2, 20, FRESH), Plays(LEVELS, 21, 39, FRESH)}, {{21, 7, false, true}}},
         {"win screen, K+1", GS_WIN_SCREEN, Press(10, "K+1"), 30,
          {Silence(0, 10), Plays(LEVELS, 11, 29, FRESH)}, {{11, 7, false, true}}},
-        {"menu, How to play, K+0", 1, menuControls + Press(20, "K+0"), 40,
+        // K with 0 opens the selector over the menu music alone, one copy going on.
+        {"menu, How to play, K+0", 1, MenuControls + Press(20, "K+0"), 40,
          {Plays(MENU, 0, 39, FRESH)}, {{21, GS_LEVEL_SELECTOR, false, false}}},
-        {"menu, How to play, Space", 1, menuControls + Press(20, "SPACE"), 40,
+        {"menu, How to play, Space", 1, MenuControls + Press(20, "SPACE"), 40,
          {Plays(MENU, 0, 39, FRESH)}, {{21, GS_MAIN_MENU, false, false}}},
         {"Tutorial 1, K+0", 3, Press(20, "K+0"), 40,
          {Plays(TUTORIAL, 0, 20, FRESH), Plays(MENU, 21, 39, FRESH)}, {}},
+    });
+}
 
-        // R starts the music again where the level allows it; where it does not, the level is
-        // silent, and nothing else sounds through the music's old slot when the pause ends.
+// Where R does not start the music again the level stays silent, and nothing else sounds
+// through the music's old slot when the pause ends.
+TEST_F(MusicHeard, RestartStartsTheMusicAgainOnlyWhereTheLevelAllowsIt)
+{
+    Hear({
         {"Level 2, R", 8, Press(1, "R") + Press(20, "R"), 30,
          {Plays(LEVELS, 2, 19, FRESH), Silence(20, 20), Plays(LEVELS, 21, 29, FRESH)}, {}},
         {"Level 2 back to Level 1, R", 8,
          Press(1, "R") + Press(10, "LEFT") + Press(20, "R") + Press(30, "ESC") + Press(40, "ESC"),
          60, {Plays(LEVELS, 2, 19, FRESH), Silence(20, 59)}, {{11, 7, false, false}}},
-    };
-    for (const MusicCase& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        Check(c, Listen(c));
-    }
+    });
 }
