@@ -1,5 +1,6 @@
 // win_screen.cpp: the picture after the last level, over the levels' music; Space leaves for
-// the main menu.
+// the main menu, but only a Space pressed here: one still held from the jump into the last
+// exit must not skip the picture unseen.
 #include "engine/graphics/mesh.h"
 #include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
@@ -43,7 +44,7 @@ void WinUpdate()
     UpdateSounds();
     SetChannelVolume(LevelMusicChannel, MenuSilenced() ? 0.0f : MusicVolume);
     SystemFrameCheck();
-    if (IsKeyDown(KEY_SPACE))
+    if (IsKeyTriggered(KEY_SPACE))
     {
         StopAllSounds();
         NextStateId = GS_MAIN_MENU;
