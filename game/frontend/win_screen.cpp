@@ -27,8 +27,7 @@ void WinLoad()
 
 void WinInit()
 {
-    CreateMenuObject(new GameObject(), "bg", Picture[0], 0, 0, static_cast<float>(WindowWidth),
-                     static_cast<float>(WindowHeight), KIND_BACKGROUND);
+    CreateViewPicture("bg", Picture[0], KIND_BACKGROUND);
     // Coming from the last level its music plays on; from anywhere else it starts here.
     if ((PreviousStateId == GS_LEVEL_SELECTOR || RestartRequested) && !PlayerDied)
     {
