@@ -56,6 +56,10 @@ int VantaraMain()
         ShutDown();
         return EXIT_NO_DATA;
     }
+    // The main menu's pictures decode while the window opens and the graphics driver starts,
+    // which takes the better part of a second on a software driver; its Load then only
+    // uploads them, and the first logo is up soon after the driver is ready.
+    DecodeStatePicturesAhead(GS_MAIN_MENU);
     if (!CreateGameWindow() || !InitGraphics())
     {
         // Nothing can be shown; say why (already done) and end with a failure code rather

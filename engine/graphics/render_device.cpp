@@ -3,6 +3,7 @@
 
 #include "engine/graphics/draw_state.h"
 #include "engine/graphics/mesh.h"
+#include "engine/graphics/picture_decoder.h"
 #include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
 #include "engine/platform/platform.h"
@@ -365,6 +366,7 @@ void ShutdownGraphics()
     }
     ReleaseAllMeshes();
     ReleaseAllTextures();
+    DiscardAllPictures();
 
     if (!GraphicsReady) return;
     if (OverlayFrameOpen) ImGui::EndFrame();

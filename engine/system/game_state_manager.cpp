@@ -2,6 +2,7 @@
 #include "engine/system/game_state_manager.h"
 
 #include "engine/graphics/draw_state.h"
+#include "engine/graphics/picture_decoder.h"
 #include "engine/graphics/render_device.h"
 #include "engine/input/input_state.h"
 #include "engine/platform/platform.h"
@@ -110,7 +111,13 @@ void EnterState()
     if (NextStateId == GS_RESTART)
         NextStateId = CurrentStateId;
     else
+    {
+        // Pictures decoded ahead for a state that did not come are let go once this Load
+        // has taken what it needs.
+        const uint32_t round = BeginPictureRound();
         ActiveLoad();
+        DiscardPicturesBefore(round);
+    }
     ActiveInit();
 }
 
