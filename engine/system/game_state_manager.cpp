@@ -7,6 +7,7 @@
 #include "engine/input/input_state.h"
 #include "engine/platform/platform.h"
 #include "engine/system/frame_controller.h"
+#include "engine/system/frame_stats.h"
 #include "engine/system/window.h"
 
 #include <cstdio>
@@ -86,18 +87,28 @@ void BindStateOperations()
     }
 }
 
+// The main thread's processor time, read only while frame statistics are recorded.
+static double CpuNow() { return FrameStatsEnabled() ? PlatformThreadCpuSeconds() : 0.0; }
+
 void RunFrame()
 {
+    const double started = CpuNow();
     BeginFrame();
+    const double begun = CpuNow();
     PlatformPumpMessages();
     UpdateInput();
     if (!IsRunning) NextStateId = GS_QUIT;
     ActiveUpdate();
+    const double updated = CpuNow();
     ActiveDraw();
     FlushLineBatch();
     RenderOverlay();
+    const double drawn = CpuNow();
     PlatformSwapBuffers();
+    const double swapped = CpuNow();
+    MarkStartup(MARK_FIRST_FRAME);
     LimitFrameRate();
+    RecordFrameStats(updated - begun, (begun - started) + (drawn - updated), swapped - drawn);
 }
 
 void StartGameLoop(GameStateId first)
