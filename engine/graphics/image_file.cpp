@@ -37,7 +37,8 @@ struct SpngContextFree
 };
 
 // The checksums are not checked: stb_image never did, and the game's files are its own.
-bool DecodePng(const std::vector<uint8_t>& bytes, ImageRGBA* image, ImageRowOrder order)
+bool DecodePng(const std::vector<uint8_t>& bytes, ImageRGBA* image, ImageRowOrder order,
+               const std::atomic<bool>* abandon)
 {
     std::unique_ptr<spng_ctx, SpngContextFree> ctx(spng_ctx_new(SPNG_CTX_IGNORE_ADLER32));
     if (!ctx) return false;
@@ -66,6 +67,7 @@ bool DecodePng(const std::vector<uint8_t>& bytes, ImageRGBA* image, ImageRowOrde
         return false;
     for (int y = image->height - 1; y >= 0; --y)
     {
+        if (abandon && abandon->load(std::memory_order_relaxed)) return false;
         const int result = spng_decode_row(ctx.get(), &image->pixels[y * rowBytes], rowBytes);
         if (result != 0 && !(result == SPNG_EOI && y == 0)) return false;
     }
@@ -113,10 +115,12 @@ bool ReadFileBytes(const char* path, std::vector<uint8_t>* bytes)
     return ok;
 }
 
-bool DecodeImage(const std::vector<uint8_t>& bytes, ImageRGBA* image, ImageRowOrder order)
+bool DecodeImage(const std::vector<uint8_t>& bytes, ImageRGBA* image, ImageRowOrder order,
+                 const std::atomic<bool>* abandon)
 {
     if (bytes.size() > static_cast<size_t>(INT32_MAX)) return false;
-    return DecodePng(bytes, image, order) || DecodeWithStb(bytes, image, order);
+    if (DecodePng(bytes, image, order, abandon)) return true;
+    return !(abandon && abandon->load()) && DecodeWithStb(bytes, image, order);
 }
 
 bool ReadImageFile(const char* path, ImageRGBA* image, ImageRowOrder order)

@@ -5,6 +5,7 @@
 // tolerated) is handed to stb_image, so that every file loads or fails as it always has.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -33,5 +34,7 @@ bool ReadImageFile(const char* path, ImageRGBA* image, ImageRowOrder order = TOP
 // The two halves of ReadImageFile, for callers that read on one thread and decode on another.
 // Safe to call from any thread. False when the file cannot be opened or read.
 bool ReadFileBytes(const char* path, std::vector<uint8_t>* bytes);
-// False when the bytes are not a picture, are truncated or declare too large a size.
-bool DecodeImage(const std::vector<uint8_t>& bytes, ImageRGBA* image, ImageRowOrder order);
+// False when the bytes are not a picture, are truncated or declare too large a size, or
+// when `abandon` is set meanwhile (a decode nobody waits for any more stops early).
+bool DecodeImage(const std::vector<uint8_t>& bytes, ImageRGBA* image, ImageRowOrder order,
+                 const std::atomic<bool>* abandon = nullptr);

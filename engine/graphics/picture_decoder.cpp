@@ -26,6 +26,7 @@ struct DecodeJob
     JobStage stage = JOB_QUEUED;
     bool listed = true; // still waiting to be taken; false once taken or let go
     bool decoded = false;
+    std::atomic<bool> abandoned{false}; // let go while being decoded: stop early
     std::vector<uint8_t> bytes; // the file as the worker read it
     ImageRGBA image;
 };
@@ -44,6 +45,7 @@ class DecoderPool
         {
             std::lock_guard<std::mutex> lock(mutex_);
             stopping_ = true;
+            for (const JobPointer& job : jobs_) job->abandoned = true;
         }
         wake_.notify_all();
         for (std::thread& worker : workers_) worker.join();
@@ -84,7 +86,7 @@ class DecoderPool
                                   [&](const JobPointer& j) { return j->path == path; });
         if (found == jobs_.end()) return false;
         JobPointer job = *found;
-        Unlist(found);
+        Unlist(found, false);
         if (job->stage == JOB_QUEUED) return false;
         // While a worker finishes this one, the caller decodes the next in line itself.
         while (job->stage != JOB_DONE)
@@ -109,7 +111,7 @@ class DecoderPool
     {
         std::lock_guard<std::mutex> lock(mutex_);
         for (auto it = jobs_.begin(); it != jobs_.end();)
-            it = (*it)->round < round ? Unlist(it) : std::next(it);
+            it = (*it)->round < round ? Unlist(it, true) : std::next(it);
     }
 
     size_t Pending()
@@ -129,11 +131,13 @@ class DecoderPool
     }
 
   private:
-    // Removes a job from the waiting list; a worker still decoding it drops its result.
-    std::list<JobPointer>::iterator Unlist(std::list<JobPointer>::iterator it)
+    // Removes a job from the waiting list. One let go (`abandon`) that a worker is decoding
+    // stops early; its result would be dropped anyway.
+    std::list<JobPointer>::iterator Unlist(std::list<JobPointer>::iterator it, bool abandon)
     {
         DecodeJob& job = **it;
         job.listed = false;
+        if (abandon) job.abandoned = true;
         if (job.stage == JOB_DONE && job.decoded) heldBytes_ -= job.image.pixels.size();
         return jobs_.erase(it);
     }
@@ -163,7 +167,7 @@ class DecoderPool
         job->stage = JOB_RUNNING;
         lock.unlock();
         job->decoded = ReadFileBytes(job->path.c_str(), &job->bytes) &&
-                       DecodeImage(job->bytes, &job->image, BOTTOM_ROW_FIRST);
+                       DecodeImage(job->bytes, &job->image, BOTTOM_ROW_FIRST, &job->abandoned);
         lock.lock();
         job->stage = JOB_DONE;
         if (job->decoded && job->listed)
