@@ -153,8 +153,9 @@ void StartLevel(GameStateId level)
 
 void HandleMenuButtons(Vec2 p)
 {
+    const GameObject* pointed = PointedButton(Buttons, BUTTON_COUNT, p);
     auto clicked = [&](MenuButtonIndex i) {
-        return ButtonClicked({Buttons[i], BUTTON_SIZE, &Hovered[i], &Channels[i]}, p);
+        return ButtonClicked({Buttons[i], BUTTON_SIZE, &Hovered[i], &Channels[i]}, pointed);
     };
     if (clicked(PLAY_BUTTON)) StartLevel(FIRST_LEVEL);
     if (clicked(QUIT_BUTTON)) QuitConfirmOpen = true;
@@ -301,9 +302,7 @@ void StartMenuMusic()
 
 GameObject* CreateLoadingScreen(Texture* picture)
 {
-    GameObject* loading =
-        CreateMenuObject(new GameObject(), "Loading_Screen", picture, 0, 0,
-                         static_cast<float>(WindowWidth), static_cast<float>(WindowHeight));
+    GameObject* loading = CreateViewPicture("Loading_Screen", picture);
     loading->visible = false;
     return loading;
 }
