@@ -1,6 +1,8 @@
 // picture_decoder.cpp: the worker threads and the pictures they have decoded.
 #include "engine/graphics/picture_decoder.h"
 
+#include "engine/platform/platform.h"
+
 #include <algorithm>
 #include <condition_variable>
 #include <list>
@@ -151,6 +153,8 @@ class DecoderPool
 
     void Work()
     {
+        // Decoding ahead must not delay the frames of the state being played.
+        PlatformLowerThreadPriority();
         std::unique_lock<std::mutex> lock(mutex_);
         for (;;)
         {

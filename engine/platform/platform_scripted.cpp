@@ -155,6 +155,9 @@ void PlatformSleep(double seconds)
     Machine.sleptTicks += ticks;
 }
 
+// The scripted machine schedules nothing.
+void PlatformLowerThreadPriority() {}
+
 // The machine's one thread works whenever it is not asleep.
 double PlatformThreadCpuSeconds()
 {

@@ -123,6 +123,8 @@ void PlatformSleep(double seconds)
     std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
 }
 
+void PlatformLowerThreadPriority() { SDL_SetThreadPriority(SDL_THREAD_PRIORITY_LOW); }
+
 double PlatformThreadCpuSeconds()
 {
     timespec now = {};
