@@ -5,12 +5,14 @@
 // exit, must not pick whatever level lies under the pointer. Starting a level from here makes
 // every finished level come back here for the rest of the run.
 #include "engine/graphics/mesh.h"
+#include "engine/graphics/picture_decoder.h"
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/frontend/menu_widgets.h"
 #include "game/frontend/screens.h"
 #include "game/game_states.h"
+#include "game/levels/level.h"
 
 namespace
 {
@@ -68,6 +70,8 @@ void SelectorLoad()
 
 void SelectorInit()
 {
+    // Whichever level is picked, these are its slowest pictures.
+    DecodeLevelPicturesAhead(GS_LEVEL_SELECTOR);
     CreateMenuObject(new GameObject(), "background", Pictures[0], 0, 0, 1920, 1080,
                      KIND_BACKGROUND);
     for (int i = 0; i < BUTTON_COUNT; ++i)
@@ -123,6 +127,8 @@ void SelectorFree()
 // Back to the main menu the music plays on there.
 void SelectorUnload() { UnloadMenuScreen(Pictures, PICTURE_COUNT, NextStateId != GS_MAIN_MENU); }
 } // namespace
+
+void DecodeSelectorPicturesAhead() { DecodePicturesAhead(PICTURE_PATHS, CountOf(PICTURE_PATHS)); }
 
 void RegisterLevelSelector()
 {
