@@ -10,6 +10,7 @@
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/game_states.h"
+#include "game/version.h"
 
 static const char* const IconPath = "data/Icon.png";
 
@@ -43,15 +44,17 @@ int VantaraMain()
         ShutDown();
         return EXIT_NO_GRAPHICS;
     }
-    // The pictures and sounds live in data/ beside the program (or, for a player who starts
-    // build/vantara from the source folder, under the working directory). Without them the
-    // game would open on a blank menu; say so instead.
-    if (!PlatformEnterDataFolder())
+    // The pictures and sounds live in data/ beside the program in a build tree, under
+    // share/vantara/ in an installed game, or (for a player who starts a copy of the program
+    // from the source folder) under the working directory. Without them the game would open
+    // on a blank menu; say so instead.
+    if (!PlatformEnterDataFolder(INSTALLED_DATA_FOLDER))
     {
         PlatformShowMessageBox("Vantara",
                                "Vantara cannot find its data folder. It looks for \"data\" "
-                               "beside the program and in the folder it was started from; "
-                               "build the game again (scripts/run.sh) to make it.",
+                               "beside the program, in its installed place and in the folder "
+                               "it was started from; build the game again (scripts/run.sh) "
+                               "or reinstall it.",
                                MESSAGE_BOX_ERROR);
         ShutDown();
         return EXIT_NO_DATA;
