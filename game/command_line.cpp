@@ -92,7 +92,8 @@ std::string HelpText(const std::vector<CommandLineOption>& table)
     for (const CommandLineOption& option : table)
     {
         const std::string synopsis = Synopsis(option);
-        text += "  " + synopsis + std::string(width - synopsis.size() + 2, ' ') + option.help + "\n";
+        text +=
+            "  " + synopsis + std::string(width - synopsis.size() + 2, ' ') + option.help + "\n";
     }
     return text;
 }

@@ -17,7 +17,7 @@ struct LaunchOptions
 struct CommandLineOption
 {
     const char* name;     // "--version"
-    const char* argument; // "FILE" for an option that takes one (--name FILE or --name=FILE), else null
+    const char* argument; // "FILE": it takes one (--name FILE or --name=FILE); null: none
     const char* help;     // one line for --help
     // Records the option in options; argument is null for an option that takes none.
     void (*apply)(LaunchOptions* options, const char* argument);

@@ -57,7 +57,8 @@ TEST(CommandLine, ReadsEachCaseOfTheTable)
         RecordedFile.clear();
         LaunchOptions options;
         std::string error;
-        const bool ok = ParseCommandLine(TestTable(), int(argv.size()), argv.data(), &options, &error);
+        const bool ok =
+            ParseCommandLine(TestTable(), int(argv.size()), argv.data(), &options, &error);
         EXPECT_EQ(ok, c.error == nullptr);
         EXPECT_EQ(error, c.error ? c.error : "");
         EXPECT_EQ(options.showHelp, c.help);
