@@ -2,7 +2,6 @@
 #include "game/command_line.h"
 
 #include <algorithm>
-#include <cstring>
 
 const std::vector<CommandLineOption>& GameOptions()
 {
