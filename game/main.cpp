@@ -1,9 +1,30 @@
-// main.cpp: the program's entry point.
+// main.cpp: the program's entry point: the command line, then the game.
+#include <cstdio>
+#include <string>
+
+#include "game/command_line.h"
 #include "game/vantara_main.h"
+#include "game/version.h"
 
 int main(int argc, char** argv)
 {
-    ProgramOptions options;
-    if (!ParseProgramOptions(argc, argv, &options)) return EXIT_BAD_ARGUMENTS;
+    LaunchOptions options;
+    std::string error;
+    if (!ParseCommandLine(GameOptions(), argc, argv, &options, &error))
+    {
+        std::fprintf(stderr, "vantara: %s\n%sTry 'vantara --help' for the options.\n",
+                     error.c_str(), UsageLine(GameOptions()).c_str());
+        return EXIT_USAGE;
+    }
+    if (options.showHelp)
+    {
+        std::fputs(HelpText(GameOptions()).c_str(), stdout);
+        return EXIT_OK;
+    }
+    if (options.showVersion)
+    {
+        std::printf("Vantara %s\n", VANTARA_VERSION);
+        return EXIT_OK;
+    }
     return VantaraMain(options);
 }

@@ -11,6 +11,7 @@
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/game_states.h"
+#include "game/version.h"
 
 #include <cstdio>
 #include <cstring>
@@ -34,22 +35,7 @@ static void ShutDown()
     PlatformShutdown();
 }
 
-bool ParseProgramOptions(int argc, const char* const* argv, ProgramOptions* options)
-{
-    for (int i = 1; i < argc; ++i)
-    {
-        if (std::strcmp(argv[i], "--frame-stats") == 0)
-        {
-            options->frameStats = true;
-            continue;
-        }
-        std::fprintf(stderr, "vantara: unknown argument '%s' (known: --frame-stats)\n", argv[i]);
-        return false;
-    }
-    return true;
-}
-
-int VantaraMain(const ProgramOptions& options)
+int VantaraMain(const LaunchOptions& options)
 {
     if (options.frameStats) EnableFrameStats();
     MarkStartup(MARK_PROGRAM_START);
@@ -64,15 +50,17 @@ int VantaraMain(const ProgramOptions& options)
         ShutDown();
         return EXIT_NO_GRAPHICS;
     }
-    // The pictures and sounds live in data/ beside the program (or, for a player who starts
-    // build/vantara from the source folder, under the working directory). Without them the
-    // game would open on a blank menu; say so instead.
-    if (!PlatformEnterDataFolder())
+    // The pictures and sounds live in data/ beside the program in a build tree, under
+    // share/vantara/ in an installed game, or (for a player who starts a copy of the program
+    // from the source folder) under the working directory. Without them the game would open
+    // on a blank menu; say so instead.
+    if (!PlatformEnterDataFolder(INSTALLED_DATA_FOLDER))
     {
         PlatformShowMessageBox("Vantara",
                                "Vantara cannot find its data folder. It looks for \"data\" "
-                               "beside the program and in the folder it was started from; "
-                               "build the game again (scripts/run.sh) to make it.",
+                               "beside the program, in its installed place and in the folder "
+                               "it was started from; build the game again (scripts/run.sh) "
+                               "or reinstall it.",
                                MESSAGE_BOX_ERROR);
         ShutDown();
         return EXIT_NO_DATA;

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs the tests of both builds on the current X display (scripts/test.sh starts one).
+# Runs the tests of both builds, then the package's, on the current X display (scripts/test.sh
+# starts one and makes the package).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -13,5 +14,8 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS=suppressions=$PWD/tests/sanitizer/lsan.supp \
   ctest --test-dir build-sanitize -j"$jobs" --output-on-failure --timeout 600 || status=1
+
+echo "== the Debian package, unpacked and played"
+tests/package/installed_game.sh build/vantara_*.deb || status=1
 
 exit $status

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine, then builds and runs every test twice: once in a normal
 # build and once under AddressSanitizer and UndefinedBehaviorSanitizer. Warnings are errors.
-# Tests that need a display share one virtual X server.
+# It also makes the Debian package and plays it unpacked. Tests that need a display share one
+# virtual X server.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -12,5 +13,7 @@ cmake --build build -j"$jobs"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTARA_WERROR=ON \
   -DVANTARA_SANITIZE=ON >/dev/null
 cmake --build build-sanitize -j"$jobs"
+rm -f build/vantara_*.deb
+(cd build && cpack -G DEB >/dev/null)
 
 exec xvfb-run -a -s "-screen 0 1920x1080x24" scripts/run-tests.sh

@@ -42,9 +42,14 @@ std::string ExecutableFolder()
 }
 } // namespace
 
-bool PlatformEnterDataFolder()
+bool PlatformEnterDataFolder(const char* installedFolder)
 {
     const std::string beside = ExecutableFolder();
-    if (!beside.empty() && HasDataFolder(beside)) return chdir(beside.c_str()) == 0;
+    if (!beside.empty())
+    {
+        if (HasDataFolder(beside)) return chdir(beside.c_str()) == 0;
+        const std::string installed = beside + "/" + (installedFolder ? installedFolder : "");
+        if (installedFolder && HasDataFolder(installed)) return chdir(installed.c_str()) == 0;
+    }
     return HasDataFolder(".");
 }

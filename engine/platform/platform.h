@@ -116,7 +116,7 @@ void PlatformSetGamepadVibration(int index, uint16_t left, uint16_t right);
 // Opens a game file. The game's paths use '\' and '/' alike; this turns them into what the
 // platform expects. Same contract as fopen.
 FILE* PlatformOpenFile(const char* path, const char* mode);
-// The game reads its files from data/ beside the executable, or else under the working
-// directory (a player who types build/vantara from the source folder). Makes the folder that
-// holds data/ the working directory; false when neither has one.
-bool PlatformEnterDataFolder();
+// The game reads its files from data/ beside the executable (a build tree), else from data/ in
+// installedFolder, a path relative to the executable's folder (null: none), else under the
+// working directory. Makes the folder that holds data/ the working directory; false if none.
+bool PlatformEnterDataFolder(const char* installedFolder);

@@ -25,16 +25,3 @@ TEST(ProgramStart, WithoutOpenGLThePlayerIsToldAndTheExitCodeSaysFailure)
     EXPECT_FALSE(ScriptedWindow().exists) << "the window is closed again";
     EXPECT_STREQ(WindowTitle, "Vantara");
 }
-
-TEST(ProgramStart, TheCommandLineKnowsFrameStatsAndRefusesAnythingElse)
-{
-    ProgramOptions options;
-    const char* none[] = {"vantara"};
-    ASSERT_TRUE(ParseProgramOptions(1, none, &options));
-    EXPECT_FALSE(options.frameStats);
-    const char* stats[] = {"vantara", "--frame-stats"};
-    ASSERT_TRUE(ParseProgramOptions(2, stats, &options));
-    EXPECT_TRUE(options.frameStats);
-    const char* unknown[] = {"vantara", "--frame-stats", "--fast"};
-    EXPECT_FALSE(ParseProgramOptions(3, unknown, &options));
-}

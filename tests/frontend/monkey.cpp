@@ -125,7 +125,7 @@ int main(int argc, char** argv)
 {
     const uint64_t frames = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 100000;
     const uint32_t seed = argc > 2 ? static_cast<uint32_t>(std::strtoul(argv[2], nullptr, 10)) : 1;
-    if (!PlatformEnterDataFolder()) std::fprintf(stderr, "monkey: no data/ folder, playing without\n");
+    if (!PlatformEnterDataFolder(nullptr)) std::fprintf(stderr, "monkey: no data/ folder, playing without\n");
     PlatformAudioUseLoopback(LOOPBACK_RATE);
     InitSoundSystem();
 

@@ -33,7 +33,7 @@ Canvas MenuButton(const std::string& label, int width, int height);
 Canvas TextLabel(const std::string& label, int width, int height);
 Canvas WindowPanel();
 Canvas SettingsGear();
-Canvas GameIcon();
+Canvas GameIcon(int size); // the emblem on a transparent square: window and desktop icons
 Canvas TeamMark();        // first splash: our own mark
 Canvas AudioCredit();     // second splash: the audio library, in plain text
 Canvas AudioCreditLine(); // the line under the second splash

@@ -184,10 +184,11 @@ Canvas SettingsGear()
     return c;
 }
 
-Canvas GameIcon()
+Canvas GameIcon(int size)
 {
-    Canvas c(64, 64);
-    PaintEmblem(c, {32, 32}, 30);
+    Canvas c(size, size);
+    // Two pixels of margin at 64, in proportion at every other size.
+    PaintEmblem(c, {size * 0.5f, size * 0.5f}, size * (30.0f / 64.0f));
     return c;
 }
 

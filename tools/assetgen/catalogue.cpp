@@ -79,7 +79,7 @@ std::vector<Asset> Catalogue()
         Picture("Enemy_Sheet.png", EnemySheet),
         Text("run_extra_8x1", RunSheetDescription),
         Text("Enemy_Sprite", EnemySheetDescription),
-        Picture("Icon.png", GameIcon),
+        Picture("Icon.png", [] { return GameIcon(64); }),
         // Splash screens: 1000 x 300, 1000 x 300 and 700 x 100 on a black screen.
         Picture("Korvel_VIZ-OSTARA_WEB_WHITE.png", TeamMark),
         Picture("FMOD_Logo_White_-_Black_Background.png", AudioCredit),

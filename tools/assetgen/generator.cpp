@@ -66,6 +66,26 @@ JobResult Run(const Asset& asset, const std::string& folder, bool verbose)
                     asset.path.c_str());
     return result;
 }
+
+// The desktop's icons of the game, drawn at each size rather than scaled, so that the small
+// ones stay sharp.
+bool WriteDesktopIcons(const std::string& folder)
+{
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error)
+    {
+        std::fprintf(stderr, "assetgen: cannot create %s: %s\n", folder.c_str(),
+                     error.message().c_str());
+        return false;
+    }
+    for (int size : DesktopIconSizes)
+    {
+        std::string name = std::to_string(size) + "x" + std::to_string(size) + ".png";
+        if (!WritePng(folder + "/" + name, GameIcon(size))) return false;
+    }
+    return true;
+}
 } // namespace
 
 GeneratorReport GenerateAssets(const GeneratorOptions& options)
@@ -120,5 +140,6 @@ GeneratorReport GenerateAssets(const GeneratorOptions& options)
               [](const ContactEntry& a, const ContactEntry& b) { return a.path < b.path; });
     if (!options.contactSheet.empty() && !WritePng(options.contactSheet, ContactSheet(entries)))
         report.ok = false;
+    if (!options.iconFolder.empty() && !WriteDesktopIcons(options.iconFolder)) report.ok = false;
     return report;
 }

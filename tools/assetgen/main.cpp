@@ -1,9 +1,11 @@
 // main.cpp: vantara_assetgen, the program that writes every asset of the game.
 //
-//   vantara_assetgen <data folder> [--contact-sheet <png>] [--fonts <folder>] [--verbose]
+//   vantara_assetgen <data folder> [--contact-sheet <png>] [--icons <folder>] [--fonts <folder>]
+//                    [--verbose]
 //
 // Writes every picture, sound and sprite-sheet description the game reads into the data
-// folder (creating it), and optionally a labelled contact sheet of all pictures for review.
+// folder (creating it), optionally a labelled contact sheet of all pictures for review, and
+// optionally the desktop icons (<size>x<size>.png) that an installed game shows in menus.
 // The output depends on nothing but this program: the same bytes on every run. Exit code 0
 // on success, 1 with a message on standard error otherwise.
 #include <chrono>
@@ -16,7 +18,8 @@
 static void PrintUsage(const char* program)
 {
     std::fprintf(stderr,
-                 "usage: %s <data folder> [--contact-sheet <png>] [--fonts <folder>] [--verbose]\n",
+                 "usage: %s <data folder> [--contact-sheet <png>] [--icons <folder>] "
+                 "[--fonts <folder>] [--verbose]\n",
                  program);
 }
 
@@ -27,6 +30,8 @@ int main(int argc, char** argv)
     {
         if (std::strcmp(argv[i], "--contact-sheet") == 0 && i + 1 < argc)
             options.contactSheet = argv[++i];
+        else if (std::strcmp(argv[i], "--icons") == 0 && i + 1 < argc)
+            options.iconFolder = argv[++i];
         else if (std::strcmp(argv[i], "--fonts") == 0 && i + 1 < argc)
             options.fontFolder = argv[++i];
         else if (std::strcmp(argv[i], "--verbose") == 0)

@@ -160,7 +160,7 @@ int main(int argc, char** argv)
 
     // Pictures, sheets and sounds come from data/ beside the runner, as for the game; an
     // arena needs none.
-    PlatformEnterDataFolder();
+    PlatformEnterDataFolder(nullptr);
 
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);

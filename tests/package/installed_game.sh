@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The Debian package as a player gets it: unpacked into a scratch root, it holds the program,
+# its data, a valid menu entry, icons and metadata, and nothing of the tests; it depends on
+# the libraries the program links; and the unpacked game, started from / (where no data
+# folder lies), finds its data, passes the splash, reaches the menu and quits with 0.
+# Needs a display (xvfb-run). Usage: installed_game.sh <vantara_*.deb>
+set -u
+deb=$1
+id=io.github.vantara.Vantara
+root=$(mktemp -d)
+shots=$(mktemp -d)
+export XDG_RUNTIME_DIR=$(mktemp -d)
+export ALSOFT_DRIVERS=null
+pid=
+trap 'kill $pid 2>/dev/null; rm -rf "$root" "$shots" "$XDG_RUNTIME_DIR"' EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+# The package's contents and its control fields.
+dpkg-deb -x "$deb" "$root" || fail "cannot unpack $deb"
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libsdl2 libglew libopenal libstb libc6 libstdc++6; do
+  [[ "$depends" == *"$library"* ]] || fail "Depends lacks $library: $depends"
+done
+files=$(dpkg-deb -c "$deb" | sed -n 's|^[^.]*\(\./.*[^/]\)$|\1|p')
+unexpected=$(echo "$files" | grep -v -e '^\./usr/bin/vantara$' -e '^\./usr/share/vantara/data/' \
+  -e "^\./usr/share/applications/$id\.desktop$" -e "^\./usr/share/metainfo/$id\.metainfo\.xml$" \
+  -e "^\./usr/share/icons/hicolor/[0-9]*x[0-9]*/apps/$id\.png$")
+[ -z "$unexpected" ] || fail "files a player does not need: $unexpected"
+[ ! -e "$root/usr/share/vantara/data/.generated" ] || fail "the build's stamp is packaged"
+file "$root/usr/bin/vantara" | grep -q "ELF .*executable" || fail "vantara is not a program"
+file "$root/usr/bin/vantara" | grep -q "not stripped" && fail "vantara keeps its debug symbols"
+
+# The desktop's view of it: entry, metadata, icons at the sizes menus ask for.
+desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop entry invalid"
+appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev/null ||
+  fail "metainfo invalid: $(appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml")"
+for size in 32 48 64 128 256 512; do
+  icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
+  [ "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = "${size}x${size}" ] ||
+    fail "no ${size}x${size} icon"
+done
+version=$(dpkg-deb -f "$deb" Version)
+grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$id.metainfo.xml" ||
+  fail "the metainfo has no release entry for $version"
+[ "$("$root/usr/bin/vantara" --version)" = "Vantara $version" ] || fail "--version differs from $version"
+
+# Plays: started from /, the game must find its data in the unpacked share/vantara.
+(cd / && exec "$root/usr/bin/vantara") 2>"$XDG_RUNTIME_DIR/stderr" &
+pid=$!
+window=$(timeout 60 xdotool search --sync --name '^Vantara$' | head -n 1)
+[ -n "$window" ] || fail "no window appeared: $(cat "$XDG_RUNTIME_DIR/stderr")"
+class=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/$id.desktop")
+xprop -id "$window" WM_CLASS | grep -q "\"$class\"" ||
+  fail "window class $(xprop -id "$window" WM_CLASS) does not match the entry's $class"
+xdotool windowfocus --sync "$window"
+
+# The average brightness of the screen, 0 to 1000: the splash logos stand on black, the menu
+# fills the screen with its picture.
+brightness() {
+  import -window root "$shots/screen.png" 2>/dev/null &&
+    convert "$shots/screen.png" -colorspace gray -format '%[fx:int(mean*1000)]' info:
+}
+# The splash skips with Escape, once per logo; press until the menu shows (a press that
+# lands while the game still loads is not seen), for at most a minute.
+menu=no
+for _ in $(seq 60); do
+  kill -0 "$pid" 2>/dev/null || fail "the game ended early: $(cat "$XDG_RUNTIME_DIR/stderr")"
+  level=$(brightness)
+  if [ "${level:-0}" -gt 150 ]; then menu=yes; break; fi
+  xdotool keydown Escape; sleep 0.15; xdotool keyup Escape
+  sleep 0.85
+done
+[ "$menu" = yes ] || fail "the menu never showed (brightness $level)"
+
+for _ in 1 2 3; do
+  xdotool keydown ctrl keydown q; sleep 0.15; xdotool keyup q keyup ctrl
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null || break
+done
+kill -0 "$pid" 2>/dev/null && fail "Ctrl+Q did not end the game"
+wait "$pid"
+code=$?
+pid=
+[ "$code" = 0 ] || fail "the game ended with $code: $(cat "$XDG_RUNTIME_DIR/stderr")"
+echo "ok: package $(basename "$deb"): $(du -k "$deb" | cut -f1) KiB, Depends: $depends"
