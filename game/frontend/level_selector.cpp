@@ -1,15 +1,18 @@
 // level_selector.cpp: the nine levels to choose from, and the way back to the main menu.
 //
-// Unlike the other menus, its buttons answer while the left button is held, so a press still
-// held from the click that opened the selector picks the level under the pointer at once.
-// Starting a level from here makes every finished level come back here for the rest of the run.
+// Unlike the other menus, its buttons answer while the left button is held, but only a press
+// that began here: the click that opened the selector, or the hook still held at a level's
+// exit, must not pick whatever level lies under the pointer. Starting a level from here makes
+// every finished level come back here for the rest of the run.
 #include "engine/graphics/mesh.h"
+#include "engine/graphics/picture_decoder.h"
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/frontend/menu_widgets.h"
 #include "game/frontend/screens.h"
 #include "game/game_states.h"
+#include "game/levels/level.h"
 
 namespace
 {
@@ -57,6 +60,7 @@ SoundChannel* Channels[CHANNEL_COUNT] = {};
 bool Hovered[BUTTON_COUNT] = {};
 GameObject* Buttons[BUTTON_COUNT] = {};
 GameObject* LoadingScreen = nullptr;
+bool PressBegunHere = false;
 
 void SelectorLoad()
 {
@@ -66,6 +70,8 @@ void SelectorLoad()
 
 void SelectorInit()
 {
+    // Whichever level is picked, these are its slowest pictures.
+    DecodeLevelPicturesAhead(GS_LEVEL_SELECTOR);
     CreateMenuObject(new GameObject(), "background", Pictures[0], 0, 0, 1920, 1080,
                      KIND_BACKGROUND);
     for (int i = 0; i < BUTTON_COUNT; ++i)
@@ -75,8 +81,13 @@ void SelectorInit()
     LoadingScreen = CreateLoadingScreen(Pictures[LOADING_PICTURE]);
     MenuMusic = LoadSound(MENU_MUSIC_PATH);
     ButtonSound = LoadSound(BUTTON_SOUND_PATH);
+    // K with 0 keeps only the menu music, and only when it already runs (the controls opened
+    // from the main menu); whatever else the screen left behind stops.
+    if (LevelJumpTarget == GS_LEVEL_SELECTOR && !IsChannelPlayingSound(MenuMusicChannel, MenuMusic))
+        StopAllSounds();
     if (PreviousStateId != GS_MAIN_MENU || RestartRequested) StartMenuMusic();
     StartHoverChannels(Channels, CHANNEL_COUNT);
+    PressBegunHere = false;
 }
 
 void SelectorUpdate()
@@ -85,9 +96,12 @@ void SelectorUpdate()
     SystemFrameCheck();
     UpdateSounds();
     const Vec2 p = GetMenuPointer();
+    if (IsMouseButtonTriggered(0)) PressBegunHere = true;
+    if (!IsMouseButtonDown(0)) PressBegunHere = false;
+    const GameObject* pointed = PointedButton(Buttons, BUTTON_COUNT, p);
     for (int i = 0; i < BUTTON_COUNT; ++i)
     {
-        if (IsPointInButton(Buttons[i], p) && IsMouseButtonDown(0))
+        if (Buttons[i] == pointed && PressBegunHere)
         {
             if (i == 0)
                 NextStateId = GS_MAIN_MENU;
@@ -99,7 +113,7 @@ void SelectorUpdate()
                 NextStateId = FIRST_LEVEL + i - 1;
             }
         }
-        UpdateButtonHover({Buttons[i], BUTTON_SIZE, &Hovered[i], &Channels[i]}, p);
+        UpdateButtonHover({Buttons[i], BUTTON_SIZE, &Hovered[i], &Channels[i]}, pointed);
     }
 }
 
@@ -113,6 +127,8 @@ void SelectorFree()
 // Back to the main menu the music plays on there.
 void SelectorUnload() { UnloadMenuScreen(Pictures, PICTURE_COUNT, NextStateId != GS_MAIN_MENU); }
 } // namespace
+
+void DecodeSelectorPicturesAhead() { DecodePicturesAhead(PICTURE_PATHS, CountOf(PICTURE_PATHS)); }
 
 void RegisterLevelSelector()
 {

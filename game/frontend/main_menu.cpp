@@ -5,6 +5,7 @@
 // credit, each about three seconds unless a key or click skips it.
 #include "engine/graphics/draw_state.h"
 #include "engine/graphics/mesh.h"
+#include "engine/graphics/picture_decoder.h"
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
@@ -12,6 +13,7 @@
 #include "game/frontend/pause_menu.h"
 #include "game/frontend/screens.h"
 #include "game/frontend/settings.h"
+#include "game/game_states.h"
 #include "game/scene/render_layer.h"
 
 Sound* MenuMusic = nullptr;
@@ -20,6 +22,8 @@ const char* const MENU_MUSIC_PATH = "data\\Adagio.wav";
 
 namespace
 {
+constexpr GameStateId FIRST_LEVEL = 7;
+constexpr GameStateId FIRST_TUTORIAL_STAGE = 3;
 enum Picture
 {
     BACKGROUND,
@@ -149,13 +153,14 @@ void StartLevel(GameStateId level)
 
 void HandleMenuButtons(Vec2 p)
 {
+    const GameObject* pointed = PointedButton(Buttons, BUTTON_COUNT, p);
     auto clicked = [&](MenuButtonIndex i) {
-        return ButtonClicked({Buttons[i], BUTTON_SIZE, &Hovered[i], &Channels[i]}, p);
+        return ButtonClicked({Buttons[i], BUTTON_SIZE, &Hovered[i], &Channels[i]}, pointed);
     };
-    if (clicked(PLAY_BUTTON)) StartLevel(7);
+    if (clicked(PLAY_BUTTON)) StartLevel(FIRST_LEVEL);
     if (clicked(QUIT_BUTTON)) QuitConfirmOpen = true;
     if (clicked(LEVEL_SELECT_BUTTON)) NextStateId = GS_LEVEL_SELECTOR;
-    if (clicked(TUTORIAL_BUTTON)) StartLevel(3);
+    if (clicked(TUTORIAL_BUTTON)) StartLevel(FIRST_TUTORIAL_STAGE);
     if (clicked(HOW_TO_PLAY_BUTTON)) NextStateId = GS_CONTROLS;
     if (clicked(CREDITS_BUTTON)) NextStateId = GS_CREDITS;
     UpdateGameObjects();
@@ -170,6 +175,10 @@ void MainMenuLoad()
 
 void MainMenuInit()
 {
+    // Where the menu's buttons lead with the most to load: Level Select, Play, Tutorial.
+    DecodeStatePicturesAhead(GS_LEVEL_SELECTOR);
+    DecodeStatePicturesAhead(FIRST_LEVEL);
+    DecodeStatePicturesAhead(FIRST_TUTORIAL_STAGE);
     Background = CreateMenuObject(new GameObject(), "background", Pictures[BACKGROUND], 0, 0,
                                   1920, 1080, KIND_BACKGROUND);
     Buttons[PLAY_BUTTON] = Button("Play", PLAY, -375, -175);
@@ -250,6 +259,12 @@ void MainMenuUnload()
 }
 } // namespace
 
+void DecodeMainMenuPicturesAhead()
+{
+    DecodePicturesAhead(PICTURE_PATHS, MENU_PICTURE_COUNT);
+    DecodePicturesAhead(SettingsPictures);
+}
+
 void ResetFrontEnd()
 {
     QuitConfirmOpen = false;
@@ -280,16 +295,18 @@ void UnloadMenuScreen(Texture** pictures, size_t count, bool releaseMusic)
 
 void StartMenuMusic()
 {
-    MenuMusicChannel = PlaySound(MenuMusic, false);
-    SetChannelLooping(MenuMusicChannel);
+    // Already playing, it goes on: never a second copy.
+    if (!IsChannelPlayingSound(MenuMusicChannel, MenuMusic))
+    {
+        MenuMusicChannel = PlaySound(MenuMusic, false);
+        SetChannelLooping(MenuMusicChannel);
+    }
     RestartRequested = false;
 }
 
 GameObject* CreateLoadingScreen(Texture* picture)
 {
-    GameObject* loading =
-        CreateMenuObject(new GameObject(), "Loading_Screen", picture, 0, 0,
-                         static_cast<float>(WindowWidth), static_cast<float>(WindowHeight));
+    GameObject* loading = CreateViewPicture("Loading_Screen", picture);
     loading->visible = false;
     return loading;
 }

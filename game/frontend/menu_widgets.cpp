@@ -1,6 +1,7 @@
 // menu_widgets.cpp: menu objects, the pointer, hover feedback, clicks and menu volumes.
 #include "game/frontend/menu_widgets.h"
 
+#include "engine/graphics/picture_decoder.h"
 #include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
@@ -22,6 +23,11 @@ GameObject* CreateMenuObject(GameObject* object, const char* name, Texture* pict
                              float y, float w, float h, ObjectKind kind)
 {
     return InitGameObject(object, name, x, y, w, h, 0.0f, kind, picture);
+}
+
+GameObject* CreateViewPicture(const char* name, Texture* picture, ObjectKind kind)
+{
+    return CreateMenuObject(new GameObject(), name, picture, 0, 0, WORLD_WIDTH, WORLD_HEIGHT, kind);
 }
 
 void ShowObjects(GameObject* const* objects, size_t count, bool visible)
@@ -46,12 +52,30 @@ bool IsPointInButton(const GameObject* object, Vec2 p)
            p.y >= object->position.y - hh && p.y <= object->position.y + hh;
 }
 
-bool UpdateButtonHover(const MenuButton& button, Vec2 p, bool grows, bool sounds)
+const GameObject* PointedButton(GameObject* const* buttons, size_t count, Vec2 p)
+{
+    const GameObject* nearest = nullptr;
+    float nearestDistance = 0.0f;
+    for (size_t i = 0; i < count; ++i)
+    {
+        if (!IsPointInButton(buttons[i], p)) continue;
+        const Vec2 d = {p.x - buttons[i]->position.x, p.y - buttons[i]->position.y};
+        const float distance = d.x * d.x + d.y * d.y;
+        if (!nearest || distance < nearestDistance)
+        {
+            nearest = buttons[i];
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
+}
+
+bool UpdateButtonHover(const MenuButton& button, const GameObject* pointed, bool grows, bool sounds)
 {
     GameObject* object = button.object;
     if (!object) return false;
     SoundChannel*& channel = *button.channel;
-    const bool inside = IsPointInButton(object, p);
+    const bool inside = object == pointed;
     if (inside)
     {
         if (!*button.hovered)
@@ -77,9 +101,9 @@ bool UpdateButtonHover(const MenuButton& button, Vec2 p, bool grows, bool sounds
     return inside;
 }
 
-bool ButtonClicked(const MenuButton& button, Vec2 p, bool grows, bool sounds)
+bool ButtonClicked(const MenuButton& button, const GameObject* pointed, bool grows, bool sounds)
 {
-    return UpdateButtonHover(button, p, grows, sounds) && IsMouseButtonTriggered(0);
+    return UpdateButtonHover(button, pointed, grows, sounds) && IsMouseButtonTriggered(0);
 }
 
 void StartHoverChannels(SoundChannel** channels, size_t count)
@@ -108,6 +132,7 @@ bool MenuSilenced() { return SoundMuted || WindowUnfocused; }
 
 void LoadPictures(const char* const* paths, Texture** slots, size_t count)
 {
+    DecodePicturesAhead(paths, count);
     for (size_t i = 0; i < count; ++i)
     {
         slots[i] = LoadTexture(paths[i]);
@@ -127,6 +152,11 @@ void ReleasePictures(Texture** slots, size_t count)
 void AcquirePictures(PictureSet& set)
 {
     if (set.users++ == 0) LoadPictures(set.paths, set.pictures, set.count);
+}
+
+void DecodePicturesAhead(const PictureSet& set)
+{
+    DecodePicturesAhead(set.paths, set.count);
 }
 
 void ReleasePictures(PictureSet& set)

@@ -110,6 +110,12 @@ void KeepPauseMenuPictures(bool keep)
     ReleasePictures(SettingsPictures);
 }
 
+void DecodePauseMenuPicturesAhead()
+{
+    DecodePicturesAhead(PausePictures);
+    DecodePicturesAhead(SettingsPictures);
+}
+
 PauseMenu::PauseMenu()
 {
     GetOrCreateLayer("FRA0");
@@ -203,10 +209,13 @@ void PauseMenu::Update()
 
 void PauseMenu::HandleButtons(Vec2 p)
 {
+    GameObject* const buttons[] = {returnButton,     resumeButton,   exitButton,    settings,
+                                   howToPlayButton_, creditsButton_, restartButton_};
+    const GameObject* pointed = PointedButton(buttons, CountOf(buttons), p);
     auto clicked = [&](GameObject* button, Slot slot, bool grows = true) {
         return ButtonClicked({button, grows ? BUTTON_SIZE : ICON_SIZE, &Hovered[slot],
                               &channels_[slot]},
-                             p, grows);
+                             pointed, grows);
     };
     auto leaveFor = [&](GameStateId screen) {
         ReturnToLevelPending = true;

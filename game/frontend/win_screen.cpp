@@ -1,5 +1,6 @@
 // win_screen.cpp: the picture after the last level, over the levels' music; Space leaves for
-// the main menu.
+// the main menu, but only a Space pressed here: one still held from the jump into the last
+// exit must not skip the picture unseen.
 #include "engine/graphics/mesh.h"
 #include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
@@ -26,8 +27,7 @@ void WinLoad()
 
 void WinInit()
 {
-    CreateMenuObject(new GameObject(), "bg", Picture[0], 0, 0, static_cast<float>(WindowWidth),
-                     static_cast<float>(WindowHeight), KIND_BACKGROUND);
+    CreateViewPicture("bg", Picture[0], KIND_BACKGROUND);
     // Coming from the last level its music plays on; from anywhere else it starts here.
     if ((PreviousStateId == GS_LEVEL_SELECTOR || RestartRequested) && !PlayerDied)
     {
@@ -43,7 +43,7 @@ void WinUpdate()
     UpdateSounds();
     SetChannelVolume(LevelMusicChannel, MenuSilenced() ? 0.0f : MusicVolume);
     SystemFrameCheck();
-    if (IsKeyDown(KEY_SPACE))
+    if (IsKeyTriggered(KEY_SPACE))
     {
         StopAllSounds();
         NextStateId = GS_MAIN_MENU;

@@ -4,6 +4,7 @@
 #include "game/levels/level.h"
 
 #include "engine/graphics/mesh.h"
+#include "engine/graphics/picture_decoder.h"
 #include "engine/graphics/texture.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
@@ -43,6 +44,8 @@ constexpr LevelPicture SHARED_PICTURES[] = {PICTURE_FAR_BACKGROUND, PICTURE_COLU
                                             PICTURE_PLATFORM,       PICTURE_SOLID,
                                             PICTURE_GRAPPLE_POINT,  PICTURE_PLAYER,
                                             PICTURE_SPIKES};
+// The pictures the player's constructor loads for the hook, at every Init.
+constexpr const char* PLAYER_PICTURES[] = {"data/Lava.png", "data/Rope.png"};
 constexpr const char* MUSIC_PATHS[] = {"data\\Tutorial.wav", "data\\SubTrain_v1.wav"};
 constexpr const char* RUN_SHEET_PATH = ".\\data\\run_extra_8x1";
 constexpr const char* ENEMY_SHEET_PATH = ".\\data\\Enemy_Sprite";
@@ -122,7 +125,7 @@ void AddBackground(const char* layerName, const char* cameraName, ObjectKind kin
            WORLD_HEIGHT, Loaded.pictures[picture], true);
 }
 
-void BuildLevel()
+void BuildLevel(bool comingBack)
 {
     const LevelDefinition& level = *Loaded.level;
     RenderLayer* main = GetOrCreateLayer("Main");
@@ -133,12 +136,12 @@ void BuildLevel()
     Settle(player, main, PLAYER_OBJECT_NAME, KIND_PLAYER, level.startX, level.startY,
            PLAYER_WIDTH, PLAYER_HEIGHT, Loaded.pictures[PICTURE_PLAYER], true);
     // Back from the credits or the controls opened in the pause menu: where it stood, paused.
-    if (ReturnToLevelPending)
+    if (comingBack)
     {
         player->position = SavedPlayerPosition;
         player->pauseMenu.paused = true;
-        ReturnToLevelPending = false;
     }
+    ReturnToLevelPending = false;
     SetSheet(player, Loaded.runSheet);
     Loaded.player = player;
 }
@@ -154,9 +157,11 @@ bool MusicStarts(GameStateId id)
 }
 
 // The music is let go when the player leaves its chain; otherwise the next level of the
-// chain finds it loaded and playing.
+// chain finds it loaded and playing. The pause menu's Credits and How to play come back to
+// the level, so its music waits for them, paused.
 bool MusicReleased(GameStateId id, GameStateId next)
 {
+    if (next == GS_CREDITS || next == GS_CONTROLS) return false;
     if (id == LAST_TUTORIAL_STAGE || id == LAST_LEVEL) return true;
     if (id < LAST_TUTORIAL_STAGE) return next == GS_MAIN_MENU;
     return next == GS_LEVEL_SELECTOR;
@@ -181,6 +186,8 @@ void LevelLoad()
     Loaded.level = FindLevel(CurrentStateId);
     if (!Loaded.level) return;
     const LevelDefinition& level = *Loaded.level;
+    // All at once, so that the workers decode them side by side while they are loaded in turn.
+    DecodeLevelPicturesAhead(level.id);
     for (LevelPicture picture : SHARED_PICTURES) Loaded.pictures[picture] = LoadPicture(picture);
     for (size_t i = 0; i < level.pictureCount; ++i)
         Loaded.pictures[level.pictures[i]] = LoadPicture(level.pictures[i]);
@@ -196,12 +203,22 @@ void LevelLoad()
     if (!Loaded.music && SoundSystemRunning()) ReportMissingFile(music);
 }
 
+bool MusicPlays() { return IsChannelPlayingSound(LevelMusicChannel, Loaded.music); }
+
 void LevelInit()
 {
     if (!Loaded.level) return;
+    // A K jump starts the level afresh, at its start and running. Its music runs on only when
+    // it comes running from the level the jump left; from anywhere else (a paused level behind
+    // the controls, the menu's music, the tutorial's) every sound stops first.
+    const bool jumped = LevelJumpTarget == CurrentStateId;
+    if (jumped && !(MusicPlays() && !LevelMusicChannel->paused)) StopAllSounds();
+    const bool comingBack = ReturnToLevelPending && !jumped &&
+                            (PreviousStateId == GS_CREDITS || PreviousStateId == GS_CONTROLS);
+
     AddBackground("BG0", "Background0Cam", KIND_BACKGROUND, PICTURE_FAR_BACKGROUND, true);
     AddBackground("BG1", "Background1Cam", KIND_BACKGROUND_NEAR, PICTURE_COLUMNS, false);
-    BuildLevel();
+    BuildLevel(comingBack);
     const LevelDefinition& level = *Loaded.level;
     if (level.frameObjectCount > 0)
     {
@@ -209,13 +226,19 @@ void LevelInit()
         CreateCamera("FrameCam", "FRA0")->clearEnabled = false;
         BuildObjects(level.frameObjects, level.frameObjectCount, frame);
     }
-    if (MusicStarts(level.id))
+    // Never a second copy: music that already plays here, paused behind the pause menu's
+    // screens or carried over from the previous stage, goes on.
+    if ((jumped || MusicStarts(level.id)) && !MusicPlays())
     {
         LevelMusicChannel = PlaySound(Loaded.music, false);
         SetChannelLooping(LevelMusicChannel);
     }
+    // Silent here: the slot kept from the last music may be handed to another sound.
+    if (!MusicPlays()) LevelMusicChannel = nullptr;
     RestartRequested = false;
     PlayerDied = false;
+    // The level that comes next, while this one is played.
+    DecodeStatePicturesAhead(Successor(level));
 }
 
 void LevelUpdate()
@@ -271,6 +294,19 @@ void LevelUnload()
     Loaded = LoadedLevel();
 }
 } // namespace
+
+void DecodeLevelPicturesAhead(GameStateId id)
+{
+    const char* paths[CountOf(SHARED_PICTURES) + PICTURE_COUNT];
+    size_t count = 0;
+    for (LevelPicture picture : SHARED_PICTURES) paths[count++] = PICTURE_PATHS[picture];
+    if (const LevelDefinition* level = FindLevel(id))
+        for (size_t i = 0; i < level->pictureCount; ++i)
+            paths[count++] = PICTURE_PATHS[level->pictures[i]];
+    DecodePicturesAhead(paths, count);
+    DecodePauseMenuPicturesAhead();
+    DecodePicturesAhead(PLAYER_PICTURES, CountOf(PLAYER_PICTURES));
+}
 
 const LevelDefinition* FindLevel(GameStateId id)
 {
