@@ -18,4 +18,15 @@ LSAN_OPTIONS=suppressions=$PWD/tests/sanitizer/lsan.supp \
 echo "== the Debian package, unpacked and played"
 tests/package/installed_game.sh build/vantara_*.deb || status=1
 
+echo "== end-to-end tests again, normal build, while two other processes keep the cores busy"
+yes >/dev/null &
+load1=$!
+yes >/dev/null &
+load2=$!
+trap 'kill $load1 $load2 2>/dev/null' EXIT
+start=$SECONDS
+ctest --test-dir build -L e2e --output-on-failure || status=1
+kill $load1 $load2
+echo "end-to-end tests under load: $((SECONDS - start)) s"
+
 exit $status

@@ -19,16 +19,29 @@ float MouseWheel = 0.0f;
 GamepadState Gamepads[GamepadCount];
 GamepadState GamepadsPrevious[GamepadCount];
 
+// Presses recorded since the last update, and taps shown at the last update whose release is
+// still to be shown: a press and release between two updates is seen, one frame late.
+static uint8_t KeyPressed[256];
+static uint8_t KeyTapShown[256];
+static uint8_t MouseButtonPressed[3];
+static uint8_t MouseButtonTapShown[3];
 static float RawWheel = 0.0f;
 static Vec2 PreviousMousePosition;
 static double GamepadPollTimer = 0.0;
 
+// A down on a key that is up (or shown down only by a tap) is a new press; keyboard repeats are not.
+static void RecordDown(uint8_t* state, uint8_t* pressed, const uint8_t* tapShown, int k)
+{
+    if (state[k] == 0 || tapShown[k]) pressed[k] = 1;
+    state[k] = 1;
+}
+
 void RecordKeyDown(uint32_t key)
 {
     if (key == KEY_MENU)
-        KeyState[KEY_ALT] = 1;
+        RecordDown(KeyState, KeyPressed, KeyTapShown, KEY_ALT);
     else if (key < 256)
-        KeyState[key] = 1;
+        RecordDown(KeyState, KeyPressed, KeyTapShown, static_cast<int>(key));
 }
 
 void RecordKeyUp(uint32_t key)
@@ -41,7 +54,11 @@ void RecordKeyUp(uint32_t key)
 
 void RecordMouseButton(int button, bool down)
 {
-    if (button >= 0 && button < 3) MouseButtonState[button] = down ? 1 : 0;
+    if (button < 0 || button >= 3) return;
+    if (down)
+        RecordDown(MouseButtonState, MouseButtonPressed, MouseButtonTapShown, button);
+    else
+        MouseButtonState[button] = 0;
 }
 
 void RecordMouseWheel(float notches) { RawWheel = notches; }
@@ -75,6 +92,10 @@ void InitInput()
     std::memset(KeyPrevious, 0, sizeof(KeyPrevious));
     std::memset(MouseButtonState, 0, sizeof(MouseButtonState));
     std::memset(MouseButtonPrevious, 0, sizeof(MouseButtonPrevious));
+    std::memset(KeyPressed, 0, sizeof(KeyPressed));
+    std::memset(KeyTapShown, 0, sizeof(KeyTapShown));
+    std::memset(MouseButtonPressed, 0, sizeof(MouseButtonPressed));
+    std::memset(MouseButtonTapShown, 0, sizeof(MouseButtonTapShown));
     RawWheel = MouseWheel = 0.0f;
     ResetInput();
 }
@@ -125,12 +146,22 @@ static void UpdateGamepads()
     }
 }
 
-static void StepFrameStates(uint8_t* state, uint8_t* previous, int count)
+// A tap (pressed and already released) is triggered now and up at the next update; a key
+// shown by a tap and pressed again since is a new press.
+static void StepFrameStates(uint8_t* state, uint8_t* previous, uint8_t* pressed,
+                            uint8_t* tapShown, int count)
 {
     for (int k = 0; k < count; ++k)
     {
-        if (state[k] != 0) state[k] = previous[k] != 0 ? KEY_HELD_STATE : KEY_TRIGGERED_STATE;
+        const bool wasTap = tapShown[k] != 0;
+        if (wasTap && !pressed[k]) state[k] = 0;
+        tapShown[k] = state[k] == 0 && pressed[k];
+        if (tapShown[k])
+            state[k] = KEY_TRIGGERED_STATE;
+        else if (state[k] != 0)
+            state[k] = previous[k] != 0 && !wasTap ? KEY_HELD_STATE : KEY_TRIGGERED_STATE;
         previous[k] = state[k];
+        pressed[k] = 0;
     }
 }
 
@@ -150,7 +181,7 @@ void UpdateInput()
                   MousePosition.y - PreviousMousePosition.y};
     PreviousMousePosition = MousePosition;
 
-    StepFrameStates(KeyState, KeyPrevious, 256);
-    StepFrameStates(MouseButtonState, MouseButtonPrevious, 3);
+    StepFrameStates(KeyState, KeyPrevious, KeyPressed, KeyTapShown, 256);
+    StepFrameStates(MouseButtonState, MouseButtonPrevious, MouseButtonPressed, MouseButtonTapShown, 3);
     UpdateGamepads();
 }

@@ -2,7 +2,8 @@
 //
 // The window procedure records raw transitions as they arrive; UpdateInput, once per frame
 // after the message pump, turns them into frame states: 0 up, 1 held, 2 triggered (went down
-// since the last update). A key pressed and released between two updates is never seen.
+// since the last update). A key pressed and released between two updates (a quick tap) is
+// still seen: triggered at the next update, up at the one after.
 #pragma once
 
 #include "engine/graphics/math2d.h"

@@ -50,22 +50,17 @@ unset ALSOFT_DRIVERS ALSOFT_LOGLEVEL
 "$game" 2>"$work/stderr" &
 pid=$!
 
-timeout 30 xdotool search --sync --name '^Vantara$' windowfocus --sync \
-    || fail "the game's window did not appear"
-sleep 2
+shots=$work
+. "$(dirname "$0")/../e2e/waits.sh"
+window=$(find_window Vantara) || fail "the game's window did not appear"
+xdotool windowfocus --sync "$window"
+# Ctrl+Q waits until the splash is gone.
+skip_splash
 kill -0 "$pid" 2>/dev/null || fail "the game ended on its own"
-# Held a little, so the press spans a frame of the game loop. On a loaded machine a press can
-# still fall into one frame with its release; press again (at most three times) if so.
-for _ in 1 2 3; do
-    xdotool key --clearmodifiers --delay 150 ctrl+q
-    for _ in $(seq 40); do
-        kill -0 "$pid" 2>/dev/null || break 2
-        sleep 0.1
-    done
-done
-kill -0 "$pid" 2>/dev/null && fail "the game did not quit on Ctrl+Q"
-wait "$pid"
-status=$?
+xdotool key --clearmodifiers ctrl+q
+wait_exit 120
+[ "$code" != timeout ] || fail "the game did not quit on Ctrl+Q"
+status=$code
 pid=
 [ "$status" -eq 0 ] || fail "the game quit with exit code $status"
 

@@ -36,13 +36,14 @@ esac
 
 "$key_echo" >"$out" &
 pid=$!
-window=$(timeout 20 xdotool search --sync --name '^Key echo$' | head -n 1)
-[ -n "$window" ] || fail "no window appeared"
+. "$(dirname "$0")/waits.sh"
+window=$(find_window "Key echo") || fail "no window appeared"
 xdotool windowfocus --sync "$window"
 # Only once a client is connected: Xvfb resets its keymap whenever its last client leaves.
 setxkbmap "$layout"
 xdotool key --delay 150 $keys
-sleep 0.5
+echoed() { [ "$(wc -l < "$out")" -ge $(echo $want | wc -w) ]; }
+until_true 120 echoed
 
 got=$(echo $(cat "$out"))
 [ "$got" = "$want" ] || fail "$layout: the keys gave '$got', expected '$want'"

@@ -23,8 +23,31 @@ TEST_F(InputStateTest, AKeyIsTriggeredForExactlyOneFrameThenHeldUntilReleased)
     EXPECT_TRUE(IsKeyTriggered(KEY_SPACE)) << "a second press triggers again";
 }
 
-TEST_F(InputStateTest, APressAndReleaseBetweenTwoUpdatesIsNeverSeen)
+TEST_F(InputStateTest, ATapBetweenTwoUpdatesIsTriggeredOnceThenUp)
 {
+    ScriptedKeyDown(KEY_MENU);
+    ScriptedKeyUp(KEY_MENU);
+    ScriptedMouseButton(0, true);
+    ScriptedMouseButton(0, false);
+    InputFrame();
+    EXPECT_TRUE(IsKeyTriggered(KEY_ALT));
+    EXPECT_TRUE(IsMouseButtonTriggered(0));
+    InputFrame();
+    EXPECT_FALSE(IsKeyDown(KEY_ALT));
+    EXPECT_FALSE(IsMouseButtonDown(0));
+
+    // A tap, then a press held from the next frame on: two presses, the second held.
+    ScriptedKeyDown('A');
+    ScriptedKeyUp('A');
+    InputFrame();
+    ScriptedKeyDown('A');
+    InputFrame();
+    EXPECT_TRUE(IsKeyTriggered('A'));
+    ScriptedKeyDown('A'); // a keyboard repeat
+    InputFrame();
+    EXPECT_TRUE(IsKeyDown('A'));
+    EXPECT_FALSE(IsKeyTriggered('A'));
+    // A repeat and the release between two updates are no tap.
     ScriptedKeyDown('A');
     ScriptedKeyUp('A');
     InputFrame();
