@@ -9,6 +9,8 @@
 #include "engine/system/game_state_manager.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
+#include "game/frontend/kept_settings.h"
+#include "game/kept_file.h"
 #include "game/game_states.h"
 
 static const char* const IconPath = "data/Icon.png";
@@ -38,6 +40,8 @@ int VantaraMain()
     WindowTitle = "Vantara";
     WindowWidth = 1920;
     WindowHeight = 1080;
+    KeepingFiles = true;
+    const bool fullscreen = LoadKeptSettings();
     if (!PlatformInit())
     {
         ShutDown();
@@ -68,11 +72,21 @@ int VantaraMain()
     InitFrameController();
     InitSoundSystem(); // without a sound device the game plays on, silently
     SetIcon();
-    SetFullscreen(true);
+    SetFullscreen(fullscreen);
     StopAllSounds();
     RegisterGameStates();
 
-    RunGameLoop(GS_MAIN_MENU);
+    // The game loop, with the settings kept after every frame that changed one.
+    StartGameLoop(GS_MAIN_MENU);
+    do
+    {
+        EnterState();
+        while (NextStateId == CurrentStateId)
+        {
+            RunFrame();
+            KeepSettingsIfChanged();
+        }
+    } while (LeaveState());
 
     ShutDown();
     return EXIT_OK;
