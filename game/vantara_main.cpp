@@ -9,6 +9,7 @@
 #include "engine/system/game_state_manager.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
+#include "game/best_times.h"
 #include "game/frontend/kept_settings.h"
 #include "game/kept_file.h"
 #include "game/game_states.h"
@@ -42,6 +43,7 @@ int VantaraMain()
     WindowHeight = 1080;
     KeepingFiles = true;
     const bool fullscreen = LoadKeptSettings();
+    LoadBestTimes();
     if (!PlatformInit())
     {
         ShutDown();

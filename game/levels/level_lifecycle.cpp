@@ -7,6 +7,7 @@
 #include "engine/graphics/texture.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
+#include "game/best_times.h"
 #include "game/game_states.h"
 #include "game/frontend/pause_menu.h"
 #include "game/gameplay/enemy.h"
@@ -68,6 +69,8 @@ struct LoadedLevel
     Player* player = nullptr;
 };
 LoadedLevel Loaded;
+// Frames of the present life that the level ran unpaused: a best-time candidate at the exit.
+uint32_t LifeFrames = 0;
 
 Texture* LoadPicture(LevelPicture picture)
 {
@@ -199,6 +202,8 @@ void LevelLoad()
 void LevelInit()
 {
     if (!Loaded.level) return;
+    // Back from the pause menu's credits or controls the life goes on; otherwise one begins.
+    if (!ReturnToLevelPending) LifeFrames = 0;
     AddBackground("BG0", "Background0Cam", KIND_BACKGROUND, PICTURE_FAR_BACKGROUND, true);
     AddBackground("BG1", "Background1Cam", KIND_BACKGROUND_NEAR, PICTURE_COLUMNS, false);
     BuildLevel();
@@ -226,6 +231,7 @@ void LevelUpdate()
 
     Player* player = Loaded.player;
     if (PauseStep(player)) return;
+    ++LifeFrames;
 
     SystemFrameCheck();
     UpdateGameObjects();
@@ -239,6 +245,7 @@ void LevelUpdate()
     if (player && player->levelComplete && Loaded.level)
     {
         if (Loaded.level->stopsSoundsAtExit) StopAllSounds();
+        RecordLevelTime(Loaded.level->id, LifeFrames);
         NextStateId = Successor(*Loaded.level);
     }
 }
