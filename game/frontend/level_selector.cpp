@@ -1,8 +1,9 @@
 // level_selector.cpp: the nine levels to choose from, and the way back to the main menu.
 //
-// Unlike the other menus, its buttons answer while the left button is held, so a press still
-// held from the click that opened the selector picks the level under the pointer at once.
-// Starting a level from here makes every finished level come back here for the rest of the run.
+// Unlike the other menus, its buttons answer while the left button is held, but only a press
+// that began here: the click that opened the selector, or the hook still held at a level's
+// exit, must not pick whatever level lies under the pointer. Starting a level from here makes
+// every finished level come back here for the rest of the run.
 #include "engine/graphics/mesh.h"
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
@@ -64,6 +65,7 @@ SoundChannel* Channels[CHANNEL_COUNT] = {};
 bool Hovered[BUTTON_COUNT] = {};
 GameObject* Buttons[BUTTON_COUNT] = {};
 GameObject* LoadingScreen = nullptr;
+bool PressBegunHere = false;
 
 void SelectorLoad()
 {
@@ -92,6 +94,7 @@ void SelectorInit()
     ButtonSound = LoadSound(BUTTON_SOUND_PATH);
     if (PreviousStateId != GS_MAIN_MENU || RestartRequested) StartMenuMusic();
     StartHoverChannels(Channels, CHANNEL_COUNT);
+    PressBegunHere = false;
 }
 
 void SelectorUpdate()
@@ -100,9 +103,11 @@ void SelectorUpdate()
     SystemFrameCheck();
     UpdateSounds();
     const Vec2 p = GetMenuPointer();
+    if (IsMouseButtonTriggered(0)) PressBegunHere = true;
+    if (!IsMouseButtonDown(0)) PressBegunHere = false;
     for (int i = 0; i < BUTTON_COUNT; ++i)
     {
-        if (IsPointInButton(Buttons[i], p) && IsMouseButtonDown(0))
+        if (IsPointInButton(Buttons[i], p) && PressBegunHere)
         {
             if (i == 0)
                 NextStateId = GS_MAIN_MENU;

@@ -287,9 +287,7 @@ void StartMenuMusic()
 
 GameObject* CreateLoadingScreen(Texture* picture)
 {
-    GameObject* loading =
-        CreateMenuObject(new GameObject(), "Loading_Screen", picture, 0, 0,
-                         static_cast<float>(WindowWidth), static_cast<float>(WindowHeight));
+    GameObject* loading = CreateViewPicture("Loading_Screen", picture);
     loading->visible = false;
     return loading;
 }

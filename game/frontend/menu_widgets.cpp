@@ -24,6 +24,11 @@ GameObject* CreateMenuObject(GameObject* object, const char* name, Texture* pict
     return InitGameObject(object, name, x, y, w, h, 0.0f, kind, picture);
 }
 
+GameObject* CreateViewPicture(const char* name, Texture* picture, ObjectKind kind)
+{
+    return CreateMenuObject(new GameObject(), name, picture, 0, 0, WORLD_WIDTH, WORLD_HEIGHT, kind);
+}
+
 void ShowObjects(GameObject* const* objects, size_t count, bool visible)
 {
     for (size_t i = 0; i < count; ++i)

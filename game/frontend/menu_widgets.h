@@ -32,6 +32,9 @@ extern const char* const BUTTON_SOUND_PATH;
 // Registers a menu object: at (x, y), w x h, active, alive and visible, not tiled.
 GameObject* CreateMenuObject(GameObject* object, const char* name, Texture* picture, float x,
                              float y, float w, float h, ObjectKind kind = KIND_BUTTON);
+// A picture over the whole view, in world units like every screen, so that the letterboxing
+// camera fits it to any window or full screen.
+GameObject* CreateViewPicture(const char* name, Texture* picture, ObjectKind kind = KIND_BUTTON);
 // Shows or hides objects together.
 void ShowObjects(GameObject* const* objects, size_t count, bool visible);
 

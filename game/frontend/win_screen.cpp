@@ -1,5 +1,7 @@
 // win_screen.cpp: the picture after the last level, over the levels' music; Space leaves for
-// the main menu. Once all nine levels have a best time, their total stands under the words.
+// the main menu, but only a Space pressed here: one still held from the jump into the last
+// exit must not skip the picture unseen. Once all nine levels have a best time, their total
+// stands under the words.
 #include "engine/graphics/mesh.h"
 #include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
@@ -34,8 +36,7 @@ void WinLoad()
 
 void WinInit()
 {
-    CreateMenuObject(new GameObject(), "bg", Picture[0], 0, 0, static_cast<float>(WindowWidth),
-                     static_cast<float>(WindowHeight), KIND_BACKGROUND);
+    CreateViewPicture("bg", Picture[0], KIND_BACKGROUND);
     if (const uint64_t total = TotalBestFrames())
     {
         const std::string time = FormatFrames(total);
@@ -60,7 +61,7 @@ void WinUpdate()
     UpdateSounds();
     SetChannelVolume(LevelMusicChannel, MenuSilenced() ? 0.0f : MusicVolume);
     SystemFrameCheck();
-    if (IsKeyDown(KEY_SPACE))
+    if (IsKeyTriggered(KEY_SPACE))
     {
         StopAllSounds();
         NextStateId = GS_MAIN_MENU;
