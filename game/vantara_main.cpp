@@ -12,6 +12,10 @@
 #include "game/best_times.h"
 #include "game/frontend/kept_settings.h"
 #include "game/kept_file.h"
+#include "game/session_recording.h"
+
+#include <cstdio>
+#include <cstring>
 #include "game/game_states.h"
 
 static const char* const IconPath = "data/Icon.png";
@@ -25,6 +29,7 @@ static void SetIcon()
 
 static void ShutDown()
 {
+    StopRecording();
     PlatformReleaseInstanceLock();
     ShutdownGraphics();
     DestroyGameWindow();
@@ -33,15 +38,69 @@ static void ShutDown()
     PlatformShutdown();
 }
 
-int VantaraMain()
+bool ParseProgramOptions(int argc, char** argv, ProgramOptions* options)
+{
+    for (int i = 1; i < argc; ++i)
+    {
+        const bool record = std::strcmp(argv[i], "--record") == 0;
+        const bool play = std::strcmp(argv[i], "--play") == 0;
+        if ((record || play) && i + 1 < argc)
+            (record ? options->recordPath : options->playPath) = argv[++i];
+        else
+        {
+            std::fprintf(stderr, "%s: %s\nusage: vantara [--record FILE | --play FILE]\n", argv[0],
+                         record || play ? "a recording's file is missing" : "unknown option");
+            return false;
+        }
+    }
+    if (options->recordPath && options->playPath)
+    {
+        std::fprintf(stderr, "%s: --record and --play exclude each other\n", argv[0]);
+        return false;
+    }
+    return true;
+}
+
+// The game loop, with what happens between frames: the recording fed in or written out, the
+// settings kept after every frame that changed one.
+static void RunSession(bool recording, bool playing)
+{
+    uint64_t frame = 0;
+    StartGameLoop(GS_MAIN_MENU);
+    do
+    {
+        EnterState();
+        while (NextStateId == CurrentStateId)
+        {
+            if (playing) playing = PlaybackFrame(frame);
+            const double frameTime = FrameTime;
+            if (recording) WatchFrame();
+            RunFrame();
+            if (recording) RecordFrame(frame, frameTime);
+            KeepSettingsIfChanged();
+            ++frame;
+        }
+    } while (LeaveState());
+}
+
+int VantaraMain(const ProgramOptions& options)
 {
     // A second copy leaves before it makes any window.
     if (!PlatformAcquireInstanceLock("Vantara")) return EXIT_ALREADY_RUNNING;
+    // A recording asked for but not to be had ends the program before any window.
+    const bool recording = options.recordPath != nullptr;
+    const bool playing = options.playPath != nullptr;
+    if ((recording && !StartRecording(options.recordPath)) ||
+        (playing && !StartPlayback(options.playPath)))
+    {
+        PlatformReleaseInstanceLock();
+        return EXIT_BAD_OPTIONS;
+    }
 
     WindowTitle = "Vantara";
     WindowWidth = 1920;
     WindowHeight = 1080;
-    KeepingFiles = true;
+    KeepingFiles = !recording && !playing;
     const bool fullscreen = LoadKeptSettings();
     LoadBestTimes();
     if (!PlatformInit())
@@ -78,17 +137,7 @@ int VantaraMain()
     StopAllSounds();
     RegisterGameStates();
 
-    // The game loop, with the settings kept after every frame that changed one.
-    StartGameLoop(GS_MAIN_MENU);
-    do
-    {
-        EnterState();
-        while (NextStateId == CurrentStateId)
-        {
-            RunFrame();
-            KeepSettingsIfChanged();
-        }
-    } while (LeaveState());
+    RunSession(recording, playing);
 
     ShutDown();
     return EXIT_OK;

@@ -22,6 +22,15 @@ GamepadState GamepadsPrevious[GamepadCount];
 static float RawWheel = 0.0f;
 static Vec2 PreviousMousePosition;
 static double GamepadPollTimer = 0.0;
+static bool CursorOverridden = false;
+static float CursorOverrideX = 0.0f, CursorOverrideY = 0.0f;
+
+void SetCursorOverride(bool on, float x, float y)
+{
+    CursorOverridden = on;
+    CursorOverrideX = x;
+    CursorOverrideY = y;
+}
 
 void RecordKeyDown(uint32_t key)
 {
@@ -140,6 +149,11 @@ void UpdateInput()
     const float h = static_cast<float>(WindowHeight);
     float cx = 0.0f, cy = 0.0f;
     PlatformGetCursorPosition(&cx, &cy);
+    if (CursorOverridden)
+    {
+        cx = w * 0.5f + CursorOverrideX;
+        cy = h * 0.5f - CursorOverrideY;
+    }
     MouseInWindow = cx >= 0.0f && cx <= w && cy >= 0.0f && cy <= h;
 
     MouseWheel = RawWheel;
