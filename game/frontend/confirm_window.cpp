@@ -37,11 +37,14 @@ ConfirmAnswer HandleConfirmWindow(const ConfirmWindow& confirm, Vec2 p, bool* ho
                                   SoundChannel** yesChannel, SoundChannel** noChannel)
 {
     ConfirmAnswer answer = CONFIRM_NONE;
-    if (ButtonClicked({confirm.yes(), BUTTON_SIZE, &hovered[0], yesChannel}, p))
+    GameObject* const buttons[] = {confirm.yes(), confirm.no()};
+    const GameObject* pointed = PointedButton(buttons, CountOf(buttons), p);
+    if (ButtonClicked({confirm.yes(), BUTTON_SIZE, &hovered[0], yesChannel}, pointed))
     {
         StopAllSounds();
         answer = CONFIRM_YES;
     }
-    if (ButtonClicked({confirm.no(), BUTTON_SIZE, &hovered[1], noChannel}, p)) answer = CONFIRM_NO;
+    if (ButtonClicked({confirm.no(), BUTTON_SIZE, &hovered[1], noChannel}, pointed))
+        answer = CONFIRM_NO;
     return answer;
 }

@@ -105,9 +105,10 @@ void SelectorUpdate()
     const Vec2 p = GetMenuPointer();
     if (IsMouseButtonTriggered(0)) PressBegunHere = true;
     if (!IsMouseButtonDown(0)) PressBegunHere = false;
+    const GameObject* pointed = PointedButton(Buttons, BUTTON_COUNT, p);
     for (int i = 0; i < BUTTON_COUNT; ++i)
     {
-        if (IsPointInButton(Buttons[i], p) && PressBegunHere)
+        if (Buttons[i] == pointed && PressBegunHere)
         {
             if (i == 0)
                 NextStateId = GS_MAIN_MENU;
@@ -119,7 +120,7 @@ void SelectorUpdate()
                 NextStateId = FIRST_LEVEL + i - 1;
             }
         }
-        UpdateButtonHover({Buttons[i], BUTTON_SIZE, &Hovered[i], &Channels[i]}, p);
+        UpdateButtonHover({Buttons[i], BUTTON_SIZE, &Hovered[i], &Channels[i]}, pointed);
     }
 }
 

@@ -149,8 +149,9 @@ void StartLevel(GameStateId level)
 
 void HandleMenuButtons(Vec2 p)
 {
+    const GameObject* pointed = PointedButton(Buttons, BUTTON_COUNT, p);
     auto clicked = [&](MenuButtonIndex i) {
-        return ButtonClicked({Buttons[i], BUTTON_SIZE, &Hovered[i], &Channels[i]}, p);
+        return ButtonClicked({Buttons[i], BUTTON_SIZE, &Hovered[i], &Channels[i]}, pointed);
     };
     if (clicked(PLAY_BUTTON)) StartLevel(7);
     if (clicked(QUIT_BUTTON)) QuitConfirmOpen = true;

@@ -51,12 +51,30 @@ bool IsPointInButton(const GameObject* object, Vec2 p)
            p.y >= object->position.y - hh && p.y <= object->position.y + hh;
 }
 
-bool UpdateButtonHover(const MenuButton& button, Vec2 p, bool grows, bool sounds)
+const GameObject* PointedButton(GameObject* const* buttons, size_t count, Vec2 p)
+{
+    const GameObject* nearest = nullptr;
+    float nearestDistance = 0.0f;
+    for (size_t i = 0; i < count; ++i)
+    {
+        if (!IsPointInButton(buttons[i], p)) continue;
+        const Vec2 d = {p.x - buttons[i]->position.x, p.y - buttons[i]->position.y};
+        const float distance = d.x * d.x + d.y * d.y;
+        if (!nearest || distance < nearestDistance)
+        {
+            nearest = buttons[i];
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
+}
+
+bool UpdateButtonHover(const MenuButton& button, const GameObject* pointed, bool grows, bool sounds)
 {
     GameObject* object = button.object;
     if (!object) return false;
     SoundChannel*& channel = *button.channel;
-    const bool inside = IsPointInButton(object, p);
+    const bool inside = object == pointed;
     if (inside)
     {
         if (!*button.hovered)
@@ -82,9 +100,9 @@ bool UpdateButtonHover(const MenuButton& button, Vec2 p, bool grows, bool sounds
     return inside;
 }
 
-bool ButtonClicked(const MenuButton& button, Vec2 p, bool grows, bool sounds)
+bool ButtonClicked(const MenuButton& button, const GameObject* pointed, bool grows, bool sounds)
 {
-    return UpdateButtonHover(button, p, grows, sounds) && IsMouseButtonTriggered(0);
+    return UpdateButtonHover(button, pointed, grows, sounds) && IsMouseButtonTriggered(0);
 }
 
 void StartHoverChannels(SoundChannel** channels, size_t count)

@@ -43,12 +43,19 @@ Vec2 GetMenuPointer();
 // Edges count as inside; the button's current, possibly grown, size counts.
 bool IsPointInButton(const GameObject* object, Vec2 p);
 
-// The hover feedback: the sound once per entry (ready paused on its channel beforehand), the
-// growth from exactly its rest width and the shrink on leaving. `grows` false for the settings
-// icons, `sounds` false where an icon makes no sound. Returns whether p is inside.
-bool UpdateButtonHover(const MenuButton& button, Vec2 p, bool grows = true, bool sounds = true);
-// Hover feedback, then whether the left button went down this frame inside the button.
-bool ButtonClicked(const MenuButton& button, Vec2 p, bool grows = true, bool sounds = true);
+// Of a screen's `buttons`, the one the pointer is over: where grown buttons overlap, the one
+// whose centre is nearest the pointer, so that one click never presses two. Null for none.
+const GameObject* PointedButton(GameObject* const* buttons, size_t count, Vec2 p);
+
+// The hover feedback of a button that is `pointed` at (or not): the sound once per entry
+// (ready paused on its channel beforehand), the growth from exactly its rest width and the
+// shrink on leaving. `grows` false for the settings icons, `sounds` false where an icon makes
+// no sound. Returns whether it is pointed at.
+bool UpdateButtonHover(const MenuButton& button, const GameObject* pointed, bool grows = true,
+                       bool sounds = true);
+// Hover feedback, then whether the left button went down this frame on the pointed button.
+bool ButtonClicked(const MenuButton& button, const GameObject* pointed, bool grows = true,
+                   bool sounds = true);
 
 // Starts each hover channel paused on ButtonSound, so that a first entry only unpauses it.
 void StartHoverChannels(SoundChannel** channels, size_t count);

@@ -203,10 +203,13 @@ void PauseMenu::Update()
 
 void PauseMenu::HandleButtons(Vec2 p)
 {
+    GameObject* const buttons[] = {returnButton,     resumeButton,   exitButton,    settings,
+                                   howToPlayButton_, creditsButton_, restartButton_};
+    const GameObject* pointed = PointedButton(buttons, CountOf(buttons), p);
     auto clicked = [&](GameObject* button, Slot slot, bool grows = true) {
         return ButtonClicked({button, grows ? BUTTON_SIZE : ICON_SIZE, &Hovered[slot],
                               &channels_[slot]},
-                             p, grows);
+                             pointed, grows);
     };
     auto leaveFor = [&](GameStateId screen) {
         ReturnToLevelPending = true;

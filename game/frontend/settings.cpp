@@ -139,11 +139,13 @@ void Settings::Update()
     closedTimer = 0.0f;
     ShowObjects(Objects, OBJECT_COUNT, true);
     ApplyMenuVolumes(Channels, CHANNEL_COUNT, nullptr, MenuSilenced());
-    const Vec2 p = GetMenuPointer();
+    GameObject* const buttons[] = {Objects[3], Objects[4],  Objects[7],  Objects[8],
+                                   Objects[9], Objects[10], Objects[11], Objects[12]};
+    const GameObject* pointed = PointedButton(buttons, CountOf(buttons), GetMenuPointer());
     auto clicked = [&](size_t index) {
         return ButtonClicked({Objects[index], BUTTON_SIZE, &Hovered[index],
                               &Channels[OBJECTS[index].slot]},
-                             p);
+                             pointed);
     };
     if (clicked(3)) MusicVolume = Step(MusicVolume, -VOLUME_STEP);
     if (clicked(4)) MusicVolume = Step(MusicVolume, VOLUME_STEP);
