@@ -59,6 +59,7 @@ void StartGame(const ReplaySetup& setup)
     IsFullscreen = false;
     WindowUnfocused = false;
     RestartRequested = false;
+    LevelJumpTarget = NO_LEVEL_JUMP;
     StartedFromLevelSelector = setup.fromSelector;
     PlatformInit();
     CreateGameWindow();
