@@ -12,6 +12,10 @@ const std::vector<CommandLineOption>& GameOptions()
          [](LaunchOptions* o, const char*) { o->showVersion = true; }},
         {"--frame-stats", nullptr, "on exit, print the start-up timeline, pacing and frame costs",
          [](LaunchOptions* o, const char*) { o->frameStats = true; }},
+        {"--record", "FILE", "write the session into FILE as a replay script",
+         [](LaunchOptions* o, const char* file) { o->recordPath = file; }},
+        {"--play", "FILE", "play a recording back; any key stops it",
+         [](LaunchOptions* o, const char* file) { o->playPath = file; }},
     };
     return options;
 }

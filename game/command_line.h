@@ -12,7 +12,9 @@ struct LaunchOptions
 {
     bool showHelp = false;
     bool showVersion = false;
-    bool frameStats = false; // print the frame statistics on exit
+    bool frameStats = false;          // print the frame statistics on exit
+    const char* recordPath = nullptr; // write the session as a replay script
+    const char* playPath = nullptr;   // play a recording back in the window
 };
 
 struct CommandLineOption

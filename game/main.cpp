@@ -16,6 +16,11 @@ int main(int argc, char** argv)
                      error.c_str(), UsageLine(GameOptions()).c_str());
         return EXIT_USAGE;
     }
+    if (options.recordPath && options.playPath)
+    {
+        std::fputs("vantara: --record and --play exclude each other\n", stderr);
+        return EXIT_USAGE;
+    }
     if (options.showHelp)
     {
         std::fputs(HelpText(GameOptions()).c_str(), stdout);

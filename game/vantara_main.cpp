@@ -10,7 +10,11 @@
 #include "engine/system/game_state_manager.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
+#include "game/best_times.h"
+#include "game/frontend/kept_settings.h"
+#include "game/kept_file.h"
 #include "game/game_states.h"
+#include "game/session_recording.h"
 #include "game/version.h"
 
 #include <cstdio>
@@ -27,6 +31,7 @@ static void SetIcon()
 
 static void ShutDown()
 {
+    StopRecording();
     PlatformReleaseInstanceLock();
     ShutdownGraphics();
     DestroyGameWindow();
@@ -35,16 +40,50 @@ static void ShutDown()
     PlatformShutdown();
 }
 
+// The game loop, with what happens between frames: the recording fed in or written out, the
+// settings kept after every frame that changed one.
+static void RunSession(bool recording, bool playing)
+{
+    uint64_t frame = 0;
+    StartGameLoop(GS_MAIN_MENU);
+    do
+    {
+        EnterState();
+        while (NextStateId == CurrentStateId)
+        {
+            if (playing) playing = PlaybackFrame(frame);
+            const double frameTime = FrameTime;
+            if (recording) WatchFrame();
+            RunFrame();
+            if (recording) RecordFrame(frame, frameTime);
+            KeepSettingsIfChanged();
+            ++frame;
+        }
+    } while (LeaveState());
+}
+
 int VantaraMain(const LaunchOptions& options)
 {
     if (options.frameStats) EnableFrameStats();
     MarkStartup(MARK_PROGRAM_START);
     // A second copy leaves before it makes any window.
     if (!PlatformAcquireInstanceLock("Vantara")) return EXIT_ALREADY_RUNNING;
+    // A recording asked for but not to be had ends the program before any window.
+    const bool recording = options.recordPath != nullptr;
+    const bool playing = options.playPath != nullptr;
+    if ((recording && !StartRecording(options.recordPath)) ||
+        (playing && !StartPlayback(options.playPath)))
+    {
+        PlatformReleaseInstanceLock();
+        return EXIT_BAD_RECORDING;
+    }
 
     WindowTitle = "Vantara";
     WindowWidth = 1920;
     WindowHeight = 1080;
+    KeepingFiles = !recording && !playing;
+    const bool fullscreen = LoadKeptSettings();
+    LoadBestTimes();
     if (!PlatformInit())
     {
         ShutDown();
@@ -84,11 +123,11 @@ int VantaraMain(const LaunchOptions& options)
     InitFrameController();
     InitSoundSystem(); // without a sound device the game plays on, silently
     SetIcon();
-    SetFullscreen(true);
+    SetFullscreen(fullscreen);
     StopAllSounds();
     RegisterGameStates();
 
-    RunGameLoop(GS_MAIN_MENU);
+    RunSession(recording, playing);
 
     if (FrameStatsEnabled()) PrintFrameStats(stdout);
     ShutDown();

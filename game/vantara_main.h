@@ -10,5 +10,10 @@ constexpr int EXIT_NO_GRAPHICS = 2; // no display, no window, or no OpenGL 3.3
 constexpr int EXIT_NO_DATA = 3;     // no data/ beside the program, installed or in the working dir
 constexpr int EXIT_USAGE = 2;       // an unknown option or a missing argument: the usual code
 
-// Starts the game, runs it until it quits and shuts it down. Returns the exit code.
+constexpr int EXIT_BAD_RECORDING = 4; // --record or --play with a file that cannot be used
+
+// Starts the game, runs it until it quits and shuts it down. Returns the exit code. A session
+// recorded or played back starts from the default settings and keeps nothing: the settings
+// and best times are neither read nor written, so that it starts and plays as the replay
+// runner does on every machine.
 int VantaraMain(const LaunchOptions& options = LaunchOptions());

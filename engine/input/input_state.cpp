@@ -28,6 +28,15 @@ static uint8_t MouseButtonTapShown[3];
 static float RawWheel = 0.0f;
 static Vec2 PreviousMousePosition;
 static double GamepadPollTimer = 0.0;
+static bool CursorOverridden = false;
+static float CursorOverrideX = 0.0f, CursorOverrideY = 0.0f;
+
+void SetCursorOverride(bool on, float x, float y)
+{
+    CursorOverridden = on;
+    CursorOverrideX = x;
+    CursorOverrideY = y;
+}
 
 // A down on a key that is up (or shown down only by a tap) is a new press; keyboard repeats are not.
 static void RecordDown(uint8_t* state, uint8_t* pressed, const uint8_t* tapShown, int k)
@@ -171,6 +180,11 @@ void UpdateInput()
     const float h = static_cast<float>(WindowHeight);
     float cx = 0.0f, cy = 0.0f;
     PlatformGetCursorPosition(&cx, &cy);
+    if (CursorOverridden)
+    {
+        cx = w * 0.5f + CursorOverrideX;
+        cy = h * 0.5f - CursorOverrideY;
+    }
     MouseInWindow = cx >= 0.0f && cx <= w && cy >= 0.0f && cy <= h;
 
     MouseWheel = RawWheel;

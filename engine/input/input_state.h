@@ -67,6 +67,9 @@ void InitInput();
 void ResetInput();
 // Once per frame, after the message pump.
 void UpdateInput();
+// While on, UpdateInput takes the cursor from (x, y), pixels from the client centre with y up,
+// instead of the platform: a recording being played back moves the pointer, not the player.
+void SetCursorOverride(bool on, float x, float y);
 
 // The dead-zone shaping of a stick reading and a trigger reading.
 Vec2 ShapeStick(int16_t x, int16_t y, float deadZone);

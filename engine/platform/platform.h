@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "key_codes.h"
 
@@ -120,3 +121,30 @@ FILE* PlatformOpenFile(const char* path, const char* mode);
 // installedFolder, a path relative to the executable's folder (null: none), else under the
 // working directory. Makes the folder that holds data/ the working directory; false if none.
 bool PlatformEnterDataFolder(const char* installedFolder);
+
+// Files kept between runs (kept_files.cpp). The folder for one kind of them: settings under
+// $XDG_CONFIG_HOME/vantara, progress under $XDG_DATA_HOME/vantara (~/.config and
+// ~/.local/share when the variable is unset or not an absolute path). Empty without HOME.
+enum KeptFolder
+{
+    KEPT_SETTINGS,
+    KEPT_PROGRESS,
+};
+std::string PlatformKeptFolder(KeptFolder folder);
+// Reads a whole file of at most `limit` bytes. KEPT_READ with the text, KEPT_MISSING when no
+// such file exists, KEPT_UNREADABLE (with the reason) otherwise, a larger file included.
+enum KeptReadResult
+{
+    KEPT_READ,
+    KEPT_MISSING,
+    KEPT_UNREADABLE,
+};
+KeptReadResult PlatformReadKeptFile(const std::string& path, size_t limit, std::string* text,
+                                    std::string* reason);
+// Makes the folder of `path` if needed, writes `text` to a temporary file beside it, flushes
+// it to the disk and renames it over `path`, so a crash leaves the old file or the new one,
+// never half a file. False, with the reason, when any step fails.
+bool PlatformWriteKeptFile(const std::string& path, const std::string& text, std::string* reason);
+// Renames a file (a damaged kept file is set aside, never deleted). False when it fails; a
+// file that is already gone is no failure.
+bool PlatformRenameFile(const std::string& from, const std::string& to);

@@ -15,9 +15,13 @@ WindowedGeometry RememberedWindow = {1920, 1080, 100, 100};
 
 static constexpr int WindowLeft = 100;
 static constexpr int WindowTop = 100;
+static MessageFilter Filter = nullptr;
+
+void SetMessageFilter(MessageFilter filter) { Filter = filter; }
 
 void WindowProc(const WindowMessage& message)
 {
+    if (Filter && Filter(message)) return;
     switch (message.type)
     {
     case WINDOW_MESSAGE_KEY_DOWN: RecordKeyDown(message.key); break;

@@ -30,6 +30,10 @@ struct WindowedGeometry
 extern WindowedGeometry RememberedWindow;
 
 void WindowProc(const WindowMessage& message);
+// A filter sees every message before the window procedure; true keeps the message from it
+// (a recording being played back holds the player's input). Null removes the filter.
+using MessageFilter = bool (*)(const WindowMessage& message);
+void SetMessageFilter(MessageFilter filter);
 
 // Opens the window at 100, 100 with a client area of WindowWidth x WindowHeight.
 bool CreateGameWindow();

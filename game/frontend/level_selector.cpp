@@ -9,8 +9,10 @@
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
+#include "game/best_times.h"
 #include "game/frontend/menu_widgets.h"
 #include "game/frontend/screens.h"
+#include "game/frontend/time_label.h"
 #include "game/game_states.h"
 #include "game/levels/level.h"
 
@@ -31,10 +33,12 @@ constexpr const char* PICTURE_PATHS[] = {
     "data/Menus/Level_9.png",
     "data/Menus/Return.png",
     "data/Menus/Loading_Screen.png",
+    TIME_DIGITS_PATH,
 };
 constexpr size_t PICTURE_COUNT = CountOf(PICTURE_PATHS);
 constexpr size_t RETURN_PICTURE = 10;
 constexpr size_t LOADING_PICTURE = 11;
+constexpr size_t DIGITS_PICTURE = 12;
 
 struct SelectorButton
 {
@@ -52,6 +56,9 @@ constexpr SelectorButton BUTTONS[BUTTON_COUNT] = {
 };
 constexpr Vec2 BUTTON_SIZE = {200.0f, 100.0f};
 constexpr GameStateId FIRST_LEVEL = 7;
+// A finished level's star and best time, under its button (clear of the grown button).
+constexpr float TIME_OFFSET = 68.0f;
+constexpr float TIME_HEIGHT = 32.0f;
 // One more than there are buttons: it is started and kept quiet like the others.
 constexpr size_t CHANNEL_COUNT = BUTTON_COUNT + 1;
 
@@ -78,6 +85,14 @@ void SelectorInit()
         Buttons[i] = CreateMenuObject(new GameObject(), BUTTONS[i].name,
                                       Pictures[BUTTONS[i].picture], BUTTONS[i].x, BUTTONS[i].y,
                                       BUTTON_SIZE.x, BUTTON_SIZE.y);
+    for (int level = 1; level <= LEVEL_COUNT; ++level)
+    {
+        const uint32_t best = BestFrames(level);
+        if (best == 0) continue;
+        const std::string name = std::string(BUTTONS[level].name) + "_Time";
+        CreateTimeLabel(name.c_str(), "*" + FormatFrames(best), Pictures[DIGITS_PICTURE],
+                        BUTTONS[level].x, BUTTONS[level].y - TIME_OFFSET, TIME_HEIGHT);
+    }
     LoadingScreen = CreateLoadingScreen(Pictures[LOADING_PICTURE]);
     MenuMusic = LoadSound(MENU_MUSIC_PATH);
     ButtonSound = LoadSound(BUTTON_SOUND_PATH);

@@ -1,26 +1,35 @@
 // win_screen.cpp: the picture after the last level, over the levels' music; Space leaves for
 // the main menu, but only a Space pressed here: one still held from the jump into the last
-// exit must not skip the picture unseen.
+// exit must not skip the picture unseen. Once all nine levels have a best time, their total
+// stands under the words.
 #include "engine/graphics/mesh.h"
 #include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
+#include "game/best_times.h"
 #include "game/frontend/menu_widgets.h"
 #include "game/frontend/screens.h"
+#include "game/frontend/time_label.h"
 #include "game/gameplay/player.h"
 #include "game/levels/level.h"
 
 namespace
 {
-constexpr const char* PICTURE_PATHS[] = {"data/WinScreen.png"};
+constexpr const char* PICTURE_PATHS[] = {"data/WinScreen.png", "data/Menus/Best_Total.png",
+                                         TIME_DIGITS_PATH};
+constexpr size_t PICTURE_COUNT = CountOf(PICTURE_PATHS);
+// "Best times in all" and the total after it, left of the hero.
+constexpr float TOTAL_Y = 10.0f;
+constexpr float TOTAL_LABEL_X = -300.0f, TOTAL_LABEL_W = 480.0f, TOTAL_LABEL_H = 80.0f;
+constexpr float TOTAL_TIME_LEFT = -100.0f, TOTAL_TIME_HEIGHT = 44.0f;
 constexpr const char* LEVEL_MUSIC_PATH = "data\\SubTrain_v1.wav";
-Texture* Picture[1] = {};
+Texture* Picture[PICTURE_COUNT] = {};
 Sound* Music = nullptr;
 
 void WinLoad()
 {
-    LoadPictures(PICTURE_PATHS, Picture, 1);
+    LoadPictures(PICTURE_PATHS, Picture, PICTURE_COUNT);
     Music = LoadSound(LEVEL_MUSIC_PATH);
     UnitQuadMesh = CreateUnitQuad();
 }
@@ -28,6 +37,15 @@ void WinLoad()
 void WinInit()
 {
     CreateViewPicture("bg", Picture[0], KIND_BACKGROUND);
+    if (const uint64_t total = TotalBestFrames())
+    {
+        const std::string time = FormatFrames(total);
+        CreateMenuObject(new GameObject(), "best_total", Picture[1], TOTAL_LABEL_X, TOTAL_Y,
+                         TOTAL_LABEL_W, TOTAL_LABEL_H, KIND_BACKGROUND);
+        const float width = TimeLabelWidth(time, TOTAL_TIME_HEIGHT);
+        CreateTimeLabel("best_total_time", time, Picture[2], TOTAL_TIME_LEFT + width * 0.5f,
+                        TOTAL_Y, TOTAL_TIME_HEIGHT);
+    }
     // Coming from the last level its music plays on; from anywhere else it starts here.
     if ((PreviousStateId == GS_LEVEL_SELECTOR || RestartRequested) && !PlayerDied)
     {
@@ -54,7 +72,7 @@ void WinUnload()
 {
     ReleaseMesh(UnitQuadMesh);
     UnitQuadMesh = nullptr;
-    ReleasePictures(Picture, 1);
+    ReleasePictures(Picture, PICTURE_COUNT);
     ReleaseSound(Music);
     Music = nullptr;
     LevelMusicChannel = nullptr;

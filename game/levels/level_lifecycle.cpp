@@ -8,6 +8,7 @@
 #include "engine/graphics/texture.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
+#include "game/best_times.h"
 #include "game/game_states.h"
 #include "game/frontend/pause_menu.h"
 #include "game/gameplay/enemy.h"
@@ -71,6 +72,8 @@ struct LoadedLevel
     Player* player = nullptr;
 };
 LoadedLevel Loaded;
+// Frames of the present life that the level ran unpaused: a best-time candidate at the exit.
+uint32_t LifeFrames = 0;
 
 Texture* LoadPicture(LevelPicture picture)
 {
@@ -215,6 +218,8 @@ void LevelInit()
     if (jumped && !(MusicPlays() && !LevelMusicChannel->paused)) StopAllSounds();
     const bool comingBack = ReturnToLevelPending && !jumped &&
                             (PreviousStateId == GS_CREDITS || PreviousStateId == GS_CONTROLS);
+    // Back from the pause menu's credits or controls the life goes on; otherwise one begins.
+    if (!comingBack) LifeFrames = 0;
 
     AddBackground("BG0", "Background0Cam", KIND_BACKGROUND, PICTURE_FAR_BACKGROUND, true);
     AddBackground("BG1", "Background1Cam", KIND_BACKGROUND_NEAR, PICTURE_COLUMNS, false);
@@ -249,6 +254,7 @@ void LevelUpdate()
 
     Player* player = Loaded.player;
     if (PauseStep(player)) return;
+    ++LifeFrames;
 
     SystemFrameCheck();
     UpdateGameObjects();
@@ -262,6 +268,7 @@ void LevelUpdate()
     if (player && player->levelComplete && Loaded.level)
     {
         if (Loaded.level->stopsSoundsAtExit) StopAllSounds();
+        RecordLevelTime(Loaded.level->id, LifeFrames);
         NextStateId = Successor(*Loaded.level);
     }
 }

@@ -35,6 +35,7 @@ trap cleanup EXIT
 # A private lock folder, so that a game the developer has open does not count as running.
 export XDG_RUNTIME_DIR=$work/run
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 
 mix=$work/mix.wav
 case $mode in

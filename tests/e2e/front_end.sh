@@ -11,6 +11,8 @@ case_name=$2
 shots="$PWD/e2e"
 mkdir -p "$shots"
 export XDG_RUNTIME_DIR=$(mktemp -d)
+# Settings and best times of a test stay in its own folders, never in the real home.
+export XDG_CONFIG_HOME=$XDG_RUNTIME_DIR/config XDG_DATA_HOME=$XDG_RUNTIME_DIR/data
 export ALSOFT_DRIVERS=null
 pid=
 trap 'kill $pid 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT

@@ -12,6 +12,8 @@ mkdir -p "$shots"
 . "$(dirname "$0")/waits.sh"
 
 export XDG_RUNTIME_DIR=$(mktemp -d)
+# Settings and best times of a test stay in its own folders, never in the real home.
+export XDG_CONFIG_HOME=$XDG_RUNTIME_DIR/config XDG_DATA_HOME=$XDG_RUNTIME_DIR/data
 export ALSOFT_DRIVERS=null
 pid=
 wm=

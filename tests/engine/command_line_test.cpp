@@ -8,23 +8,13 @@
 
 namespace
 {
-std::string RecordedFile; // what the test's --record row received
-
-// The game's rows plus one that takes an argument, as a recording option would.
-std::vector<CommandLineOption> TestTable()
-{
-    std::vector<CommandLineOption> table = GameOptions();
-    table.push_back({"--record", "FILE", "record the run into FILE",
-                     [](LaunchOptions*, const char* file) { RecordedFile = file; }});
-    return table;
-}
-
 struct Case
 {
     std::vector<const char*> words; // after the program's name
     const char* error;              // null: accepted
     bool help, version;
     const char* recorded;
+    bool frameStats = false;
 };
 
 const Case Cases[] = {
@@ -42,6 +32,7 @@ const Case Cases[] = {
     {{"level1", "--help"}, "unexpected argument 'level1'", false, false, ""},
     {{"--version=2"}, "option '--version' takes no argument", false, false, ""},
     {{"--record"}, "option '--record' needs FILE", false, false, ""},
+    {{"--frame-stats", "--play", "run.txt"}, nullptr, false, false, "", true},
 };
 } // namespace
 
@@ -54,26 +45,26 @@ TEST(CommandLine, ReadsEachCaseOfTheTable)
         std::string trace;
         for (const char* word : argv) trace += std::string(word) + " ";
         SCOPED_TRACE(trace);
-        RecordedFile.clear();
         LaunchOptions options;
         std::string error;
         const bool ok =
-            ParseCommandLine(TestTable(), int(argv.size()), argv.data(), &options, &error);
+            ParseCommandLine(GameOptions(), int(argv.size()), argv.data(), &options, &error);
         EXPECT_EQ(ok, c.error == nullptr);
         EXPECT_EQ(error, c.error ? c.error : "");
         EXPECT_EQ(options.showHelp, c.help);
         EXPECT_EQ(options.showVersion, c.version);
-        EXPECT_EQ(RecordedFile, c.recorded);
+        EXPECT_STREQ(options.recordPath ? options.recordPath : "", c.recorded);
+        EXPECT_EQ(options.frameStats, c.frameStats);
     }
 }
 
 TEST(CommandLine, HelpListsEveryOptionWithItsArgumentAndHelp)
 {
-    const std::string usage = UsageLine(TestTable());
-    const std::string help = HelpText(TestTable());
+    const std::string usage = UsageLine(GameOptions());
+    const std::string help = HelpText(GameOptions());
     EXPECT_EQ(help.rfind(usage, 0), 0u) << "help opens with the usage line";
     EXPECT_NE(usage.find("[--record FILE]"), std::string::npos) << usage;
-    for (const CommandLineOption& option : TestTable())
+    for (const CommandLineOption& option : GameOptions())
     {
         const std::string synopsis =
             std::string(option.name) + (option.argument ? std::string(" ") + option.argument : "");

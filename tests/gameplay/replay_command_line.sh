@@ -31,6 +31,12 @@ script '5 - 0 0 0\n\n5 D 0 0 0\n';      refuse "$work/bad.txt:3: frame 5 does no
 script '0 - 0 0 2\n';                   refuse "$work/bad.txt:1: LMB" --arena "$work/ok.arena" "$work/bad.txt"
 script '0 - nan 0 0\n';                 refuse "$work/bad.txt:1: MOUSE_X" --arena "$work/ok.arena" "$work/bad.txt"
 script '-1 - 0 0 0\n';                  refuse "$work/bad.txt:1: frame" --arena "$work/ok.arena" "$work/bad.txt"
+script '0 - 0 0 0 dt=nan\n';            refuse "$work/bad.txt:1: dt 'nan' is not a number" --arena "$work/ok.arena" "$work/bad.txt"
+script '0 - 0 0 0 dt=-0.1\n';           refuse "$work/bad.txt:1: dt '-0.1'" --arena "$work/ok.arena" "$work/bad.txt"
+script '0 - 0 0 0 dt=5000\n';           refuse "$work/bad.txt:1: dt '5000'" --arena "$work/ok.arena" "$work/bad.txt"
+script '0 - 0 0 0 dt\n';                refuse "$work/bad.txt:1: dt ''" --arena "$work/ok.arena" "$work/bad.txt"
+script '0 - 0 0 0 dt=0.1 dt=0.1\n';     refuse "$work/bad.txt:1: dt is given twice" --arena "$work/ok.arena" "$work/bad.txt"
+script '0 - 0 0 0 speed=2\n';           refuse "$work/bad.txt:1: unknown field 'speed'" --arena "$work/ok.arena" "$work/bad.txt"
 printf '0 - 0 0 0\n3 Q+A+ 0 0 0\n' | refuse "-:2: unknown key ''" --arena "$work/ok.arena" -
 
 printf '14 0 0 10 10\n2 0 0 10 10\nplayer 0 0\n' > "$work/bad.arena"
@@ -53,6 +59,9 @@ refuse "$work/missing.txt:0: cannot be read" --arena "$work/ok.arena" "$work/mis
 "$replay" --arena "$work/ok.arena" --frames 500 "$work/ok.txt" > "$work/a" || failures=$((failures + 1))
 "$replay" --arena "$work/ok.arena" --frames 500 - < "$work/ok.txt" > "$work/b" || failures=$((failures + 1))
 if ! cmp -s "$work/a" "$work/b"; then echo "FAIL: two runs of one script differ"; failures=$((failures + 1)); fi
+# dt=0 is the steady 1/60 s of a line without dt.
+sed 's/$/ dt=0/' "$work/ok.txt" | "$replay" --arena "$work/ok.arena" --frames 500 - > "$work/c" || failures=$((failures + 1))
+if ! cmp -s "$work/a" "$work/c"; then echo "FAIL: dt=0 is not the default frame time"; failures=$((failures + 1)); fi
 # One line per frame (the player runs off the floor's end, so registry lines follow each death).
 frames=$(grep -c '"state"' "$work/a")
 if [[ $frames -ne 500 ]]; then echo "FAIL: expected 500 frame lines, got $frames"; failures=$((failures + 1)); fi

@@ -31,6 +31,8 @@ Canvas EnemySheet();     // the flying enemy's wing beat, four frames in one row
 // Front-end widgets (art_ui.cpp).
 Canvas MenuButton(const std::string& label, int width, int height);
 Canvas TextLabel(const std::string& label, int width, int height);
+// One row of equal cells, one character of `cells` each ('*' is the star of a finished level).
+Canvas TimeDigits(const std::string& cells, int cellWidth, int cellHeight);
 Canvas WindowPanel();
 Canvas SettingsGear();
 Canvas GameIcon(int size); // the emblem on a transparent square: window and desktop icons

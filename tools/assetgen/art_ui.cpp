@@ -116,6 +116,48 @@ Canvas TextLabel(const std::string& label, int width, int height)
     return c;
 }
 
+Canvas TimeDigits(const std::string& cells, int cellWidth, int cellHeight)
+{
+    const int count = static_cast<int>(cells.size());
+    Canvas c(cellWidth * count, cellHeight);
+    const float w = float(cellWidth), h = float(cellHeight);
+    TextStyle style;
+    style.face = FontFace::SansBold;
+    style.size = h * 0.66f;
+    style.top = Palette::Cream;
+    style.bottom = Palette::GoldLight;
+    style.outline = Palette::Ink;
+    style.outlineWidth = std::max(1.5f, h * 0.045f);
+    style.shadow = WithAlpha(Palette::Ink, 0.55f);
+    style.shadowOffset = {0, h * 0.03f};
+    style.shadowBlur = h * 0.03f;
+    style.align = Align::Centre;
+    // One baseline for every cell, so that a time reads as one line.
+    const float baseline = h * 0.5f + CapHeight(style) * 0.5f;
+    for (int i = 0; i < count; ++i)
+    {
+        const Vec centre{w * (float(i) + 0.5f), h * 0.5f};
+        if (cells[i] != '*')
+        {
+            DrawText(c, std::string(1, cells[i]), centre.x, baseline, style);
+            continue;
+        }
+        // The mark of a finished level: a gold star with an ink rim.
+        std::vector<Vec> points;
+        const float outer = std::min(w, h) * 0.46f, inner = outer * 0.45f;
+        for (int k = 0; k < 10; ++k)
+        {
+            const float angle = float(k) * 3.14159265f / 5.0f;
+            const float r = k % 2 ? inner : outer;
+            points.push_back(centre + Vec{r * std::sin(angle), -r * std::cos(angle)});
+        }
+        const Shape star = Polygon(points);
+        c.Fill(Grow(star, style.outlineWidth), Palette::Ink, c.Bounds());
+        c.Fill(star, Palette::Gold, c.Bounds());
+    }
+    return c;
+}
+
 Canvas WindowPanel()
 {
     // One panel for the pause window (600 x 600), the settings window (600 x 600) and the

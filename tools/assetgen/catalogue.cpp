@@ -118,6 +118,9 @@ std::vector<Asset> Catalogue()
         Button("Menus/Mute.png", "Mute", 240, 120),
         Button("Menus/FullScreen.png", "Full screen", 240, 120),
         Button("Menus/Win_Resolution.png", "Window size", 240, 120),
+        // Best times under the level buttons and on the win screen: cells 34 by 72 pixels.
+        Picture("Menus/Time_Digits.png", [] { return TimeDigits("0123456789:.*", 34, 72); }),
+        Label("Menus/Best_Total.png", "Best times in all", 600, 100),
         Sound("Button_VendingMachine2.wav", HoverClick),
         Sound("Hit_SwordStabEarth_Rumble1.wav", SpikeDeath),
         Sound("Fire_FlameBurst1.wav", LavaDeath),

@@ -146,6 +146,8 @@ void RunReplay(const ReplaySetup& setup, ReplayObserver* observer)
             wanted = setup.script[nextLine++].input;
         ApplyInput(held, wanted);
         held = wanted;
+        // The frame runs with the frame time it was recorded with, or the steady 1/60 s.
+        FrameTime = wanted.frameTime > 0.0f ? wanted.frameTime : MinFrameTime;
 
         observer->BeforeFrame(frame);
         FrameWatch watch;

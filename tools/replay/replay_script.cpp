@@ -26,6 +26,50 @@ constexpr KeyName KeyNames[REPLAY_KEY_COUNT] = {
     {"F11", KEY_F11},   {"RMB", 0},           {"MIN", 0},          {"UNFOCUS", 0},
 };
 
+// The named fields after LMB, each a number from `low` to `high`.
+struct NamedField
+{
+    const char* name;
+    float low, high;
+    float ReplayInput::*value;
+};
+constexpr NamedField NAMED_FIELDS[] = {
+    {"dt", 0.0f, 3600.0f, &ReplayInput::frameTime},
+};
+
+// Reads one NAME=VALUE token into `input`; false with the reason in `why`.
+bool ParseNamedField(const std::string& token, ReplayInput* input, uint32_t* given,
+                     std::string* why)
+{
+    const size_t equals = token.find('=');
+    const std::string name = token.substr(0, equals);
+    for (size_t f = 0; f < sizeof NAMED_FIELDS / sizeof NAMED_FIELDS[0]; ++f)
+    {
+        const NamedField& field = NAMED_FIELDS[f];
+        if (name != field.name) continue;
+        float value = 0.0f;
+        if (equals == std::string::npos || !ParseDecimal(token.substr(equals + 1), &value) ||
+            value < field.low || value > field.high)
+        {
+            std::ostringstream out;
+            out << name << " '" << (equals == std::string::npos ? "" : token.substr(equals + 1))
+                << "' is not a number from " << field.low << " to " << field.high;
+            *why = out.str();
+            return false;
+        }
+        if (*given & (1u << f))
+        {
+            *why = name + " is given twice";
+            return false;
+        }
+        *given |= 1u << f;
+        input->*field.value = value;
+        return true;
+    }
+    *why = "unknown field '" + name + "'";
+    return false;
+}
+
 bool ParseKeys(const std::string& token, uint64_t* keys, std::string* bad)
 {
     *keys = 0;
@@ -62,7 +106,10 @@ std::string FormatScriptLine(const ScriptLine& line)
     std::ostringstream out;
     out.precision(9); // reads back to the same float
     out << line.frame << ' ' << (keys.empty() ? "-" : keys) << ' ' << line.input.mouseX << ' '
-        << line.input.mouseY << ' ' << (line.input.leftButton ? 1 : 0) << '\n';
+        << line.input.mouseY << ' ' << (line.input.leftButton ? 1 : 0);
+    for (const NamedField& field : NAMED_FIELDS)
+        if (line.input.*field.value != 0.0f) out << ' ' << field.name << '=' << line.input.*field.value;
+    out << '\n';
     return out.str();
 }
 
@@ -79,8 +126,8 @@ bool ParseScript(const std::string& text, const std::string& fileName,
             *error = fileName + ":" + std::to_string(row + 1) + ": " + why;
             return false;
         };
-        if (tokens.size() != 5)
-            return fail("expected FRAME KEYS MOUSE_X MOUSE_Y LMB, found " +
+        if (tokens.size() < 5)
+            return fail("expected FRAME KEYS MOUSE_X MOUSE_Y LMB [NAME=VALUE ...], found " +
                         std::to_string(tokens.size()) + " fields");
 
         ScriptLine line;
@@ -101,6 +148,10 @@ bool ParseScript(const std::string& text, const std::string& fileName,
             return fail("MOUSE_Y '" + tokens[3] + "' is not a decimal number");
         if (tokens[4] != "0" && tokens[4] != "1") return fail("LMB '" + tokens[4] + "' is not 0 or 1");
         line.input.leftButton = tokens[4] == "1";
+        uint32_t given = 0;
+        std::string why;
+        for (size_t t = 5; t < tokens.size(); ++t)
+            if (!ParseNamedField(tokens[t], &line.input, &given, &why)) return fail(why);
         lines->push_back(line);
     }
     return true;

@@ -1,12 +1,14 @@
 // replay_script.h: the input script of a replay, one line per frame.
 //
-//     FRAME KEYS MOUSE_X MOUSE_Y LMB        # a comment
+//     FRAME KEYS MOUSE_X MOUSE_Y LMB [NAME=VALUE ...]        # a comment
 //
 // FRAME counts from 0 and strictly rises; a frame not listed repeats the line before it.
 // KEYS is - or a +-joined list of the names below, held that frame; MOUSE_X and MOUSE_Y are
 // the cursor in window pixels from the client centre, y up; LMB is 1 while the left button
 // is held. MIN and UNFOCUS are not keys: the window is minimised, or has lost the focus,
-// while they are held.
+// while they are held. The named fields that may follow: dt, the seconds of frame time the
+// frame runs with (what the game measured when it was recorded), up to 3600; 0 or not given
+// is the steady 1/60 s. A field not given takes its default on that line.
 #pragma once
 
 #include <cstdint>
@@ -30,6 +32,7 @@ struct ReplayInput
     float mouseX = 0.0f;
     float mouseY = 0.0f;
     bool leftButton = false;
+    float frameTime = 0.0f; // seconds; 0: not given, a frame of 1/60 s
 };
 
 struct ScriptLine

@@ -1,0 +1,40 @@
+// best_times.h: the fastest finish of each of the nine levels, kept in best_times.ini.
+//
+// A level's time is the number of frames (60 a second) from entering it to its exit in one
+// life: a death or a restart starts the count again; paused frames do not count. The file:
+//
+//     [best_frames]
+//     level_1 = 2843           whole frames, 1 to 21600000 (100 hours)
+//     ...
+//     level_9 = 5120
+//
+// A level without a line has no best time yet. Like the settings (kept_file.h) nothing is read
+// or written unless the program keeps files, and replays never do: the table stays empty.
+#pragma once
+
+#include "engine/system/game_state_manager.h"
+
+#include <cstdint>
+#include <string>
+
+constexpr int LEVEL_COUNT = 9;
+constexpr uint32_t MAX_BEST_FRAMES = 60u * 60u * 60u * 100u;
+
+// The level (1..9) that a state plays; 0 for the tutorial stages and every other state.
+int LevelNumber(GameStateId state);
+// The best time of level 1..9 in frames; 0 while it has none.
+uint32_t BestFrames(int level);
+// The sum of the nine best times; 0 while any is missing.
+uint64_t TotalBestFrames();
+// "m:ss.cc", hundredths rounded down.
+std::string FormatFrames(uint64_t frames);
+
+// Reads the file's text over `best`. 0 when every line was understood, otherwise the number of
+// the first line that was not.
+int ParseBestTimes(const std::string& text, uint32_t best[LEVEL_COUNT]);
+std::string FormatBestTimes(const uint32_t best[LEVEL_COUNT]);
+
+// At start: reads the file when files are kept; otherwise (and after a replay) no best times.
+void LoadBestTimes();
+// A level finished after `frames` frames of one life: a new best is kept and written at once.
+void RecordLevelTime(GameStateId state, uint32_t frames);

@@ -1,0 +1,150 @@
+// kept_settings.cpp: settings.ini read with inih, written whole on every change.
+#include "game/frontend/kept_settings.h"
+
+#include "engine/system/window.h"
+#include "game/audio/sound_system.h"
+#include "game/frontend/settings.h"
+#include "game/kept_file.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+#include <ini.h>
+
+namespace
+{
+constexpr uint32_t MIN_WIDTH = 320, MIN_HEIGHT = 180, MAX_SIZE = 16384;
+// The window sizes of the settings window's button, and the size each one is followed by.
+constexpr uint32_t SIZES[3][2] = {{1920, 1080}, {1600, 900}, {1280, 720}};
+
+KeptFile File = {KEPT_SETTINGS, "settings.ini", false, false, {}};
+
+bool ReadVolume(const char* text, float* volume)
+{
+    const char* end = text + std::strlen(text);
+    float value = 0.0f;
+    const auto result = std::from_chars(text, end, value);
+    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value) || value < 0.0f ||
+        value > 1.0f)
+        return false;
+    *volume = value;
+    return true;
+}
+
+bool ReadFlag(const char* text, bool* flag)
+{
+    for (const char* yes : {"true", "1", "yes", "on"})
+        if (std::strcmp(text, yes) == 0) return *flag = true;
+    for (const char* no : {"false", "0", "no", "off"})
+        if (std::strcmp(text, no) == 0) return !(*flag = false);
+    return false;
+}
+
+bool ReadSize(const char* text, uint32_t low, uint32_t* size)
+{
+    const char* end = text + std::strlen(text);
+    uint32_t value = 0;
+    const auto result = std::from_chars(text, end, value);
+    if (result.ec != std::errc() || result.ptr != end || value < low || value > MAX_SIZE)
+        return false;
+    *size = value;
+    return true;
+}
+
+// inih's handler: nonzero when the line was understood. Unknown keys are no damage: a later
+// version of the game may add some.
+int OnValue(void* user, const char* section, const char* name, const char* value)
+{
+    KeptSettings& s = *static_cast<KeptSettings*>(user);
+    auto is = [&](const char* sectionName, const char* key) {
+        return std::strcmp(section, sectionName) == 0 && std::strcmp(name, key) == 0;
+    };
+    if (is("sound", "music_volume")) return ReadVolume(value, &s.musicVolume);
+    if (is("sound", "effects_volume")) return ReadVolume(value, &s.effectsVolume);
+    if (is("sound", "muted")) return ReadFlag(value, &s.muted);
+    if (is("window", "fullscreen")) return ReadFlag(value, &s.fullscreen);
+    if (is("window", "width")) return ReadSize(value, MIN_WIDTH, &s.windowWidth);
+    if (is("window", "height")) return ReadSize(value, MIN_HEIGHT, &s.windowHeight);
+    return 1;
+}
+
+std::string Number(float value)
+{
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
+
+int NextSizeIndex(uint32_t width, uint32_t height)
+{
+    for (int i = 0; i < 3; ++i)
+        if (SIZES[i][0] == width && SIZES[i][1] == height) return (i + 1) % 3 + 1;
+    return 2;
+}
+} // namespace
+
+int ParseSettings(const std::string& text, KeptSettings* settings)
+{
+    // inih reads up to the first NUL; a file holding one is not a text file.
+    const size_t nul = text.find('\0');
+    if (nul != std::string::npos)
+    {
+        int line = 1;
+        for (size_t i = 0; i < nul; ++i) line += text[i] == '\n';
+        return line;
+    }
+    return ini_parse_string(text.c_str(), OnValue, settings);
+}
+
+std::string FormatSettings(const KeptSettings& s)
+{
+    auto flag = [](bool on) { return on ? "true" : "false"; };
+    return std::string("# Vantara's settings, written by the game whenever one changes.\n") +
+           "[sound]\nmusic_volume = " + Number(s.musicVolume) +
+           "\neffects_volume = " + Number(s.effectsVolume) + "\nmuted = " + flag(s.muted) +
+           "\n\n[window]\nfullscreen = " + flag(s.fullscreen) +
+           "\nwidth = " + std::to_string(s.windowWidth) +
+           "\nheight = " + std::to_string(s.windowHeight) + "\n";
+}
+
+KeptSettings CurrentSettings()
+{
+    KeptSettings s;
+    s.musicVolume = MusicVolume;
+    s.effectsVolume = EffectsVolume;
+    s.muted = SoundMuted;
+    s.fullscreen = IsFullscreen;
+    s.windowWidth = IsFullscreen ? RememberedWindow.width : WindowWidth;
+    s.windowHeight = IsFullscreen ? RememberedWindow.height : WindowHeight;
+    return s;
+}
+
+void ApplySettings(const KeptSettings& s)
+{
+    MusicVolume = s.musicVolume;
+    EffectsVolume = s.effectsVolume;
+    SoundMuted = s.muted;
+    WindowWidth = s.windowWidth;
+    WindowHeight = s.windowHeight;
+    ResolutionIndex = NextSizeIndex(s.windowWidth, s.windowHeight);
+}
+
+bool LoadKeptSettings()
+{
+    File = {KEPT_SETTINGS, "settings.ini", false, false, {}};
+    KeptSettings settings;
+    std::string text;
+    if (ReadKeptFile(&File, &text))
+    {
+        const int badLine = ParseSettings(text, &settings);
+        if (badLine != 0)
+            ReportDamagedKeptFile(&File, "is damaged at line " + std::to_string(badLine));
+    }
+    ApplySettings(settings);
+    // Nothing is written until a setting changes.
+    File.lastWritten = FormatSettings(settings);
+    return settings.fullscreen;
+}
+
+void KeepSettingsIfChanged() { WriteKeptFile(&File, FormatSettings(CurrentSettings())); }

@@ -1,0 +1,27 @@
+// session_recording.h: a session written as a replay script while it is played, and a
+// recording played back in the window.
+//
+// A recording is a script of vantara-replay (tools/replay/replay_script.h): one line per
+// frame with the keys, the pointer and the left button the frame ran with, and its measured
+// frame time as dt=, so that the runner plays the same deaths, restarts and exits. It is
+// flushed at least once a second, so a crash loses at most the last second.
+#pragma once
+
+#include <cstdint>
+
+// Opens `path` for writing. False, after one line on stderr, when it cannot be made.
+bool StartRecording(const char* path);
+// Before each frame: notes the player, to tell afterwards what the frame did.
+void WatchFrame();
+// After each frame: the input frame `frame` ran with and `frameTime`, its FrameTime; and, as
+// a comment, the state when it changed and the frame's event as the runner names it
+// ("complete", "died", "restart", "quit").
+void RecordFrame(uint64_t frame, double frameTime);
+void StopRecording();
+
+// Reads and checks the whole recording. False, after one line on stderr, when it cannot be
+// read or a line is wrong.
+bool StartPlayback(const char* path);
+// Before each frame: feeds frame `frame` its recorded input and frame time. False once the
+// recording is over or a key of the player has stopped it; the player then has the game.
+bool PlaybackFrame(uint64_t frame);
