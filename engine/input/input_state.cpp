@@ -18,6 +18,7 @@ bool MouseInWindow = false;
 float MouseWheel = 0.0f;
 GamepadState Gamepads[GamepadCount];
 GamepadState GamepadsPrevious[GamepadCount];
+int ActiveGamepad = -1;
 
 static float RawWheel = 0.0f;
 static Vec2 PreviousMousePosition;
@@ -67,6 +68,7 @@ void ResetInput()
     for (int i = 0; i < GamepadCount; ++i) Gamepads[i] = GamepadsPrevious[i] = GamepadState();
     PollGamepads();
     GamepadPollTimer = 0.0;
+    ActiveGamepad = -1;
 }
 
 void InitInput()
@@ -125,6 +127,48 @@ static void UpdateGamepads()
     }
 }
 
+// A button down, or a stick or trigger outside its dead zone.
+static bool InUse(const GamepadState& g)
+{
+    return g.connected && (g.pad.buttons != 0 || g.leftStick.x != 0.0f || g.leftStick.y != 0.0f ||
+                           g.rightStick.x != 0.0f || g.rightStick.y != 0.0f ||
+                           g.leftTrigger != 0.0f || g.rightTrigger != 0.0f);
+}
+
+// The pad newly put to use takes over; a drifting stick that never rests steals nothing.
+static void ChooseActiveGamepad()
+{
+    if (ActiveGamepad >= 0 && !Gamepads[ActiveGamepad].connected) ActiveGamepad = -1;
+    for (int i = 0; i < GamepadCount; ++i)
+    {
+        const bool newlyUsed = InUse(Gamepads[i]) && !InUse(GamepadsPrevious[i]);
+        const uint16_t pressed = Gamepads[i].pad.buttons & ~GamepadsPrevious[i].pad.buttons;
+        if (Gamepads[i].connected && (newlyUsed || pressed != 0)) ActiveGamepad = i;
+    }
+}
+
+const GamepadState* ActivePad()
+{
+    return ActiveGamepad >= 0 ? &Gamepads[ActiveGamepad] : nullptr;
+}
+
+const GamepadState* ActivePadPrevious()
+{
+    return ActiveGamepad >= 0 ? &GamepadsPrevious[ActiveGamepad] : nullptr;
+}
+
+bool IsPadButtonDown(uint16_t buttons)
+{
+    const GamepadState* pad = ActivePad();
+    return pad && (pad->pad.buttons & buttons) != 0;
+}
+
+bool IsPadButtonTriggered(uint16_t buttons)
+{
+    const GamepadState* pad = ActivePad();
+    return pad && (pad->pad.buttons & ~ActivePadPrevious()->pad.buttons & buttons) != 0;
+}
+
 static void StepFrameStates(uint8_t* state, uint8_t* previous, int count)
 {
     for (int k = 0; k < count; ++k)
@@ -153,4 +197,5 @@ void UpdateInput()
     StepFrameStates(KeyState, KeyPrevious, 256);
     StepFrameStates(MouseButtonState, MouseButtonPrevious, 3);
     UpdateGamepads();
+    ChooseActiveGamepad();
 }
