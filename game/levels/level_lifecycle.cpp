@@ -13,6 +13,7 @@
 #include "game/gameplay/player.h"
 #include "game/gameplay/rock.h"
 #include "game/missing_files.h"
+#include "game/pad_controls.h"
 #include "game/scene/camera.h"
 #include "game/scene/render_layer.h"
 #include "game/scene/sprite_sheet.h"
@@ -227,6 +228,13 @@ void LevelUpdate()
     Player* player = Loaded.player;
     if (PauseStep(player)) return;
 
+    // The pad's Back restarts as R does; a level key pressed with it still wins.
+    if (PadRestartPressed())
+    {
+        StopAllSounds();
+        RestartRequested = true;
+        NextStateId = GS_RESTART;
+    }
     SystemFrameCheck();
     UpdateGameObjects();
 

@@ -24,7 +24,71 @@ constexpr KeyName KeyNames[REPLAY_KEY_COUNT] = {
     {"6", '6'},         {"7", '7'},           {"8", '8'},          {"9", '9'},
     {"CTRL", KEY_CONTROL}, {"ALT", KEY_MENU}, {"DELETE", KEY_DELETE}, {"F4", KEY_F4},
     {"F11", KEY_F11},   {"RMB", 0},           {"MIN", 0},          {"UNFOCUS", 0},
+    {"PAD_A", 0},       {"PAD_B", 0},         {"PAD_X", 0},        {"PAD_Y", 0},
+    {"PAD_START", 0},   {"PAD_BACK", 0},      {"PAD_UP", 0},       {"PAD_DOWN", 0},
+    {"PAD_LEFT", 0},    {"PAD_RIGHT", 0},     {"PAD_LB", 0},       {"PAD_RB", 0},
+    {"PAD_LT", 0},      {"PAD_RT", 0},
 };
+
+// The pad's buttons, from REPLAY_PAD_A on; the triggers come after them.
+constexpr uint16_t PAD_BITS[] = {PAD_A,         PAD_B,          PAD_X,         PAD_Y,
+                                 PAD_START,     PAD_BACK,       PAD_DPAD_UP,   PAD_DPAD_DOWN,
+                                 PAD_DPAD_LEFT, PAD_DPAD_RIGHT, PAD_LEFT_SHOULDER,
+                                 PAD_RIGHT_SHOULDER};
+constexpr uint8_t TRIGGER_PULLED = 255;
+constexpr float FULL_DEFLECTION = 32767.0f;
+
+// The named fields after LMB, each a number from `low` to `high`.
+struct NamedField
+{
+    const char* name;
+    float low, high;
+    float ReplayInput::*value;
+};
+constexpr NamedField NAMED_FIELDS[] = {
+    {"lx", -1.0f, 1.0f, &ReplayInput::leftStickX},
+    {"ly", -1.0f, 1.0f, &ReplayInput::leftStickY},
+    {"rx", -1.0f, 1.0f, &ReplayInput::rightStickX},
+    {"ry", -1.0f, 1.0f, &ReplayInput::rightStickY},
+};
+
+// Reads one NAME=VALUE token into `input`; false with the reason in `why`.
+bool ParseNamedField(const std::string& token, ReplayInput* input, uint32_t* given,
+                     std::string* why)
+{
+    const size_t equals = token.find('=');
+    const std::string name = token.substr(0, equals);
+    for (size_t f = 0; f < sizeof NAMED_FIELDS / sizeof NAMED_FIELDS[0]; ++f)
+    {
+        const NamedField& field = NAMED_FIELDS[f];
+        if (name != field.name) continue;
+        float value = 0.0f;
+        if (equals == std::string::npos || !ParseDecimal(token.substr(equals + 1), &value) ||
+            value < field.low || value > field.high)
+        {
+            std::ostringstream out;
+            out << name << " '" << (equals == std::string::npos ? "" : token.substr(equals + 1))
+                << "' is not a number from " << field.low << " to " << field.high;
+            *why = out.str();
+            return false;
+        }
+        if (*given & (1u << f))
+        {
+            *why = name + " is given twice";
+            return false;
+        }
+        *given |= 1u << f;
+        input->*field.value = value;
+        return true;
+    }
+    *why = "unknown field '" + name + "'";
+    return false;
+}
+
+int16_t StickAxis(float value)
+{
+    return static_cast<int16_t>(value * FULL_DEFLECTION + (value < 0.0f ? -0.5f : 0.5f));
+}
 
 bool ParseKeys(const std::string& token, uint64_t* keys, std::string* bad)
 {
@@ -54,6 +118,27 @@ bool ParseKeys(const std::string& token, uint64_t* keys, std::string* bad)
 const char* ReplayKeyName(ReplayKey key) { return KeyNames[key].name; }
 uint32_t ReplayKeyCode(ReplayKey key) { return KeyNames[key].code; }
 
+bool UsesPad(const ReplayInput& input)
+{
+    const uint64_t padKeys = ~uint64_t{0} << REPLAY_PAD_A;
+    return (input.keys & padKeys) != 0 || input.leftStickX != 0.0f || input.leftStickY != 0.0f ||
+           input.rightStickX != 0.0f || input.rightStickY != 0.0f;
+}
+
+GamepadReading ReplayPadReading(const ReplayInput& input)
+{
+    GamepadReading reading = {};
+    for (size_t b = 0; b < sizeof PAD_BITS / sizeof PAD_BITS[0]; ++b)
+        if ((input.keys >> (REPLAY_PAD_A + b)) & 1u) reading.buttons |= PAD_BITS[b];
+    if ((input.keys >> REPLAY_PAD_LT) & 1u) reading.leftTrigger = TRIGGER_PULLED;
+    if ((input.keys >> REPLAY_PAD_RT) & 1u) reading.rightTrigger = TRIGGER_PULLED;
+    reading.leftStickX = StickAxis(input.leftStickX);
+    reading.leftStickY = StickAxis(input.leftStickY);
+    reading.rightStickX = StickAxis(input.rightStickX);
+    reading.rightStickY = StickAxis(input.rightStickY);
+    return reading;
+}
+
 std::string FormatScriptLine(const ScriptLine& line)
 {
     std::string keys;
@@ -62,7 +147,10 @@ std::string FormatScriptLine(const ScriptLine& line)
     std::ostringstream out;
     out.precision(9); // reads back to the same float
     out << line.frame << ' ' << (keys.empty() ? "-" : keys) << ' ' << line.input.mouseX << ' '
-        << line.input.mouseY << ' ' << (line.input.leftButton ? 1 : 0) << '\n';
+        << line.input.mouseY << ' ' << (line.input.leftButton ? 1 : 0);
+    for (const NamedField& field : NAMED_FIELDS)
+        if (line.input.*field.value != 0.0f) out << ' ' << field.name << '=' << line.input.*field.value;
+    out << '\n';
     return out.str();
 }
 
@@ -79,8 +167,8 @@ bool ParseScript(const std::string& text, const std::string& fileName,
             *error = fileName + ":" + std::to_string(row + 1) + ": " + why;
             return false;
         };
-        if (tokens.size() != 5)
-            return fail("expected FRAME KEYS MOUSE_X MOUSE_Y LMB, found " +
+        if (tokens.size() < 5)
+            return fail("expected FRAME KEYS MOUSE_X MOUSE_Y LMB [NAME=VALUE ...], found " +
                         std::to_string(tokens.size()) + " fields");
 
         ScriptLine line;
@@ -101,6 +189,10 @@ bool ParseScript(const std::string& text, const std::string& fileName,
             return fail("MOUSE_Y '" + tokens[3] + "' is not a decimal number");
         if (tokens[4] != "0" && tokens[4] != "1") return fail("LMB '" + tokens[4] + "' is not 0 or 1");
         line.input.leftButton = tokens[4] == "1";
+        uint32_t given = 0;
+        std::string why;
+        for (size_t t = 5; t < tokens.size(); ++t)
+            if (!ParseNamedField(tokens[t], &line.input, &given, &why)) return fail(why);
         lines->push_back(line);
     }
     return true;

@@ -1,13 +1,17 @@
 // replay_script.h: the input script of a replay, one line per frame.
 //
-//     FRAME KEYS MOUSE_X MOUSE_Y LMB        # a comment
+//     FRAME KEYS MOUSE_X MOUSE_Y LMB [NAME=VALUE ...]        # a comment
 //
 // FRAME counts from 0 and strictly rises; a frame not listed repeats the line before it.
 // KEYS is - or a +-joined list of the names below, held that frame; MOUSE_X and MOUSE_Y are
 // the cursor in window pixels from the client centre, y up; LMB is 1 while the left button
 // is held. MIN and UNFOCUS are not keys: the window is minimised, or has lost the focus,
-// while they are held.
+// while they are held. The PAD_ names are the first game pad's buttons (PAD_LT and PAD_RT its
+// triggers, pulled all the way). The named fields that may follow are the pad's sticks, lx ly
+// (left) and rx ry (right), each from -1 to 1 with y up; a field not given is 0 on that line.
 #pragma once
+
+#include "engine/platform/platform.h"
 
 #include <cstdint>
 #include <string>
@@ -21,6 +25,9 @@ enum ReplayKey
     REPLAY_0, REPLAY_1, REPLAY_2, REPLAY_3, REPLAY_4, REPLAY_5, REPLAY_6, REPLAY_7, REPLAY_8,
     REPLAY_9, REPLAY_CTRL, REPLAY_ALT, REPLAY_DELETE, REPLAY_F4, REPLAY_F11, REPLAY_RMB,
     REPLAY_MIN, REPLAY_UNFOCUS,
+    REPLAY_PAD_A, REPLAY_PAD_B, REPLAY_PAD_X, REPLAY_PAD_Y, REPLAY_PAD_START, REPLAY_PAD_BACK,
+    REPLAY_PAD_UP, REPLAY_PAD_DOWN, REPLAY_PAD_LEFT, REPLAY_PAD_RIGHT, REPLAY_PAD_LB,
+    REPLAY_PAD_RB, REPLAY_PAD_LT, REPLAY_PAD_RT,
     REPLAY_KEY_COUNT
 };
 
@@ -30,7 +37,12 @@ struct ReplayInput
     float mouseX = 0.0f;
     float mouseY = 0.0f;
     bool leftButton = false;
+    float leftStickX = 0.0f, leftStickY = 0.0f; // -1..1, y up
+    float rightStickX = 0.0f, rightStickY = 0.0f;
 };
+
+// Whether this input touches the pad at all: a pad button held or a stick off its centre.
+bool UsesPad(const ReplayInput& input);
 
 struct ScriptLine
 {
@@ -40,8 +52,10 @@ struct ScriptLine
 
 // The script's name for a key, as written in scripts ("SPACE", "7", "MIN").
 const char* ReplayKeyName(ReplayKey key);
-// The engine's key number of a keyboard key; 0 for RMB, MIN and UNFOCUS.
+// The engine's key number of a keyboard key; 0 for RMB, MIN, UNFOCUS and the pad's names.
 uint32_t ReplayKeyCode(ReplayKey key);
+// The pad's reading for this input: its buttons, triggers and sticks.
+GamepadReading ReplayPadReading(const ReplayInput& input);
 
 // A script line as written in scripts, ending in a line feed.
 std::string FormatScriptLine(const ScriptLine& line);
