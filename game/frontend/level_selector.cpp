@@ -3,10 +3,12 @@
 // Unlike the other menus, its buttons answer while the left button is held, so a press still
 // held from the click that opened the selector picks the level under the pointer at once.
 // Starting a level from here makes every finished level come back here for the rest of the run.
+// Escape or the pad's B goes back to the main menu, as "Menu" does.
 #include "engine/graphics/mesh.h"
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
+#include "game/frontend/menu_focus.h"
 #include "game/frontend/menu_widgets.h"
 #include "game/frontend/screens.h"
 #include "game/game_states.h"
@@ -49,6 +51,7 @@ constexpr SelectorButton BUTTONS[BUTTON_COUNT] = {
 };
 constexpr Vec2 BUTTON_SIZE = {200.0f, 100.0f};
 constexpr GameStateId FIRST_LEVEL = 7;
+constexpr size_t LEVEL_1_FOCUS = 1;
 // One more than there are buttons: it is started and kept quiet like the others.
 constexpr size_t CHANNEL_COUNT = BUTTON_COUNT + 1;
 
@@ -57,6 +60,7 @@ SoundChannel* Channels[CHANNEL_COUNT] = {};
 bool Hovered[BUTTON_COUNT] = {};
 GameObject* Buttons[BUTTON_COUNT] = {};
 GameObject* LoadingScreen = nullptr;
+MenuFocus Focus;
 
 void SelectorLoad()
 {
@@ -77,6 +81,7 @@ void SelectorInit()
     ButtonSound = LoadSound(BUTTON_SOUND_PATH);
     if (PreviousStateId != GS_MAIN_MENU || RestartRequested) StartMenuMusic();
     StartHoverChannels(Channels, CHANNEL_COUNT);
+    Focus.index = LEVEL_1_FOCUS;
 }
 
 void SelectorUpdate()
@@ -84,10 +89,12 @@ void SelectorUpdate()
     ApplyMenuVolumes(Channels, CHANNEL_COUNT, MenuMusicChannel, MenuSilenced());
     SystemFrameCheck();
     UpdateSounds();
-    const Vec2 p = GetMenuPointer();
+    const Vec2 p = MenuPointer(Focus, Buttons, BUTTON_COUNT);
+    if (MenuBackPressed()) NextStateId = GS_MAIN_MENU;
+    const bool keyPress = KeysDriveMenus() && MenuPressPressed();
     for (int i = 0; i < BUTTON_COUNT; ++i)
     {
-        if (IsPointInButton(Buttons[i], p) && IsMouseButtonDown(0))
+        if (IsPointInButton(Buttons[i], p) && (IsMouseButtonDown(0) || keyPress))
         {
             if (i == 0)
                 NextStateId = GS_MAIN_MENU;

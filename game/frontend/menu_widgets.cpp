@@ -5,6 +5,7 @@
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
+#include "game/frontend/menu_focus.h"
 #include "game/missing_files.h"
 #include "game/scene/camera.h"
 
@@ -77,9 +78,14 @@ bool UpdateButtonHover(const MenuButton& button, Vec2 p, bool grows, bool sounds
     return inside;
 }
 
+bool MenuClickPressed()
+{
+    return IsMouseButtonTriggered(0) || (KeysDriveMenus() && MenuPressPressed());
+}
+
 bool ButtonClicked(const MenuButton& button, Vec2 p, bool grows, bool sounds)
 {
-    return UpdateButtonHover(button, p, grows, sounds) && IsMouseButtonTriggered(0);
+    return UpdateButtonHover(button, p, grows, sounds) && MenuClickPressed();
 }
 
 void StartHoverChannels(SoundChannel** channels, size_t count)

@@ -44,7 +44,10 @@ bool IsPointInButton(const GameObject* object, Vec2 p);
 // growth from exactly its rest width and the shrink on leaving. `grows` false for the settings
 // icons, `sounds` false where an icon makes no sound. Returns whether p is inside.
 bool UpdateButtonHover(const MenuButton& button, Vec2 p, bool grows = true, bool sounds = true);
-// Hover feedback, then whether the left button went down this frame inside the button.
+// The left button went down this frame, or Enter or the pad's A while the keys drive the
+// menus (menu_focus.h), when p is the focused button's centre.
+bool MenuClickPressed();
+// Hover feedback, then whether a click (MenuClickPressed) came this frame inside the button.
 bool ButtonClicked(const MenuButton& button, Vec2 p, bool grows = true, bool sounds = true);
 
 // Starts each hover channel paused on ButtonSound, so that a first entry only unpauses it.

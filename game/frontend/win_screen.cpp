@@ -1,10 +1,11 @@
 // win_screen.cpp: the picture after the last level, over the levels' music; Space leaves for
-// the main menu.
+// the main menu, and so do Enter, Escape and the pad's A, B and Start pressed here.
 #include "engine/graphics/mesh.h"
 #include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
+#include "game/frontend/menu_focus.h"
 #include "game/frontend/menu_widgets.h"
 #include "game/frontend/screens.h"
 #include "game/gameplay/player.h"
@@ -43,7 +44,7 @@ void WinUpdate()
     UpdateSounds();
     SetChannelVolume(LevelMusicChannel, MenuSilenced() ? 0.0f : MusicVolume);
     SystemFrameCheck();
-    if (IsKeyDown(KEY_SPACE))
+    if (IsKeyDown(KEY_SPACE) || MenuPressPressed() || MenuBackPressed() || IsPadButtonTriggered(PAD_START))
     {
         StopAllSounds();
         NextStateId = GS_MAIN_MENU;
