@@ -42,14 +42,15 @@ ConfirmAnswer HandleConfirmWindow(ConfirmWindow& confirm, bool* hovered,
 {
     GameObject* const buttons[] = {confirm.yes(), confirm.no()};
     static_assert(YES_FOCUS == 0 && NO_FOCUS == 1, "the focus indexes follow the buttons");
-    const Vec2 p = MenuPointer(confirm.focus, buttons, CountOf(buttons));
+    const GameObject* pointed = MenuPointed(confirm.focus, buttons, CountOf(buttons));
     ConfirmAnswer answer = CONFIRM_NONE;
-    if (ButtonClicked({confirm.yes(), BUTTON_SIZE, &hovered[0], yesChannel}, p))
+    if (ButtonClicked({confirm.yes(), BUTTON_SIZE, &hovered[0], yesChannel}, pointed))
     {
         StopAllSounds();
         answer = CONFIRM_YES;
     }
-    if (ButtonClicked({confirm.no(), BUTTON_SIZE, &hovered[1], noChannel}, p)) answer = CONFIRM_NO;
+    if (ButtonClicked({confirm.no(), BUTTON_SIZE, &hovered[1], noChannel}, pointed))
+        answer = CONFIRM_NO;
     if (answer == CONFIRM_NONE && MenuBackPressed()) answer = CONFIRM_NO;
     return answer;
 }

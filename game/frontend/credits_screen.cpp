@@ -1,7 +1,7 @@
 // credits_screen.cpp: five pages of credits, turned by the right arrow or a click.
 //
-// The last page leaves on a click or Space, back to where the credits were opened from: the
-// main menu, or the paused level.
+// The last page leaves on a click or Space pressed while it is shown, back to where the credits
+// were opened from: the main menu, or the paused level.
 #include "engine/graphics/mesh.h"
 #include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
@@ -50,7 +50,7 @@ void CreditsUpdate()
     UpdateSounds();
     const bool click = IsMouseButtonTriggered(0) || MenuPressPressed();
     // Leaving is tested first, so the click that shows the last page does not also leave.
-    if (CreditsPage == LAST_PAGE && (IsKeyDown(KEY_SPACE) || click)) NextStateId = PreviousStateId;
+    if (CreditsPage == LAST_PAGE && (IsKeyTriggered(KEY_SPACE) || click)) NextStateId = PreviousStateId;
     if (MenuBackPressed()) NextStateId = PreviousStateId;
     const bool turn = IsKeyTriggered(KEY_RIGHT) || IsPadButtonTriggered(PAD_DPAD_RIGHT);
     if ((turn || click) && CreditsPage != LAST_PAGE)

@@ -1,9 +1,10 @@
 // level_selector.cpp: the nine levels to choose from, and the way back to the main menu.
 //
-// Unlike the other menus, its buttons answer while the left button is held, so a press still
-// held from the click that opened the selector picks the level under the pointer at once.
-// Starting a level from here makes every finished level come back here for the rest of the run.
-// Escape or the pad's B goes back to the main menu, as "Menu" does.
+// Unlike the other menus, its buttons answer while the left button is held, but only a press
+// that began here: the click that opened the selector, or the hook still held at a level's
+// exit, must not pick whatever level lies under the pointer. Starting a level from here makes
+// every finished level come back here for the rest of the run. Escape or the pad's B goes
+// back to the main menu, as "Menu" does.
 #include "engine/graphics/mesh.h"
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
@@ -61,6 +62,7 @@ bool Hovered[BUTTON_COUNT] = {};
 GameObject* Buttons[BUTTON_COUNT] = {};
 GameObject* LoadingScreen = nullptr;
 MenuFocus Focus;
+bool PressBegunHere = false;
 
 void SelectorLoad()
 {
@@ -82,6 +84,7 @@ void SelectorInit()
     if (PreviousStateId != GS_MAIN_MENU || RestartRequested) StartMenuMusic();
     StartHoverChannels(Channels, CHANNEL_COUNT);
     Focus.index = LEVEL_1_FOCUS;
+    PressBegunHere = false;
 }
 
 void SelectorUpdate()
@@ -89,12 +92,14 @@ void SelectorUpdate()
     ApplyMenuVolumes(Channels, CHANNEL_COUNT, MenuMusicChannel, MenuSilenced());
     SystemFrameCheck();
     UpdateSounds();
-    const Vec2 p = MenuPointer(Focus, Buttons, BUTTON_COUNT);
+    if (IsMouseButtonTriggered(0)) PressBegunHere = true;
+    if (!IsMouseButtonDown(0)) PressBegunHere = false;
+    const GameObject* pointed = MenuPointed(Focus, Buttons, BUTTON_COUNT);
     if (MenuBackPressed()) NextStateId = GS_MAIN_MENU;
     const bool keyPress = KeysDriveMenus() && MenuPressPressed();
     for (int i = 0; i < BUTTON_COUNT; ++i)
     {
-        if (IsPointInButton(Buttons[i], p) && (IsMouseButtonDown(0) || keyPress))
+        if (Buttons[i] == pointed && (PressBegunHere || keyPress))
         {
             if (i == 0)
                 NextStateId = GS_MAIN_MENU;
@@ -106,7 +111,7 @@ void SelectorUpdate()
                 NextStateId = FIRST_LEVEL + i - 1;
             }
         }
-        UpdateButtonHover({Buttons[i], BUTTON_SIZE, &Hovered[i], &Channels[i]}, p);
+        UpdateButtonHover({Buttons[i], BUTTON_SIZE, &Hovered[i], &Channels[i]}, pointed);
     }
 }
 

@@ -161,7 +161,7 @@ void HandleMenuButtons()
                                      Buttons[HOW_TO_PLAY_BUTTON],  Buttons[CREDITS_BUTTON],
                                      SettingsIcon};
     static_assert(SETTINGS_FOCUS + 1 == CountOf(focusable), "the icon is focused last");
-    const Vec2 p = MenuPointer(Focus, focusable, CountOf(focusable));
+    const GameObject* pointed = MenuPointed(Focus, focusable, CountOf(focusable));
     if (MenuBackPressed())
     {
         QuitConfirmOpen = true;
@@ -169,7 +169,7 @@ void HandleMenuButtons()
         return;
     }
     auto clicked = [&](MenuButtonIndex i) {
-        return ButtonClicked({Buttons[i], BUTTON_SIZE, &Hovered[i], &Channels[i]}, p);
+        return ButtonClicked({Buttons[i], BUTTON_SIZE, &Hovered[i], &Channels[i]}, pointed);
     };
     if (clicked(PLAY_BUTTON)) StartLevel(7);
     if (clicked(QUIT_BUTTON))
@@ -183,9 +183,9 @@ void HandleMenuButtons()
     if (clicked(CREDITS_BUTTON)) NextStateId = GS_CREDITS;
     UpdateGameObjects();
     // The icon has no hover feedback for the mouse; focused by the keys it grows, to be seen.
-    UpdateButtonHover({SettingsIcon, ICON_SIZE, &IconHovered, &Channels[PLAY_BUTTON]}, p,
+    UpdateButtonHover({SettingsIcon, ICON_SIZE, &IconHovered, &Channels[PLAY_BUTTON]}, pointed,
                       KeysDriveMenus(), false);
-    if (IsPointInButton(SettingsIcon, p) && MenuClickPressed()) SettingsIcon->isOpen = true;
+    if (pointed == SettingsIcon && MenuClickPressed()) SettingsIcon->isOpen = true;
 }
 
 void MainMenuLoad()
@@ -314,9 +314,7 @@ void StartMenuMusic()
 
 GameObject* CreateLoadingScreen(Texture* picture)
 {
-    GameObject* loading =
-        CreateMenuObject(new GameObject(), "Loading_Screen", picture, 0, 0,
-                         static_cast<float>(WindowWidth), static_cast<float>(WindowHeight));
+    GameObject* loading = CreateViewPicture("Loading_Screen", picture);
     loading->visible = false;
     return loading;
 }

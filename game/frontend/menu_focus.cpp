@@ -71,24 +71,6 @@ size_t NearestAhead(GameObject* const* buttons, size_t count, size_t from, Vec2 
     return best;
 }
 
-// The button under the pointer whose centre is nearest it, or `count` for none.
-size_t ButtonUnder(GameObject* const* buttons, size_t count, Vec2 p)
-{
-    size_t found = count;
-    float nearest = 0.0f;
-    for (size_t i = 0; i < count; ++i)
-    {
-        if (!buttons[i] || !IsPointInButton(buttons[i], p)) continue;
-        const Vec2 d = buttons[i]->position - p;
-        const float distance = d.x * d.x + d.y * d.y;
-        if (found == count || distance < nearest)
-        {
-            found = i;
-            nearest = distance;
-        }
-    }
-    return found;
-}
 } // namespace
 
 bool MenuPressPressed()
@@ -121,17 +103,17 @@ void ResetMenuInputMode()
     KeysDrive = false;
 }
 
-Vec2 MenuPointer(MenuFocus& focus, GameObject* const* buttons, size_t count)
+const GameObject* MenuPointed(MenuFocus& focus, GameObject* const* buttons, size_t count)
 {
     UpdateMenuInputMode();
-    const Vec2 pointer = GetMenuPointer();
+    const GameObject* pointed = PointedButton(buttons, count, GetMenuPointer());
     if (!KeysDrive)
     {
-        const size_t under = ButtonUnder(buttons, count, pointer);
-        if (under < count) focus.index = under;
+        for (size_t i = 0; i < count; ++i)
+            if (pointed && buttons[i] == pointed) focus.index = i;
     }
-    if (!Usable(buttons, count, focus.index)) return pointer;
+    if (!Usable(buttons, count, focus.index)) return pointed;
     if (const Direction* d = PressedDirection())
         focus.index = NearestAhead(buttons, count, focus.index, d->towards);
-    return KeysDrive ? buttons[focus.index]->position : pointer;
+    return KeysDrive ? buttons[focus.index] : pointed;
 }

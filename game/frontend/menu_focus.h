@@ -27,11 +27,11 @@ bool KeysDriveMenus();
 // Forgets the keys: the mouse drives, as a freshly started program has it.
 void ResetMenuInputMode();
 
-// Once per frame per screen or window, before its buttons are tested: follows the pointer,
-// moves the focus by this frame's direction, and returns the point to test the buttons
-// against: the focused button's centre while the keys drive, else the menu pointer.
+// Once per frame per screen or window, before its buttons are handled: follows the pointer,
+// moves the focus by this frame's direction, and returns the button pointed at: the focused
+// one while the keys drive, else the one under the menu pointer (PointedButton), or null.
 // Null entries of `buttons` are skipped.
-Vec2 MenuPointer(MenuFocus& focus, GameObject* const* buttons, size_t count);
+const GameObject* MenuPointed(MenuFocus& focus, GameObject* const* buttons, size_t count);
 // Enter or the pad's A went down this frame.
 bool MenuPressPressed();
 // Escape or the pad's B went down this frame.

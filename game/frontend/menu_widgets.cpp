@@ -25,6 +25,11 @@ GameObject* CreateMenuObject(GameObject* object, const char* name, Texture* pict
     return InitGameObject(object, name, x, y, w, h, 0.0f, kind, picture);
 }
 
+GameObject* CreateViewPicture(const char* name, Texture* picture, ObjectKind kind)
+{
+    return CreateMenuObject(new GameObject(), name, picture, 0, 0, WORLD_WIDTH, WORLD_HEIGHT, kind);
+}
+
 void ShowObjects(GameObject* const* objects, size_t count, bool visible)
 {
     for (size_t i = 0; i < count; ++i)
@@ -47,12 +52,30 @@ bool IsPointInButton(const GameObject* object, Vec2 p)
            p.y >= object->position.y - hh && p.y <= object->position.y + hh;
 }
 
-bool UpdateButtonHover(const MenuButton& button, Vec2 p, bool grows, bool sounds)
+const GameObject* PointedButton(GameObject* const* buttons, size_t count, Vec2 p)
+{
+    const GameObject* nearest = nullptr;
+    float nearestDistance = 0.0f;
+    for (size_t i = 0; i < count; ++i)
+    {
+        if (!IsPointInButton(buttons[i], p)) continue;
+        const Vec2 d = {p.x - buttons[i]->position.x, p.y - buttons[i]->position.y};
+        const float distance = d.x * d.x + d.y * d.y;
+        if (!nearest || distance < nearestDistance)
+        {
+            nearest = buttons[i];
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
+}
+
+bool UpdateButtonHover(const MenuButton& button, const GameObject* pointed, bool grows, bool sounds)
 {
     GameObject* object = button.object;
     if (!object) return false;
     SoundChannel*& channel = *button.channel;
-    const bool inside = IsPointInButton(object, p);
+    const bool inside = object == pointed;
     if (inside)
     {
         if (!*button.hovered)
@@ -83,9 +106,9 @@ bool MenuClickPressed()
     return IsMouseButtonTriggered(0) || (KeysDriveMenus() && MenuPressPressed());
 }
 
-bool ButtonClicked(const MenuButton& button, Vec2 p, bool grows, bool sounds)
+bool ButtonClicked(const MenuButton& button, const GameObject* pointed, bool grows, bool sounds)
 {
-    return UpdateButtonHover(button, p, grows, sounds) && MenuClickPressed();
+    return UpdateButtonHover(button, pointed, grows, sounds) && MenuClickPressed();
 }
 
 void StartHoverChannels(SoundChannel** channels, size_t count)

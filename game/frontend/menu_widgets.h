@@ -32,6 +32,9 @@ extern const char* const BUTTON_SOUND_PATH;
 // Registers a menu object: at (x, y), w x h, active, alive and visible, not tiled.
 GameObject* CreateMenuObject(GameObject* object, const char* name, Texture* picture, float x,
                              float y, float w, float h, ObjectKind kind = KIND_BUTTON);
+// A picture over the whole view, in world units like every screen, so that the letterboxing
+// camera fits it to any window or full screen.
+GameObject* CreateViewPicture(const char* name, Texture* picture, ObjectKind kind = KIND_BUTTON);
 // Shows or hides objects together.
 void ShowObjects(GameObject* const* objects, size_t count, bool visible);
 
@@ -40,15 +43,22 @@ Vec2 GetMenuPointer();
 // Edges count as inside; the button's current, possibly grown, size counts.
 bool IsPointInButton(const GameObject* object, Vec2 p);
 
-// The hover feedback: the sound once per entry (ready paused on its channel beforehand), the
-// growth from exactly its rest width and the shrink on leaving. `grows` false for the settings
-// icons, `sounds` false where an icon makes no sound. Returns whether p is inside.
-bool UpdateButtonHover(const MenuButton& button, Vec2 p, bool grows = true, bool sounds = true);
+// Of a screen's `buttons`, the one the pointer is over: where grown buttons overlap, the one
+// whose centre is nearest the pointer, so that one click never presses two. Null for none.
+const GameObject* PointedButton(GameObject* const* buttons, size_t count, Vec2 p);
+
+// The hover feedback of a button that is `pointed` at (or not): the sound once per entry
+// (ready paused on its channel beforehand), the growth from exactly its rest width and the
+// shrink on leaving. `grows` false for the settings icons, `sounds` false where an icon makes
+// no sound. Returns whether it is pointed at.
+bool UpdateButtonHover(const MenuButton& button, const GameObject* pointed, bool grows = true,
+                       bool sounds = true);
 // The left button went down this frame, or Enter or the pad's A while the keys drive the
-// menus (menu_focus.h), when p is the focused button's centre.
+// menus (menu_focus.h), when the focused button is the pointed one.
 bool MenuClickPressed();
-// Hover feedback, then whether a click (MenuClickPressed) came this frame inside the button.
-bool ButtonClicked(const MenuButton& button, Vec2 p, bool grows = true, bool sounds = true);
+// Hover feedback, then whether a click (MenuClickPressed) came this frame on the pointed button.
+bool ButtonClicked(const MenuButton& button, const GameObject* pointed, bool grows = true,
+                   bool sounds = true);
 
 // Starts each hover channel paused on ButtonSound, so that a first entry only unpauses it.
 void StartHoverChannels(SoundChannel** channels, size_t count);

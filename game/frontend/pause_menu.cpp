@@ -211,7 +211,7 @@ void PauseMenu::HandleButtons()
 {
     GameObject* const focusable[] = {resumeButton,   returnButton,     exitButton, restartButton_,
                                      creditsButton_, howToPlayButton_, settings};
-    const Vec2 p = MenuPointer(focus_, focusable, CountOf(focusable));
+    const GameObject* pointed = MenuPointed(focus_, focusable, CountOf(focusable));
     auto ask = [&](GameStateId action) {
         PendingPauseAction = action;
         PauseConfirmOpen = true;
@@ -221,7 +221,7 @@ void PauseMenu::HandleButtons()
     auto clicked = [&](GameObject* button, Slot slot, bool grows = true) {
         return ButtonClicked({button, grows ? BUTTON_SIZE : ICON_SIZE, &Hovered[slot],
                               &channels_[slot]},
-                             p, grows || KeysDriveMenus());
+                             pointed, grows || KeysDriveMenus());
     };
     auto leaveFor = [&](GameStateId screen) {
         ReturnToLevelPending = true;

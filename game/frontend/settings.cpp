@@ -146,7 +146,7 @@ void Settings::Update()
     ApplyMenuVolumes(Channels, CHANNEL_COUNT, nullptr, MenuSilenced());
     GameObject* focusable[CountOf(FOCUS_ORDER)];
     for (size_t i = 0; i < CountOf(FOCUS_ORDER); ++i) focusable[i] = Objects[FOCUS_ORDER[i]];
-    const Vec2 p = MenuPointer(Focus, focusable, CountOf(focusable));
+    const GameObject* pointed = MenuPointed(Focus, focusable, CountOf(focusable));
     if (MenuBackPressed())
     {
         isOpen = false;
@@ -155,7 +155,7 @@ void Settings::Update()
     auto clicked = [&](size_t index) {
         return ButtonClicked({Objects[index], BUTTON_SIZE, &Hovered[index],
                               &Channels[OBJECTS[index].slot]},
-                             p);
+                             pointed);
     };
     if (clicked(3)) MusicVolume = Step(MusicVolume, -VOLUME_STEP);
     if (clicked(4)) MusicVolume = Step(MusicVolume, VOLUME_STEP);

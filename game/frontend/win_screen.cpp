@@ -1,5 +1,6 @@
 // win_screen.cpp: the picture after the last level, over the levels' music; Space leaves for
-// the main menu, and so do Enter, Escape and the pad's A, B and Start pressed here.
+// the main menu, and so do Enter, Escape and the pad's A, B and Start, but only pressed here:
+// one still held from the jump into the last exit must not skip the picture unseen.
 #include "engine/graphics/mesh.h"
 #include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
@@ -27,8 +28,7 @@ void WinLoad()
 
 void WinInit()
 {
-    CreateMenuObject(new GameObject(), "bg", Picture[0], 0, 0, static_cast<float>(WindowWidth),
-                     static_cast<float>(WindowHeight), KIND_BACKGROUND);
+    CreateViewPicture("bg", Picture[0], KIND_BACKGROUND);
     // Coming from the last level its music plays on; from anywhere else it starts here.
     if ((PreviousStateId == GS_LEVEL_SELECTOR || RestartRequested) && !PlayerDied)
     {
@@ -44,7 +44,8 @@ void WinUpdate()
     UpdateSounds();
     SetChannelVolume(LevelMusicChannel, MenuSilenced() ? 0.0f : MusicVolume);
     SystemFrameCheck();
-    if (IsKeyDown(KEY_SPACE) || MenuPressPressed() || MenuBackPressed() || IsPadButtonTriggered(PAD_START))
+    if (IsKeyTriggered(KEY_SPACE) || MenuPressPressed() || MenuBackPressed() ||
+        IsPadButtonTriggered(PAD_START))
     {
         StopAllSounds();
         NextStateId = GS_MAIN_MENU;

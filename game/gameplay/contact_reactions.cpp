@@ -6,7 +6,6 @@
 #include "game/gameplay/player.h"
 
 #include "engine/system/game_state_manager.h"
-#include "game/gameplay/death_sounds.h"
 #include "game/gameplay/enemy.h"
 #include "game/gameplay/grappling_hook.h"
 
@@ -19,6 +18,7 @@ constexpr float HARMFUL_PART = 3.0f * 0.25f;
 constexpr float STOMP_BOUNCE = 400.0f;
 constexpr float PUSH_BACK = 1.2f; // removes the speed into a wall and returns a fifth of it
 
+// An enemy kills without a sound.
 void Die(Player* player)
 {
     ReleaseHook(player);
@@ -49,6 +49,15 @@ void PushOut(Player* player)
 }
 } // namespace
 
+void DieOfHazard(Player* player, DeathCause cause)
+{
+    ReleaseHook(player);
+    player->slamLanded = false;
+    PlayDeathSound(cause);
+    PlayerDied = true;
+    NextStateId = GS_RESTART;
+}
+
 void CollideWith(Player* player, GameObject* object)
 {
     const Vec2 playerSize = {std::fabs(player->scale.x) * PLAYER_BOX_WIDTH,
@@ -71,11 +80,7 @@ void CollideWith(Player* player, GameObject* object)
         break;
     case KIND_SPIKES:
     case KIND_LAVA:
-        ReleaseHook(player);
-        player->slamLanded = false;
-        PlayDeathSound(object->kind == KIND_SPIKES ? DEATH_ON_SPIKES : DEATH_IN_LAVA);
-        PlayerDied = true;
-        NextStateId = GS_RESTART;
+        DieOfHazard(player, object->kind == KIND_SPIKES ? DEATH_ON_SPIKES : DEATH_IN_LAVA);
         break;
     case KIND_ENEMY: TouchEnemy(player, object); break;
     case KIND_PLATFORM:

@@ -4,10 +4,10 @@
 #include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
 #include "engine/system/frame_controller.h"
-#include "game/gameplay/death_sounds.h"
 #include "game/gameplay/enemy.h"
 #include "game/gameplay/grappling_hook.h"
 #include "game/pad_controls.h"
+#include "game/scene/camera.h"
 
 bool Grounded = false;
 bool Slamming = false;
@@ -40,6 +40,8 @@ constexpr float JUMP_SPEED = 500.0f;
 constexpr float WALL_JUMP_RISE = 400.0f;
 constexpr float WALL_JUMP_KICK = 50.0f; // times the rise gained; the speed limit cuts it
 constexpr float WALL_JUMP_AIR_TIME = 0.15f;
+// 100 units under the bottom edge of the view: no level has anything to stand on down there.
+constexpr float FALL_OUT_HEIGHT = -(WORLD_HEIGHT * 0.5f + 100.0f);
 
 bool IsPlatform(ObjectKind kind) { return kind == KIND_PLATFORM || kind == KIND_SOLID; }
 
@@ -184,6 +186,9 @@ void Player::Update()
         if (IsTouchable(object->kind)) CollideWith(this, object);
         if (IsPlatform(object->kind)) ReactToPlatform(this);
     }
+    // A player who found a hole in the level dies as on spikes instead of falling for ever.
+    if (!PlayerDied && !levelComplete && position.y < FALL_OUT_HEIGHT)
+        DieOfHazard(this, DEATH_ON_SPIKES);
 }
 
 void UpdateMovement(Player* player)

@@ -13,6 +13,7 @@
 
 #include "game/frontend/pause_menu.h"
 #include "game/gameplay/box_overlap.h"
+#include "game/gameplay/death_sounds.h"
 #include "game/scene/sprite.h"
 
 struct Texture;
@@ -65,6 +66,10 @@ void UpdateMovement(Player* player);
 // The player's reaction to touching `object`, by its kind: stand on it, die, bounce off it,
 // finish the level or end the hook shot.
 void CollideWith(Player* player, GameObject* object);
+
+// Death on spikes or in lava: the hook goes, the slam's landing is forgotten, the death sound
+// plays and the level is rebuilt on the next frame.
+void DieOfHazard(Player* player, DeathCause cause);
 
 // Back to the state of a freshly started program: the movement flags, the hook and the
 // enemies' shared stun timer.

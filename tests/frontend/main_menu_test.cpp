@@ -124,3 +124,17 @@ TEST(MainMenu, ClosingTheSettingsPressesNothingBeneath)
     EXPECT_EQ(run[24].next, GS_MAIN_MENU);
     EXPECT_EQ(run[40].next, 7);
 }
+
+TEST(MainMenu, WhereGrownButtonsOverlapOnlyTheNearestIsHoveredAndClicked)
+{
+    // "+" grows under the pointer; the pointer then moves onto the strip where the grown "+"
+    // overlaps "-", nearer the centre of "-": only "-" is hovered, and a click lowers the music.
+    const std::string script = SKIP_SPLASH + Click(10, 800, 400) + "20 - -75 150 0\n" +
+                               "25 - -130 150 0\n" + Click(30, -130, 150);
+    const ScreenRun run =
+        Play({GS_MAIN_MENU, script, 32, {"lower_game_volume", "higher_volume_volume"}});
+    EXPECT_EQ(run.Object(24, "higher_volume_volume").scale.x, 125.0f);
+    EXPECT_EQ(run.Object(26, "lower_game_volume").scale.x, 125.0f);
+    EXPECT_EQ(run.Object(26, "higher_volume_volume").scale.x, 100.0f);
+    EXPECT_LT(run[30].musicVolume, run[29].musicVolume);
+}

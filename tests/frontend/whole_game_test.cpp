@@ -84,3 +84,18 @@ TEST(WholeGame, FromTheFirstLogoThroughAllNineLevelsToTheWinScreenAndOut)
     EXPECT_EQ(visited, expected);
     EXPECT_EQ(run.frames.back().event, REPLAY_QUIT);
 }
+
+TEST(WholeGame, AJumpIntoTheLastExitWithSpaceHeldStillShowsTheWinScreen)
+{
+    std::vector<ScriptLine> replay = LevelReplay(15);
+    const uint64_t finish = FinishingFrame(15, replay);
+    std::string script;
+    Append(script, replay, 0, finish - 1);
+    script += std::to_string(finish) + " D+SPACE 0 0 0\n" + std::to_string(finish + 30) +
+              " - 0 0 0\n" + Press(finish + 40, "SPACE");
+    const ScreenRun run = Play({15, script, static_cast<int64_t>(finish) + 42, {}});
+    EXPECT_EQ(run[finish].event, REPLAY_COMPLETE);
+    for (uint64_t f = finish + 1; f < finish + 40; ++f)
+        EXPECT_EQ(run[f].next, GS_WIN_SCREEN) << "frame " << f << ", Space held from the level";
+    EXPECT_EQ(run[finish + 40].next, GS_MAIN_MENU);
+}

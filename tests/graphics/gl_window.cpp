@@ -74,3 +74,22 @@ std::vector<uint8_t> ReadFramebuffer(int width, int height)
            << "pixel (" << actual.r << ", " << actual.g << ", " << actual.b << ") expected ("
            << expected.r << ", " << expected.g << ", " << expected.b << ")";
 }
+
+bool ResizeTestWindow(uint32_t width, uint32_t height)
+{
+    const int farX = static_cast<int>(width) - 1, farY = static_cast<int>(height) - 1;
+    const Rgba white = {255, 255, 255, 255};
+    SetClientSize(width, height);
+    for (int frame = 0; frame < 20; ++frame)
+    {
+        PlatformPumpMessages();
+        BeginFrame();
+        SetViewport(0, 0, static_cast<float>(width), static_cast<float>(height));
+        SetClearColor(0xFFFFFFFF);
+        ClearBuffers();
+        if (PixelNear(ReadPixel(farX, farY), white)) break;
+        PlatformSwapBuffers();
+    }
+    BeginFrame();
+    return WindowWidth == width && WindowHeight == height && PixelNear(ReadPixel(farX, farY), white);
+}

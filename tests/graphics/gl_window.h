@@ -50,4 +50,8 @@ protected:
     void TearDown() override;
 };
 
+// Resizes the window as the player does and waits until the GL back buffer has followed (it
+// lags a swap or two behind the X server); false if it never does.
+bool ResizeTestWindow(uint32_t width, uint32_t height);
+
 ::testing::AssertionResult PixelNear(Rgba actual, Rgba expected, int tolerance = 2);

@@ -1,13 +1,16 @@
 // level_catalogue_test.cpp: what every level is made of, read from the registry its Init
 // builds: the count of each kind, the player's start, the exit, the enemies and rocks.
 #include "game/gameplay/enemy.h"
+#include "game/gameplay/player.h"
 #include "game/gameplay/rock.h"
 #include "game/scene/render_layer.h"
 #include "tools/replay/replay_runner.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -249,4 +252,80 @@ TEST(LevelCatalogue, Level1IsBuiltObjectByObject)
         EXPECT_EQ(objects[i].box.h, rows[i].box.h);
         EXPECT_EQ(objects[i].layer, rows[i].layer ? rows[i].layer : "");
     }
+}
+
+namespace
+{
+// The level's registry as an arena, with the player dropped at `drop` instead of its start.
+std::vector<ArenaObject> AsArena(const std::vector<FirstRegistry::Copy>& objects, Vec2 drop)
+{
+    std::vector<ArenaObject> arena;
+    for (const auto& o : objects)
+    {
+        if (o.kind == KIND_HOOK_TIP || o.kind == KIND_BUTTON) continue; // the player makes its own
+        ArenaObject a;
+        a.type = o.kind == KIND_PLAYER ? ArenaObject::PLAYER
+                 : o.isEnemy           ? ArenaObject::ENEMY
+                 : o.kind == KIND_ROCK ? ArenaObject::ROCK
+                                       : ArenaObject::PLAIN;
+        a.kind = o.kind;
+        a.x = a.type == ArenaObject::PLAYER ? drop.x : o.box.x;
+        a.y = a.type == ArenaObject::PLAYER ? drop.y : o.box.y;
+        a.w = o.box.w;
+        a.h = o.box.h;
+        a.name = o.name;
+        a.left = o.left;
+        a.right = o.right;
+        a.stunnable = o.stunnable;
+        a.reset = o.reset;
+        arena.push_back(a);
+    }
+    return arena;
+}
+
+// The lowest a living player got; a death ends the watch, since the arena is then rebuilt.
+class LowestPoint : public ReplayObserver
+{
+  public:
+    void OnInit(uint64_t) override {}
+    void OnFrame(uint64_t, const Player* player, ReplayEvent event) override
+    {
+        if (dead || !player) return;
+        lowest = std::min(lowest, player->position.y);
+        dead = event == REPLAY_DIED;
+    }
+    bool KeepGoing() override { return !dead; }
+
+    float lowest = 1e9f;
+    bool dead = false;
+};
+} // namespace
+
+TEST(LevelCatalogue, APlayerWhoFallsOutOfAnyLevelDiesInsteadOfFallingForEver)
+{
+    // Falling needs no pictures: away from data/, a thousand drops take seconds, not minutes.
+    const std::string home = std::filesystem::current_path();
+    std::filesystem::current_path("/");
+    int deathsBelow = 0;
+    for (const LevelFacts& facts : LEVELS)
+    {
+        const auto objects = Build(facts.id);
+        // Drops across the top of the view, close enough to find a hole a player's body fits.
+        for (float x = -950.0f; x <= 950.0f; x += 20.0f)
+        {
+            ReplaySetup setup;
+            setup.useArena = true;
+            setup.arena = AsArena(objects, {x, 480.0f});
+            setup.frames = 300; // a straight fall from the top to the bottom takes about 150
+            LowestPoint watch;
+            RunReplay(setup, &watch);
+            EXPECT_GE(watch.lowest, -700.0f)
+                << "level " << facts.id << ": a drop at x = " << x << " fell alive to y = "
+                << watch.lowest;
+            if (watch.dead && watch.lowest < -540.0f) ++deathsBelow;
+        }
+    }
+    std::filesystem::current_path(home);
+    // Level_1 and Level_3 have holes: the rule must have caught someone down there.
+    EXPECT_GT(deathsBelow, 0);
 }

@@ -43,29 +43,9 @@ class ScenePixelsTest : public GLWindowTest
         ReleaseTexture(white);
         GLWindowTest::TearDown();
     }
-    // The window as the player sizes it. The X server resizes at once, but the GL back
-    // buffer follows only after a swap or two: wait until its far corner exists.
     static void ResizeWindow(uint32_t width, uint32_t height)
     {
-        SetClientSize(width, height);
-        for (int frame = 0; frame < 20; ++frame)
-        {
-            PlatformPumpMessages();
-            BeginFrame();
-            SetViewport(0, 0, static_cast<float>(width), static_cast<float>(height));
-            SetClearColor(0xFFFFFFFF);
-            ClearBuffers();
-            if (PixelNear(ReadPixel(static_cast<int>(width) - 1, static_cast<int>(height) - 1),
-                          {255, 255, 255, 255}))
-                break;
-            PlatformSwapBuffers();
-        }
-        BeginFrame();
-        ASSERT_EQ(WindowWidth, width);
-        ASSERT_EQ(WindowHeight, height);
-        ASSERT_TRUE(PixelNear(ReadPixel(static_cast<int>(width) - 1, static_cast<int>(height) - 1),
-                              {255, 255, 255, 255}))
-            << "the back buffer never reached the new size";
+        ASSERT_TRUE(ResizeTestWindow(width, height)) << "the back buffer never reached the new size";
     }
     static GameObject* Quad(RenderLayer* layer, const char* name, float x, float y, float w,
                             float h, Texture* texture)
