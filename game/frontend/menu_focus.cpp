@@ -71,17 +71,8 @@ size_t NearestAhead(GameObject* const* buttons, size_t count, size_t from, Vec2 
     return best;
 }
 
-} // namespace
-
-bool MenuPressPressed()
-{
-    return IsKeyTriggered(KEY_ENTER) || IsPadButtonTriggered(PAD_A);
-}
-bool MenuBackPressed()
-{
-    return IsKeyTriggered(KEY_ESCAPE) || IsPadButtonTriggered(PAD_B);
-}
-
+// Notes this frame's input: a menu key or pad button gives the menus to the keys, a moving
+// mouse or a click gives them back. Idempotent within a frame.
 void UpdateMenuInputMode()
 {
     const bool menuKey = PressedDirection() || IsKeyTriggered(KEY_ENTER) ||
@@ -92,6 +83,16 @@ void UpdateMenuInputMode()
         KeysDrive = true;
     else if (mouse)
         KeysDrive = false;
+}
+} // namespace
+
+bool MenuPressPressed()
+{
+    return IsKeyTriggered(KEY_ENTER) || IsPadButtonTriggered(PAD_A);
+}
+bool MenuBackPressed()
+{
+    return IsKeyTriggered(KEY_ESCAPE) || IsPadButtonTriggered(PAD_B);
 }
 
 bool KeysDriveMenus()

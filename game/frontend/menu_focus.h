@@ -19,10 +19,8 @@ struct MenuFocus
     size_t index = 0; // into the button list its screen passes
 };
 
-// Notes this frame's input: a menu key or pad button gives the menus to the keys, a moving
-// mouse or a click gives them back. Idempotent within a frame.
-void UpdateMenuInputMode();
-// The keys (or the pad) drive the menus.
+// The keys (or the pad) drive the menus: a menu key or pad button was used, as MenuPointed
+// last saw, since the mouse last moved or clicked.
 bool KeysDriveMenus();
 // Forgets the keys: the mouse drives, as a freshly started program has it.
 void ResetMenuInputMode();

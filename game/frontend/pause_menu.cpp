@@ -159,7 +159,6 @@ void PauseMenu::Update()
     UpdateSounds();
     if (PlatformWindowIsMinimised()) paused = true;
     ApplyMenuVolumes(channels_, SLOT_COUNT, nullptr, SoundMuted);
-    UpdateMenuInputMode();
     const bool toggle = IsKeyTriggered(KEY_ESCAPE) || PadPausePressed() ||
                         (paused && IsPadButtonTriggered(PAD_B));
     if (toggle && !settingsWereOpen && !PauseConfirmOpen) paused = !paused;
