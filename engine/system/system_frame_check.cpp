@@ -25,10 +25,13 @@ bool JumpsAllowed()
 }
 } // namespace
 
+GameStateId LevelJumpTarget = NO_LEVEL_JUMP;
+
 void SetProgramKeyRules(const ProgramKeyRules& rules) { Rules = rules; }
 
 void SystemFrameCheck()
 {
+    LevelJumpTarget = NO_LEVEL_JUMP;
     WindowUnfocused = !PlatformWindowHasFocus();
 
     if (IsKeyDown(KEY_CONTROL) && IsKeyTriggered('Q')) NextStateId = GS_QUIT;
@@ -57,7 +60,8 @@ void SystemFrameCheck()
         for (size_t i = 0; i < Rules.levelJumpCount; ++i)
         {
             const StateStep& jump = Rules.levelJumps[i];
-            if (IsKeyTriggered(static_cast<uint32_t>(jump.from))) NextStateId = jump.to;
+            if (!IsKeyTriggered(static_cast<uint32_t>(jump.from))) continue;
+            NextStateId = LevelJumpTarget = jump.to;
         }
     }
 }

@@ -63,4 +63,9 @@ struct ProgramKeyRules
 };
 void SetProgramKeyRules(const ProgramKeyRules& rules);
 
+// Where the K jump of the frame leads, or NO_LEVEL_JUMP: the next state's Init tells a jump
+// from the other ways in. Every SystemFrameCheck clears it before it looks at the keys.
+constexpr GameStateId NO_LEVEL_JUMP = 0;
+extern GameStateId LevelJumpTarget;
+
 void SystemFrameCheck();

@@ -71,7 +71,7 @@ bool InitSoundSystem()
     BusySlots.reserve(ChannelPoolSize);
     for (SoundChannel& slot : Pool)
     {
-        slot = SoundChannel{nullptr, 1.0f, false, true};
+        slot = SoundChannel{nullptr, 1.0f, false, true, nullptr};
         FreeSlots.push_back(&slot);
     }
     Running = true;
@@ -126,7 +126,7 @@ SoundChannel* PlaySound(Sound* sound, bool paused)
     FreeSlots.pop_back();
     BusySlots.push_back(slot);
     // A fresh start plays once at full volume, whatever the slot's last holder had set.
-    *slot = SoundChannel{voice, 1.0f, false, paused};
+    *slot = SoundChannel{voice, 1.0f, false, paused, sound};
     return slot;
 }
 
@@ -155,6 +155,11 @@ void SetChannelVolume(SoundChannel* slot, float volume)
 bool IsChannelPlaying(const SoundChannel* slot)
 {
     return Usable(slot) && PlatformVoiceIsPlaying(slot->channel);
+}
+
+bool IsChannelPlayingSound(const SoundChannel* slot, const Sound* sound)
+{
+    return sound && IsChannelPlaying(slot) && slot->sound == sound;
 }
 
 int BusyChannelCount() { return static_cast<int>(BusySlots.size()); }

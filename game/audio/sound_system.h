@@ -24,6 +24,7 @@ struct SoundChannel
     float volume;           // the volume last given, 0..1
     bool looping;           // repeats until stopped
     bool paused;            // the pause state last given
+    const Sound* sound;     // the sound last started on this slot; never followed
 };
 
 constexpr int ChannelPoolSize = 100;
@@ -53,6 +54,9 @@ void SetChannelPaused(SoundChannel* slot, bool paused);
 // Clamps to 0..1, stores it in the slot and applies it.
 void SetChannelVolume(SoundChannel* slot, float volume);
 bool IsChannelPlaying(const SoundChannel* slot);
+// True while the slot plays `sound`, paused or not. A slot kept across frames may since have
+// gone back to the pool and now play another sound: a holder asks this before acting on it.
+bool IsChannelPlayingSound(const SoundChannel* slot, const Sound* sound);
 // Stops the slot's sound; the slot goes back to the pool at the next UpdateSounds.
 void StopChannel(SoundChannel* slot);
 // Stops the slot's sound if it still waits paused, as started in advance and never heard: a

@@ -81,6 +81,10 @@ void SelectorInit()
     LoadingScreen = CreateLoadingScreen(Pictures[LOADING_PICTURE]);
     MenuMusic = LoadSound(MENU_MUSIC_PATH);
     ButtonSound = LoadSound(BUTTON_SOUND_PATH);
+    // K with 0 keeps only the menu music, and only when it already runs (the controls opened
+    // from the main menu); whatever else the screen left behind stops.
+    if (LevelJumpTarget == GS_LEVEL_SELECTOR && !IsChannelPlayingSound(MenuMusicChannel, MenuMusic))
+        StopAllSounds();
     if (PreviousStateId != GS_MAIN_MENU || RestartRequested) StartMenuMusic();
     StartHoverChannels(Channels, CHANNEL_COUNT);
     Focus.index = LEVEL_1_FOCUS;

@@ -307,8 +307,12 @@ void UnloadMenuScreen(Texture** pictures, size_t count, bool releaseMusic)
 
 void StartMenuMusic()
 {
-    MenuMusicChannel = PlaySound(MenuMusic, false);
-    SetChannelLooping(MenuMusicChannel);
+    // Already playing, it goes on: never a second copy.
+    if (!IsChannelPlayingSound(MenuMusicChannel, MenuMusic))
+    {
+        MenuMusicChannel = PlaySound(MenuMusic, false);
+        SetChannelLooping(MenuMusicChannel);
+    }
     RestartRequested = false;
 }
 

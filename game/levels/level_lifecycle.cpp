@@ -123,7 +123,7 @@ void AddBackground(const char* layerName, const char* cameraName, ObjectKind kin
            WORLD_HEIGHT, Loaded.pictures[picture], true);
 }
 
-void BuildLevel()
+void BuildLevel(bool comingBack)
 {
     const LevelDefinition& level = *Loaded.level;
     RenderLayer* main = GetOrCreateLayer("Main");
@@ -134,12 +134,12 @@ void BuildLevel()
     Settle(player, main, PLAYER_OBJECT_NAME, KIND_PLAYER, level.startX, level.startY,
            PLAYER_WIDTH, PLAYER_HEIGHT, Loaded.pictures[PICTURE_PLAYER], true);
     // Back from the credits or the controls opened in the pause menu: where it stood, paused.
-    if (ReturnToLevelPending)
+    if (comingBack)
     {
         player->position = SavedPlayerPosition;
         player->pauseMenu.paused = true;
-        ReturnToLevelPending = false;
     }
+    ReturnToLevelPending = false;
     SetSheet(player, Loaded.runSheet);
     Loaded.player = player;
 }
@@ -155,9 +155,11 @@ bool MusicStarts(GameStateId id)
 }
 
 // The music is let go when the player leaves its chain; otherwise the next level of the
-// chain finds it loaded and playing.
+// chain finds it loaded and playing. The pause menu's Credits and How to play come back to
+// the level, so its music waits for them, paused.
 bool MusicReleased(GameStateId id, GameStateId next)
 {
+    if (next == GS_CREDITS || next == GS_CONTROLS) return false;
     if (id == LAST_TUTORIAL_STAGE || id == LAST_LEVEL) return true;
     if (id < LAST_TUTORIAL_STAGE) return next == GS_MAIN_MENU;
     return next == GS_LEVEL_SELECTOR;
@@ -197,12 +199,22 @@ void LevelLoad()
     if (!Loaded.music && SoundSystemRunning()) ReportMissingFile(music);
 }
 
+bool MusicPlays() { return IsChannelPlayingSound(LevelMusicChannel, Loaded.music); }
+
 void LevelInit()
 {
     if (!Loaded.level) return;
+    // A K jump starts the level afresh, at its start and running. Its music runs on only when
+    // it comes running from the level the jump left; from anywhere else (a paused level behind
+    // the controls, the menu's music, the tutorial's) every sound stops first.
+    const bool jumped = LevelJumpTarget == CurrentStateId;
+    if (jumped && !(MusicPlays() && !LevelMusicChannel->paused)) StopAllSounds();
+    const bool comingBack = ReturnToLevelPending && !jumped &&
+                            (PreviousStateId == GS_CREDITS || PreviousStateId == GS_CONTROLS);
+
     AddBackground("BG0", "Background0Cam", KIND_BACKGROUND, PICTURE_FAR_BACKGROUND, true);
     AddBackground("BG1", "Background1Cam", KIND_BACKGROUND_NEAR, PICTURE_COLUMNS, false);
-    BuildLevel();
+    BuildLevel(comingBack);
     const LevelDefinition& level = *Loaded.level;
     if (level.frameObjectCount > 0)
     {
@@ -210,11 +222,15 @@ void LevelInit()
         CreateCamera("FrameCam", "FRA0")->clearEnabled = false;
         BuildObjects(level.frameObjects, level.frameObjectCount, frame);
     }
-    if (MusicStarts(level.id))
+    // Never a second copy: music that already plays here, paused behind the pause menu's
+    // screens or carried over from the previous stage, goes on.
+    if ((jumped || MusicStarts(level.id)) && !MusicPlays())
     {
         LevelMusicChannel = PlaySound(Loaded.music, false);
         SetChannelLooping(LevelMusicChannel);
     }
+    // Silent here: the slot kept from the last music may be handed to another sound.
+    if (!MusicPlays()) LevelMusicChannel = nullptr;
     RestartRequested = false;
     PlayerDied = false;
 }

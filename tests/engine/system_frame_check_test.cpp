@@ -95,15 +95,18 @@ TEST_F(SystemFrameCheckTest, KWithADigitJumpsExceptInTheMenuSelectorAndCredits)
     Press('3'); // K still held from before
     SystemFrame();
     EXPECT_EQ(NextStateId, 9);
+    EXPECT_EQ(LevelJumpTarget, 9) << "the new state learns it was jumped to";
 
     Release('3');
     SystemFrame();
+    EXPECT_EQ(LevelJumpTarget, NO_LEVEL_JUMP) << "only until the next frame's check";
     InState(GS_CONTROLS);
     Press('1');
     Press('8');
     Press('0');
     SystemFrame();
     EXPECT_EQ(NextStateId, GS_LEVEL_SELECTOR) << "the last match, 0, wins";
+    EXPECT_EQ(LevelJumpTarget, GS_LEVEL_SELECTOR);
 
     InState(GS_MAIN_MENU);
     Release('0');

@@ -69,6 +69,7 @@ void StartGame(const ReplaySetup& setup)
     IsFullscreen = false;
     WindowUnfocused = false;
     RestartRequested = false;
+    LevelJumpTarget = NO_LEVEL_JUMP;
     StartedFromLevelSelector = setup.fromSelector;
     PlatformInit();
     PadPlugged = false;
