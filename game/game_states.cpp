@@ -8,6 +8,13 @@
 
 bool StartedFromLevelSelector = false;
 
+void DecodeStatePicturesAhead(GameStateId id)
+{
+    if (id == GS_MAIN_MENU) DecodeMainMenuPicturesAhead();
+    if (id == GS_LEVEL_SELECTOR) DecodeSelectorPicturesAhead();
+    if (FindLevel(id)) DecodeLevelPicturesAhead(id);
+}
+
 void RegisterGameStates()
 {
     InstallProgramKeyRules();

@@ -6,10 +6,14 @@
 #include "engine/input/input_state.h"
 #include "engine/platform/platform.h"
 #include "engine/system/frame_controller.h"
+#include "engine/system/frame_stats.h"
 #include "engine/system/game_state_manager.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/game_states.h"
+
+#include <cstdio>
+#include <cstring>
 
 static const char* const IconPath = "data/Icon.png";
 
@@ -30,8 +34,25 @@ static void ShutDown()
     PlatformShutdown();
 }
 
-int VantaraMain()
+bool ParseProgramOptions(int argc, const char* const* argv, ProgramOptions* options)
 {
+    for (int i = 1; i < argc; ++i)
+    {
+        if (std::strcmp(argv[i], "--frame-stats") == 0)
+        {
+            options->frameStats = true;
+            continue;
+        }
+        std::fprintf(stderr, "vantara: unknown argument '%s' (known: --frame-stats)\n", argv[i]);
+        return false;
+    }
+    return true;
+}
+
+int VantaraMain(const ProgramOptions& options)
+{
+    if (options.frameStats) EnableFrameStats();
+    MarkStartup(MARK_PROGRAM_START);
     // A second copy leaves before it makes any window.
     if (!PlatformAcquireInstanceLock("Vantara")) return EXIT_ALREADY_RUNNING;
 
@@ -56,7 +77,13 @@ int VantaraMain()
         ShutDown();
         return EXIT_NO_DATA;
     }
-    if (!CreateGameWindow() || !InitGraphics())
+    // The main menu's pictures decode while the window opens and the graphics driver starts,
+    // which takes the better part of a second on a software driver; its Load then only
+    // uploads them, and the first logo is up soon after the driver is ready.
+    DecodeStatePicturesAhead(GS_MAIN_MENU);
+    const bool windowMade = CreateGameWindow();
+    if (windowMade) MarkStartup(MARK_WINDOW);
+    if (!windowMade || !InitGraphics())
     {
         // Nothing can be shown; say why (already done) and end with a failure code rather
         // than pretending all went well.
@@ -64,6 +91,7 @@ int VantaraMain()
         return EXIT_NO_GRAPHICS;
     }
 
+    MarkStartup(MARK_GL_READY);
     InitInput();
     InitFrameController();
     InitSoundSystem(); // without a sound device the game plays on, silently
@@ -74,6 +102,7 @@ int VantaraMain()
 
     RunGameLoop(GS_MAIN_MENU);
 
+    if (FrameStatsEnabled()) PrintFrameStats(stdout);
     ShutDown();
     return EXIT_OK;
 }

@@ -148,12 +148,6 @@ void SetProjectionToWindow()
 
 void MultiplyProjectionView() { ViewProjMatrix = Matrix4Multiply(ProjectionMatrix, ViewMatrix); }
 
-static void SetUniformMatrix4(GLuint program, const char* name, const Matrix4& m, bool transpose)
-{
-    GLint location = glGetUniformLocation(program, name);
-    if (location != -1) glUniformMatrix4fv(location, 1, transpose ? GL_TRUE : GL_FALSE, m.m);
-}
-
 void DrawMesh(const Mesh* mesh)
 {
     if (!mesh || !GraphicsReady) return;
@@ -167,18 +161,14 @@ void DrawMesh(const Mesh* mesh)
                                ((TintColor >> 24) & 0xFF) / 255.0f};
     // The view-projection goes as stored: with z = 0 in every vertex that keeps the picture
     // inside the clip volume, where the transposed matrix would put it just outside.
-    SetUniformMatrix4(MeshProgram, "mtxViewProj", ViewProjMatrix, false);
-    SetUniformMatrix4(MeshProgram, "mtxModel", ModelMatrix, true);
-    GLint location = glGetUniformLocation(MeshProgram, "mtxTexture");
-    if (location != -1) glUniformMatrix3fv(location, 1, GL_TRUE, TextureMatrix.m);
-    location = glGetUniformLocation(MeshProgram, "modColor");
-    if (location != -1) glUniform4fv(location, 1, modColor);
-    location = glGetUniformLocation(MeshProgram, "useModColor");
-    if (location != -1) glUniform1i(location, TintEnabled ? 1 : 0);
-    location = glGetUniformLocation(MeshProgram, "useTexture");
-    if (location != -1) glUniform1i(location, BoundTexture ? 1 : 0);
-    location = glGetUniformLocation(MeshProgram, "colorTexture");
-    if (location != -1) glUniform1i(location, 0);
+    const MeshUniformLocations& u = MeshUniforms;
+    if (u.viewProj != -1) glUniformMatrix4fv(u.viewProj, 1, GL_FALSE, ViewProjMatrix.m);
+    if (u.model != -1) glUniformMatrix4fv(u.model, 1, GL_TRUE, ModelMatrix.m);
+    if (u.texture != -1) glUniformMatrix3fv(u.texture, 1, GL_TRUE, TextureMatrix.m);
+    if (u.modColor != -1) glUniform4fv(u.modColor, 1, modColor);
+    if (u.useModColor != -1) glUniform1i(u.useModColor, TintEnabled ? 1 : 0);
+    if (u.useTexture != -1) glUniform1i(u.useTexture, BoundTexture ? 1 : 0);
+    if (u.colorTexture != -1) glUniform1i(u.colorTexture, 0);
 
     CheckGLError(__LINE__);
     for (GLuint a = 0; a < 3; ++a) glEnableVertexAttribArray(a);
@@ -212,12 +202,11 @@ void FlushLineBatch()
         CheckGLError(__LINE__);
         glUseProgram(LineProgram);
         CheckGLError(__LINE__);
-        SetUniformMatrix4(LineProgram, "mtxViewProj", ViewProjMatrix, false);
+        const LineUniformLocations& u = LineUniforms;
+        if (u.viewProj != -1) glUniformMatrix4fv(u.viewProj, 1, GL_FALSE, ViewProjMatrix.m);
         const float blue[4] = {0.0f, 0.0f, 1.0f, 1.0f};
-        GLint location = glGetUniformLocation(LineProgram, "modColor");
-        if (location != -1) glUniform4fv(location, 1, blue);
-        location = glGetUniformLocation(LineProgram, "useModColor");
-        if (location != -1) glUniform1i(location, 0);
+        if (u.modColor != -1) glUniform4fv(u.modColor, 1, blue);
+        if (u.useModColor != -1) glUniform1i(u.useModColor, 0);
         glEnableVertexAttribArray(0);
         glEnableVertexAttribArray(1);
         glDrawArrays(GL_LINES, 0, static_cast<GLsizei>(LineVertexCount));

@@ -3,6 +3,7 @@
 
 #include "engine/graphics/draw_state.h"
 #include "engine/graphics/mesh.h"
+#include "engine/graphics/picture_decoder.h"
 #include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
 #include "engine/platform/platform.h"
@@ -22,6 +23,8 @@ unsigned int MeshProgram = 0;
 unsigned int LineProgram = 0;
 unsigned int LineVertexArray = 0;
 unsigned int LineBuffer = 0;
+MeshUniformLocations MeshUniforms = {-1, -1, -1, -1, -1, -1, -1};
+LineUniformLocations LineUniforms = {-1, -1, -1};
 
 const char* MeshVertexShaderSource = R"(#version 330
 layout(location = 0) in vec3 vertexPos;
@@ -207,6 +210,17 @@ void CreateShaderPrograms()
 {
     MeshProgram = BuildProgram(MeshVertexShaderSource, MeshFragmentShaderSource);
     LineProgram = BuildProgram(LineVertexShaderSource, LineFragmentShaderSource);
+    // Asking by name costs a string search in the driver; every draw would pay it again.
+    MeshUniforms = {glGetUniformLocation(MeshProgram, "mtxViewProj"),
+                    glGetUniformLocation(MeshProgram, "mtxModel"),
+                    glGetUniformLocation(MeshProgram, "mtxTexture"),
+                    glGetUniformLocation(MeshProgram, "modColor"),
+                    glGetUniformLocation(MeshProgram, "useModColor"),
+                    glGetUniformLocation(MeshProgram, "useTexture"),
+                    glGetUniformLocation(MeshProgram, "colorTexture")};
+    LineUniforms = {glGetUniformLocation(LineProgram, "mtxViewProj"),
+                    glGetUniformLocation(LineProgram, "modColor"),
+                    glGetUniformLocation(LineProgram, "useModColor")};
 }
 
 static void CreateLineBatchBuffer()
@@ -352,6 +366,7 @@ void ShutdownGraphics()
     }
     ReleaseAllMeshes();
     ReleaseAllTextures();
+    DiscardAllPictures();
 
     if (!GraphicsReady) return;
     if (OverlayFrameOpen) ImGui::EndFrame();
@@ -363,6 +378,8 @@ void ShutdownGraphics()
     glDeleteBuffers(1, &LineBuffer);
     glDeleteVertexArrays(1, &LineVertexArray);
     MeshProgram = LineProgram = LineBuffer = LineVertexArray = 0;
+    MeshUniforms = {-1, -1, -1, -1, -1, -1, -1};
+    LineUniforms = {-1, -1, -1};
     GraphicsReady = false;
     PlatformDestroyGLContext();
 }

@@ -15,6 +15,19 @@ extern unsigned int LineProgram;
 extern unsigned int LineVertexArray;
 extern unsigned int LineBuffer;
 
+// Uniform locations of the two programs, looked up once when each is linked (-1: the program
+// has no such uniform, and it is not set).
+struct MeshUniformLocations
+{
+    int viewProj, model, texture, modColor, useModColor, useTexture, colorTexture;
+};
+struct LineUniformLocations
+{
+    int viewProj, modColor, useModColor;
+};
+extern MeshUniformLocations MeshUniforms;
+extern LineUniformLocations LineUniforms;
+
 extern const char* MeshVertexShaderSource;
 extern const char* MeshFragmentShaderSource;
 extern const char* LineVertexShaderSource;

@@ -3,6 +3,7 @@
 
 #include "engine/graphics/draw_state.h"
 #include "engine/graphics/image_file.h"
+#include "engine/graphics/picture_decoder.h"
 #include "engine/graphics/render_device.h"
 
 #include <GL/glew.h>
@@ -16,15 +17,15 @@ static std::vector<Texture*> LiveTextures;
 Texture* LoadTexture(const char* path)
 {
     if (!path || std::strlen(path) > MaxTexturePathLength) return nullptr;
-    ImageRGBA image;
-    if (!ReadImageFile(path, &image)) return nullptr;
-
+    // The file is read here even when its picture was decoded ahead: what loads, or fails
+    // to, is what the file holds now.
+    std::vector<uint8_t> bytes;
+    if (!ReadFileBytes(path, &bytes)) return nullptr;
     // Bottom row first: the picture's last row becomes row 0.
-    const size_t rowBytes = static_cast<size_t>(image.width) * 4;
-    std::vector<uint8_t> flipped(image.pixels.size());
-    for (int y = 0; y < image.height; ++y)
-        std::memcpy(&flipped[y * rowBytes], &image.pixels[(image.height - 1 - y) * rowBytes],
-                    rowBytes);
+    ImageRGBA image;
+    if (!TakePictureDecodedAhead(path, bytes, &image) &&
+        !DecodeImage(bytes, &image, BOTTOM_ROW_FIRST))
+        return nullptr;
 
     Texture* texture = new Texture();
     std::strcpy(texture->Path, path);
@@ -34,7 +35,7 @@ Texture* LoadTexture(const char* path)
         glBindTexture(GL_TEXTURE_2D, texture->Id);
         CheckGLError(__LINE__);
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.width, image.height, 0, GL_RGBA,
-                     GL_UNSIGNED_BYTE, flipped.data());
+                     GL_UNSIGNED_BYTE, image.pixels.data());
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);

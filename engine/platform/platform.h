@@ -85,6 +85,14 @@ void PlatformReleaseInstanceLock();
 // High-resolution clock, as integer counts and counts per second.
 int64_t PlatformPerformanceCounter();
 int64_t PlatformPerformanceFrequency();
+// Gives the processor away for about `seconds` (the system may wake the caller a little
+// later). The scripted back end moves its virtual clock on instead of waiting.
+void PlatformSleep(double seconds);
+// Processor time the calling thread has used, in seconds (0 where the system cannot say).
+double PlatformThreadCpuSeconds();
+// Makes the calling thread yield to the others when the processor is contended: background
+// work that must not steal time from the frame loop.
+void PlatformLowerThreadPriority();
 
 // The one game window. Creation gives a client area of the asked size at the asked screen
 // position; messages reach `procedure` from inside PlatformPumpMessages.

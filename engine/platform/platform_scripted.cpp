@@ -1,6 +1,6 @@
 // platform_scripted.cpp: the platform with no operating system behind it.
 //
-// Implements: clock (virtual), window (a record), message pump (scripted messages), cursor,
+// Implements: clock (virtual; sleeping moves it on at once), window (a record), message pump (scripted messages), cursor,
 // focus and minimised state, screen size, message boxes (captured), game controllers
 // (scripted readings), instance lock (a flag), OpenGL (refused, so that the renderer runs
 // headless, unless a program lends a context: ScriptedUseGLContext). Not implemented: window
@@ -27,6 +27,7 @@ struct ScriptedMachine
 {
     int64_t clockTicks = 0;
     int64_t ticksPerRead = ClockFrequency / 100000;
+    int64_t sleptTicks = 0;
     ScriptedFrameHook hook = nullptr;
     void* hookUser = nullptr;
     uint32_t pumps = 0;
@@ -53,6 +54,8 @@ void ScriptedAdvanceClock(double seconds)
 }
 
 double ScriptedClockSeconds() { return static_cast<double>(Machine.clockTicks) / ClockFrequency; }
+
+double ScriptedSleptSeconds() { return static_cast<double>(Machine.sleptTicks) / ClockFrequency; }
 
 void ScriptedSetClockStepPerRead(double seconds)
 {
@@ -143,6 +146,23 @@ int64_t PlatformPerformanceCounter()
 }
 
 int64_t PlatformPerformanceFrequency() { return ClockFrequency; }
+
+void PlatformSleep(double seconds)
+{
+    if (seconds <= 0.0) return;
+    const int64_t ticks = static_cast<int64_t>(seconds * ClockFrequency + 0.5);
+    Machine.clockTicks += ticks;
+    Machine.sleptTicks += ticks;
+}
+
+// The scripted machine schedules nothing.
+void PlatformLowerThreadPriority() {}
+
+// The machine's one thread works whenever it is not asleep.
+double PlatformThreadCpuSeconds()
+{
+    return static_cast<double>(Machine.clockTicks - Machine.sleptTicks) / ClockFrequency;
+}
 
 bool PlatformCreateWindow(const char*, int left, int top, uint32_t clientWidth,
                           uint32_t clientHeight, WindowProcedure procedure)

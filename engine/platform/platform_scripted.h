@@ -1,7 +1,8 @@
 // platform_scripted.h: the controls of the scripted back end, for tests.
 //
 // The scripted back end has no window system. Its clock is virtual: it moves only when a test
-// advances it, plus a small fixed step on every read so that the frame limiter's spin ends.
+// advances it, plus a small fixed step on every read so that the frame limiter's spin ends;
+// PlatformSleep moves it on by the time asked for, at once.
 // Its window is a record: creation, resizing, moving, full screen and minimising only change
 // fields that a test reads back. Messages are queued by the test, either up front or from a
 // frame hook that runs at the start of every message pump, and reach the window procedure in
@@ -44,6 +45,8 @@ void ScriptedReset();
 
 void ScriptedAdvanceClock(double seconds);
 double ScriptedClockSeconds();
+// How much of the clock's time went by in PlatformSleep.
+double ScriptedSleptSeconds();
 // How far every clock read moves the clock (default 10 microseconds).
 void ScriptedSetClockStepPerRead(double seconds);
 

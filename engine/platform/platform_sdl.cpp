@@ -15,9 +15,12 @@
 
 #include <SDL.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <initializer_list>
+#include <thread>
 #include <vector>
 
 namespace
@@ -176,6 +179,22 @@ int64_t PlatformPerformanceCounter() { return static_cast<int64_t>(SDL_GetPerfor
 int64_t PlatformPerformanceFrequency()
 {
     return static_cast<int64_t>(SDL_GetPerformanceFrequency());
+}
+
+void PlatformSleep(double seconds)
+{
+    // nanosleep rather than SDL_Delay: whole milliseconds are too coarse for the limiter.
+    if (seconds <= 0.0) return;
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
+
+void PlatformLowerThreadPriority() { SDL_SetThreadPriority(SDL_THREAD_PRIORITY_LOW); }
+
+double PlatformThreadCpuSeconds()
+{
+    timespec now = {};
+    if (clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now) != 0) return 0.0;
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 bool PlatformCreateWindow(const char* title, int left, int top, uint32_t clientWidth,

@@ -8,6 +8,8 @@ double MinFrameTime = 1.0 / 60.0;
 double FrameTime = 1.0 / 60.0;
 double FrameRate = 60.0;
 uint32_t FrameCount = 0;
+double FrameWaitTime = 0.0;
+double FrameSleepTime = 0.0;
 
 static bool VirtualFrameTime = false;
 
@@ -28,6 +30,7 @@ void InitFrameController()
     FrameCount = 0;
     FrameTime = 1.0 / 60.0;
     MinFrameTime = 1.0 / 60.0;
+    FrameWaitTime = FrameSleepTime = 0.0;
 }
 
 void StartFrameTimer() { FrameStartTime = GetPreciseTime(); }
@@ -41,11 +44,23 @@ void LimitFrameRate()
         FrameRate = 1.0 / MinFrameTime;
         FrameCount += 1;
         FrameTime = MinFrameTime;
+        FrameWaitTime = FrameSleepTime = 0.0;
         return;
     }
-    // A spin, not a sleep: sleeping would wake too late too often to hold 60 Hz.
-    double elapsed = GetPreciseTime() - FrameStartTime;
+    const double workDone = GetPreciseTime();
+    double elapsed = workDone - FrameStartTime;
+    FrameSleepTime = 0.0;
+    // Asleep for the bulk of the wait, so that an idle game leaves the processor alone; the
+    // last SpinMargin is a spin, because a sleeper may wake a little late.
+    if (MinFrameTime - elapsed > SpinMargin)
+    {
+        PlatformSleep(MinFrameTime - elapsed - SpinMargin);
+        const double woke = GetPreciseTime();
+        FrameSleepTime = woke - workDone;
+        elapsed = woke - FrameStartTime;
+    }
     while (MinFrameTime > elapsed) elapsed = GetPreciseTime() - FrameStartTime;
+    FrameWaitTime = FrameStartTime + elapsed - workDone;
     FrameRate = 1.0 / elapsed;
     FrameCount += 1;
     FrameTime = elapsed;

@@ -1,8 +1,9 @@
 // frame_controller.h: frame timing.
 //
-// Every frame lasts at least MinFrameTime: after the buffer swap the loop spins until 1/60 s
-// has passed since the frame began. FrameTime is the measured length of the last frame (the
-// game's dt for animation and timers); it is never below 1/60 and never capped.
+// Every frame lasts at least MinFrameTime: after the buffer swap the loop waits until 1/60 s
+// has passed since the frame began, asleep for most of the wait and spinning only for its last
+// stretch, where a sleep could wake too late. FrameTime is the measured length of the last
+// frame (the game's dt for animation and timers); it is never below 1/60 and never capped.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +13,14 @@ extern double MinFrameTime;   // 1/60
 extern double FrameTime;      // seconds, the last completed frame
 extern double FrameRate;      // 1 / FrameTime
 extern uint32_t FrameCount;   // frames completed since start-up
+// The limiter's last wait, from the end of the frame's work to the end of the frame, and the
+// part of it spent asleep (seconds).
+extern double FrameWaitTime;
+extern double FrameSleepTime;
+
+// The limiter sleeps until this long before the frame's end and spins from there: more than
+// the system's usual lateness in waking a sleeper.
+constexpr double SpinMargin = 0.0015;
 
 // Seconds since an arbitrary origin, from the platform's high-resolution counter.
 double GetPreciseTime();
@@ -20,7 +29,8 @@ double GetPreciseTime();
 void InitFrameController();
 // First step of every frame.
 void StartFrameTimer();
-// After the buffer swap: spins until MinFrameTime has passed, then publishes the frame's time.
+// After the buffer swap: sleeps, then spins, until MinFrameTime has passed; then publishes the
+// frame's time.
 void LimitFrameRate();
 // Virtual time, for the replay runner: every frame lasts exactly MinFrameTime and nobody
 // waits, so a recorded run plays back the same at any speed.

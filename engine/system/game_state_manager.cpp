@@ -2,10 +2,12 @@
 #include "engine/system/game_state_manager.h"
 
 #include "engine/graphics/draw_state.h"
+#include "engine/graphics/picture_decoder.h"
 #include "engine/graphics/render_device.h"
 #include "engine/input/input_state.h"
 #include "engine/platform/platform.h"
 #include "engine/system/frame_controller.h"
+#include "engine/system/frame_stats.h"
 #include "engine/system/window.h"
 
 #include <cstdio>
@@ -85,18 +87,28 @@ void BindStateOperations()
     }
 }
 
+// The main thread's processor time, read only while frame statistics are recorded.
+static double CpuNow() { return FrameStatsEnabled() ? PlatformThreadCpuSeconds() : 0.0; }
+
 void RunFrame()
 {
+    const double started = CpuNow();
     BeginFrame();
+    const double begun = CpuNow();
     PlatformPumpMessages();
     UpdateInput();
     if (!IsRunning) NextStateId = GS_QUIT;
     ActiveUpdate();
+    const double updated = CpuNow();
     ActiveDraw();
     FlushLineBatch();
     RenderOverlay();
+    const double drawn = CpuNow();
     PlatformSwapBuffers();
+    const double swapped = CpuNow();
+    MarkStartup(MARK_FIRST_FRAME);
     LimitFrameRate();
+    RecordFrameStats(updated - begun, (begun - started) + (drawn - updated), swapped - drawn);
 }
 
 void StartGameLoop(GameStateId first)
@@ -110,7 +122,13 @@ void EnterState()
     if (NextStateId == GS_RESTART)
         NextStateId = CurrentStateId;
     else
+    {
+        // Pictures decoded ahead for a state that did not come are let go once this Load
+        // has taken what it needs.
+        const uint32_t round = BeginPictureRound();
         ActiveLoad();
+        DiscardPicturesBefore(round);
+    }
     ActiveInit();
 }
 

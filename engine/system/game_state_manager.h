@@ -56,7 +56,8 @@ void RunGameLoop(GameStateId first);
 //   StartGameLoop(first);
 //   do { EnterState(); while (NextStateId == CurrentStateId) RunFrame(); } while (LeaveState());
 void StartGameLoop(GameStateId first);
-// Load (unless the visit is a restart) and Init of the current state.
+// Load (unless the visit is a restart) and Init of the current state. Pictures decoded ahead
+// and not taken by this Load are let go after it (picture_decoder.h).
 void EnterState();
 // One frame: begin, messages, input, Update, Draw, lines, overlay, swap, pacing.
 void RunFrame();

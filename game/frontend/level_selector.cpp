@@ -6,6 +6,7 @@
 // every finished level come back here for the rest of the run. Escape or the pad's B goes
 // back to the main menu, as "Menu" does.
 #include "engine/graphics/mesh.h"
+#include "engine/graphics/picture_decoder.h"
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
@@ -13,6 +14,7 @@
 #include "game/frontend/menu_widgets.h"
 #include "game/frontend/screens.h"
 #include "game/game_states.h"
+#include "game/levels/level.h"
 
 namespace
 {
@@ -72,6 +74,8 @@ void SelectorLoad()
 
 void SelectorInit()
 {
+    // Whichever level is picked, these are its slowest pictures.
+    DecodeLevelPicturesAhead(GS_LEVEL_SELECTOR);
     CreateMenuObject(new GameObject(), "background", Pictures[0], 0, 0, 1920, 1080,
                      KIND_BACKGROUND);
     for (int i = 0; i < BUTTON_COUNT; ++i)
@@ -129,6 +133,8 @@ void SelectorFree()
 // Back to the main menu the music plays on there.
 void SelectorUnload() { UnloadMenuScreen(Pictures, PICTURE_COUNT, NextStateId != GS_MAIN_MENU); }
 } // namespace
+
+void DecodeSelectorPicturesAhead() { DecodePicturesAhead(PICTURE_PATHS, CountOf(PICTURE_PATHS)); }
 
 void RegisterLevelSelector()
 {

@@ -6,6 +6,7 @@
 // Escape (or the pad's B) on the menu asks whether to quit.
 #include "engine/graphics/draw_state.h"
 #include "engine/graphics/mesh.h"
+#include "engine/graphics/picture_decoder.h"
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
@@ -14,6 +15,7 @@
 #include "game/frontend/pause_menu.h"
 #include "game/frontend/screens.h"
 #include "game/frontend/settings.h"
+#include "game/game_states.h"
 #include "game/scene/render_layer.h"
 
 Sound* MenuMusic = nullptr;
@@ -22,6 +24,8 @@ const char* const MENU_MUSIC_PATH = "data\\Adagio.wav";
 
 namespace
 {
+constexpr GameStateId FIRST_LEVEL = 7;
+constexpr GameStateId FIRST_TUTORIAL_STAGE = 3;
 enum Picture
 {
     BACKGROUND,
@@ -171,14 +175,14 @@ void HandleMenuButtons()
     auto clicked = [&](MenuButtonIndex i) {
         return ButtonClicked({Buttons[i], BUTTON_SIZE, &Hovered[i], &Channels[i]}, pointed);
     };
-    if (clicked(PLAY_BUTTON)) StartLevel(7);
+    if (clicked(PLAY_BUTTON)) StartLevel(FIRST_LEVEL);
     if (clicked(QUIT_BUTTON))
     {
         QuitConfirmOpen = true;
         FocusConfirmWindow(Confirm);
     }
     if (clicked(LEVEL_SELECT_BUTTON)) NextStateId = GS_LEVEL_SELECTOR;
-    if (clicked(TUTORIAL_BUTTON)) StartLevel(3);
+    if (clicked(TUTORIAL_BUTTON)) StartLevel(FIRST_TUTORIAL_STAGE);
     if (clicked(HOW_TO_PLAY_BUTTON)) NextStateId = GS_CONTROLS;
     if (clicked(CREDITS_BUTTON)) NextStateId = GS_CREDITS;
     UpdateGameObjects();
@@ -196,6 +200,10 @@ void MainMenuLoad()
 
 void MainMenuInit()
 {
+    // Where the menu's buttons lead with the most to load: Level Select, Play, Tutorial.
+    DecodeStatePicturesAhead(GS_LEVEL_SELECTOR);
+    DecodeStatePicturesAhead(FIRST_LEVEL);
+    DecodeStatePicturesAhead(FIRST_TUTORIAL_STAGE);
     Background = CreateMenuObject(new GameObject(), "background", Pictures[BACKGROUND], 0, 0,
                                   1920, 1080, KIND_BACKGROUND);
     Buttons[PLAY_BUTTON] = Button("Play", PLAY, -375, -175);
@@ -275,6 +283,12 @@ void MainMenuUnload()
     UnloadMenuScreen(Pictures, MENU_PICTURE_COUNT, NextStateId == 3 || NextStateId == 7);
 }
 } // namespace
+
+void DecodeMainMenuPicturesAhead()
+{
+    DecodePicturesAhead(PICTURE_PATHS, MENU_PICTURE_COUNT);
+    DecodePicturesAhead(SettingsPictures);
+}
 
 void ResetFrontEnd()
 {

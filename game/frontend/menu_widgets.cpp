@@ -1,6 +1,7 @@
 // menu_widgets.cpp: menu objects, the pointer, hover feedback, clicks and menu volumes.
 #include "game/frontend/menu_widgets.h"
 
+#include "engine/graphics/picture_decoder.h"
 #include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
@@ -137,6 +138,7 @@ bool MenuSilenced() { return SoundMuted || WindowUnfocused; }
 
 void LoadPictures(const char* const* paths, Texture** slots, size_t count)
 {
+    DecodePicturesAhead(paths, count);
     for (size_t i = 0; i < count; ++i)
     {
         slots[i] = LoadTexture(paths[i]);
@@ -156,6 +158,11 @@ void ReleasePictures(Texture** slots, size_t count)
 void AcquirePictures(PictureSet& set)
 {
     if (set.users++ == 0) LoadPictures(set.paths, set.pictures, set.count);
+}
+
+void DecodePicturesAhead(const PictureSet& set)
+{
+    DecodePicturesAhead(set.paths, set.count);
 }
 
 void ReleasePictures(PictureSet& set)

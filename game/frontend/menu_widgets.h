@@ -72,6 +72,7 @@ void ApplyMenuVolumes(SoundChannel* const* channels, size_t count, SoundChannel*
 bool MenuSilenced();
 
 // Loads a screen's pictures into `slots`, in order; the first one missing is named once.
+// They are decoded side by side on the picture workers (picture_decoder.h).
 void LoadPictures(const char* const* paths, Texture** slots, size_t count);
 void ReleasePictures(Texture** slots, size_t count);
 
@@ -85,4 +86,6 @@ struct PictureSet
     int users;
 };
 void AcquirePictures(PictureSet& set);
+// Starts decoding a set's pictures for the AcquirePictures to come.
+void DecodePicturesAhead(const PictureSet& set);
 void ReleasePictures(PictureSet& set);

@@ -111,6 +111,12 @@ void KeepPauseMenuPictures(bool keep)
     ReleasePictures(SettingsPictures);
 }
 
+void DecodePauseMenuPicturesAhead()
+{
+    DecodePicturesAhead(PausePictures);
+    DecodePicturesAhead(SettingsPictures);
+}
+
 PauseMenu::PauseMenu()
 {
     GetOrCreateLayer("FRA0");

@@ -58,6 +58,8 @@ class PauseMenu
 // A level keeps the pause menu's pictures (and its settings window's) loaded for its whole
 // visit: true when it loads, false when it unloads.
 void KeepPauseMenuPictures(bool keep);
+// Starts decoding the pictures KeepPauseMenuPictures(true) will load.
+void DecodePauseMenuPicturesAhead();
 
 // Confirmation open over the pause window, and what Yes will do.
 extern bool PauseConfirmOpen;

@@ -29,6 +29,11 @@ GameObject* CreateLoadingScreen(Texture* picture);
 // (for a replay that starts the game again in the same process).
 void ResetFrontEnd();
 
+// Start decoding the pictures of the main menu (with its settings window's) and of the level
+// selector, for the Load to come.
+void DecodeMainMenuPicturesAhead();
+void DecodeSelectorPicturesAhead();
+
 void RegisterMainMenu();
 void RegisterLevelSelector();
 void RegisterCreditsScreen();

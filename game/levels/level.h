@@ -103,5 +103,9 @@ extern const size_t LevelCount;
 // The level of that state, or null.
 const LevelDefinition* FindLevel(GameStateId id);
 
+// Starts decoding every picture the level's Load and Init will load (its own, the pause
+// menu's, the player's), or with an id of no level those that every level loads.
+void DecodeLevelPicturesAhead(GameStateId id);
+
 // Registers every level of the catalogue with the state loop.
 void RegisterLevelStates();

@@ -4,6 +4,7 @@
 #include "game/levels/level.h"
 
 #include "engine/graphics/mesh.h"
+#include "engine/graphics/picture_decoder.h"
 #include "engine/graphics/texture.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
@@ -44,6 +45,8 @@ constexpr LevelPicture SHARED_PICTURES[] = {PICTURE_FAR_BACKGROUND, PICTURE_COLU
                                             PICTURE_PLATFORM,       PICTURE_SOLID,
                                             PICTURE_GRAPPLE_POINT,  PICTURE_PLAYER,
                                             PICTURE_SPIKES};
+// The pictures the player's constructor loads for the hook, at every Init.
+constexpr const char* PLAYER_PICTURES[] = {"data/Lava.png", "data/Rope.png"};
 constexpr const char* MUSIC_PATHS[] = {"data\\Tutorial.wav", "data\\SubTrain_v1.wav"};
 constexpr const char* RUN_SHEET_PATH = ".\\data\\run_extra_8x1";
 constexpr const char* ENEMY_SHEET_PATH = ".\\data\\Enemy_Sprite";
@@ -184,6 +187,8 @@ void LevelLoad()
     Loaded.level = FindLevel(CurrentStateId);
     if (!Loaded.level) return;
     const LevelDefinition& level = *Loaded.level;
+    // All at once, so that the workers decode them side by side while they are loaded in turn.
+    DecodeLevelPicturesAhead(level.id);
     for (LevelPicture picture : SHARED_PICTURES) Loaded.pictures[picture] = LoadPicture(picture);
     for (size_t i = 0; i < level.pictureCount; ++i)
         Loaded.pictures[level.pictures[i]] = LoadPicture(level.pictures[i]);
@@ -233,6 +238,8 @@ void LevelInit()
     if (!MusicPlays()) LevelMusicChannel = nullptr;
     RestartRequested = false;
     PlayerDied = false;
+    // The level that comes next, while this one is played.
+    DecodeStatePicturesAhead(Successor(level));
 }
 
 void LevelUpdate()
@@ -295,6 +302,19 @@ void LevelUnload()
     Loaded = LoadedLevel();
 }
 } // namespace
+
+void DecodeLevelPicturesAhead(GameStateId id)
+{
+    const char* paths[CountOf(SHARED_PICTURES) + PICTURE_COUNT];
+    size_t count = 0;
+    for (LevelPicture picture : SHARED_PICTURES) paths[count++] = PICTURE_PATHS[picture];
+    if (const LevelDefinition* level = FindLevel(id))
+        for (size_t i = 0; i < level->pictureCount; ++i)
+            paths[count++] = PICTURE_PATHS[level->pictures[i]];
+    DecodePicturesAhead(paths, count);
+    DecodePauseMenuPicturesAhead();
+    DecodePicturesAhead(PLAYER_PICTURES, CountOf(PLAYER_PICTURES));
+}
 
 const LevelDefinition* FindLevel(GameStateId id)
 {

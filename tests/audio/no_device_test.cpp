@@ -51,7 +51,7 @@ TEST(NoAudioDevice, StartFailsWithOneLineAndEveryOperationDoesNothing)
     Sound* sound = LoadSound(path.c_str());
     EXPECT_EQ(sound, nullptr);
     EXPECT_EQ(PlaySound(sound, false), nullptr);
-    SoundChannel slot{nullptr, 1.0f, false, true};
+    SoundChannel slot{nullptr, 1.0f, false, true, nullptr};
     SetChannelVolume(&slot, 0.5f);
     SetChannelPaused(&slot, false);
     SetChannelLooping(&slot);

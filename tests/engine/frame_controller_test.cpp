@@ -22,6 +22,26 @@ TEST_F(FrameControllerTest, AShortFrameIsHeldToASixtiethOfASecond)
     EXPECT_GE(ScriptedClockSeconds(), 1.0 / 60.0);
 }
 
+TEST_F(FrameControllerTest, TheWaitIsSleptButForItsLastStretch)
+{
+    Frame(0.005);
+    const double wait = 1.0 / 60.0 - 0.005;
+    EXPECT_NEAR(ScriptedSleptSeconds(), wait - SpinMargin, 0.0001);
+    EXPECT_NEAR(FrameWaitTime, wait, 0.0001);
+    EXPECT_NEAR(FrameSleepTime, wait - SpinMargin, 0.0001);
+    EXPECT_GE(FrameTime, 1.0 / 60.0);
+    EXPECT_LT(FrameTime, 1.0 / 60.0 + 0.0001);
+
+    // Work that leaves less than the spin's stretch is never followed by a sleep.
+    Frame(1.0 / 60.0 - SpinMargin / 2);
+    EXPECT_EQ(FrameSleepTime, 0.0);
+    EXPECT_GE(FrameTime, 1.0 / 60.0);
+    // Nor is a long frame, which waits for nothing.
+    Frame(0.05);
+    EXPECT_EQ(FrameSleepTime, 0.0);
+    EXPECT_NEAR(FrameWaitTime, 0.0, 0.0001);
+}
+
 TEST_F(FrameControllerTest, ALongFrameIsReportedAsItWasAndNotCapped)
 {
     Frame(0.1);

@@ -1,4 +1,4 @@
-// The program's start-up when it cannot run: another copy, or no OpenGL.
+// The program's start-up when it cannot run (another copy, no OpenGL), and its command line.
 #include "engine/platform/platform_scripted.h"
 #include "engine/system/window.h"
 #include "game/vantara_main.h"
@@ -24,4 +24,17 @@ TEST(ProgramStart, WithoutOpenGLThePlayerIsToldAndTheExitCodeSaysFailure)
               "OpenGL 3.3 is not supported! Please download latest GPU drivers!");
     EXPECT_FALSE(ScriptedWindow().exists) << "the window is closed again";
     EXPECT_STREQ(WindowTitle, "Vantara");
+}
+
+TEST(ProgramStart, TheCommandLineKnowsFrameStatsAndRefusesAnythingElse)
+{
+    ProgramOptions options;
+    const char* none[] = {"vantara"};
+    ASSERT_TRUE(ParseProgramOptions(1, none, &options));
+    EXPECT_FALSE(options.frameStats);
+    const char* stats[] = {"vantara", "--frame-stats"};
+    ASSERT_TRUE(ParseProgramOptions(2, stats, &options));
+    EXPECT_TRUE(options.frameStats);
+    const char* unknown[] = {"vantara", "--frame-stats", "--fast"};
+    EXPECT_FALSE(ParseProgramOptions(3, unknown, &options));
 }
