@@ -18,6 +18,7 @@ bool MouseInWindow = false;
 float MouseWheel = 0.0f;
 GamepadState Gamepads[GamepadCount];
 GamepadState GamepadsPrevious[GamepadCount];
+int ActiveGamepad = -1;
 
 // Presses recorded since the last update, and taps shown at the last update whose release is
 // still to be shown: a press and release between two updates is seen, one frame late.
@@ -93,6 +94,7 @@ void ResetInput()
     for (int i = 0; i < GamepadCount; ++i) Gamepads[i] = GamepadsPrevious[i] = GamepadState();
     PollGamepads();
     GamepadPollTimer = 0.0;
+    ActiveGamepad = -1;
 }
 
 void InitInput()
@@ -155,6 +157,48 @@ static void UpdateGamepads()
     }
 }
 
+// A button down, or a stick or trigger outside its dead zone.
+static bool InUse(const GamepadState& g)
+{
+    return g.connected && (g.pad.buttons != 0 || g.leftStick.x != 0.0f || g.leftStick.y != 0.0f ||
+                           g.rightStick.x != 0.0f || g.rightStick.y != 0.0f ||
+                           g.leftTrigger != 0.0f || g.rightTrigger != 0.0f);
+}
+
+// The pad newly put to use takes over; a drifting stick that never rests steals nothing.
+static void ChooseActiveGamepad()
+{
+    if (ActiveGamepad >= 0 && !Gamepads[ActiveGamepad].connected) ActiveGamepad = -1;
+    for (int i = 0; i < GamepadCount; ++i)
+    {
+        const bool newlyUsed = InUse(Gamepads[i]) && !InUse(GamepadsPrevious[i]);
+        const uint16_t pressed = Gamepads[i].pad.buttons & ~GamepadsPrevious[i].pad.buttons;
+        if (Gamepads[i].connected && (newlyUsed || pressed != 0)) ActiveGamepad = i;
+    }
+}
+
+const GamepadState* ActivePad()
+{
+    return ActiveGamepad >= 0 ? &Gamepads[ActiveGamepad] : nullptr;
+}
+
+const GamepadState* ActivePadPrevious()
+{
+    return ActiveGamepad >= 0 ? &GamepadsPrevious[ActiveGamepad] : nullptr;
+}
+
+bool IsPadButtonDown(uint16_t buttons)
+{
+    const GamepadState* pad = ActivePad();
+    return pad && (pad->pad.buttons & buttons) != 0;
+}
+
+bool IsPadButtonTriggered(uint16_t buttons)
+{
+    const GamepadState* pad = ActivePad();
+    return pad && (pad->pad.buttons & ~ActivePadPrevious()->pad.buttons & buttons) != 0;
+}
+
 // A tap (pressed and already released) is triggered now and up at the next update; a key
 // shown by a tap and pressed again since is a new press.
 static void StepFrameStates(uint8_t* state, uint8_t* previous, uint8_t* pressed,
@@ -198,4 +242,5 @@ void UpdateInput()
     StepFrameStates(KeyState, KeyPrevious, KeyPressed, KeyTapShown, 256);
     StepFrameStates(MouseButtonState, MouseButtonPrevious, MouseButtonPressed, MouseButtonTapShown, 3);
     UpdateGamepads();
+    ChooseActiveGamepad();
 }

@@ -43,9 +43,20 @@ extern bool MouseInWindow; // edges included
 extern float MouseWheel;   // notches of the last wheel message of the frame
 extern GamepadState Gamepads[GamepadCount];
 extern GamepadState GamepadsPrevious[GamepadCount];
+// The pad that drives the game: the last one on which a button went down or a stick or
+// trigger left its dead zone; -1 until one is used, and again when it is unplugged.
+extern int ActiveGamepad;
 
 inline bool IsKeyDown(uint32_t key) { return key < 256 && KeyState[key] != 0; }
 inline bool IsKeyTriggered(uint32_t key) { return key < 256 && KeyState[key] == KEY_TRIGGERED_STATE; }
+// The active pad's buttons (GamepadButton bits, any of them): down now; down now and up at
+// the previous update. False with no active pad.
+bool IsPadButtonDown(uint16_t buttons);
+bool IsPadButtonTriggered(uint16_t buttons);
+// The active pad now and at the previous update; null with no active pad.
+const GamepadState* ActivePad();
+const GamepadState* ActivePadPrevious();
+
 inline bool IsMouseButtonDown(int button)
 {
     return button >= 0 && button < 3 && MouseButtonState[button] != 0;

@@ -37,10 +37,29 @@ struct WindowMessage
 
 using WindowProcedure = void (*)(const WindowMessage& message);
 
+// The button bits of a GamepadReading, as XInput numbers them.
+enum GamepadButton : uint16_t
+{
+    PAD_DPAD_UP = 0x0001,
+    PAD_DPAD_DOWN = 0x0002,
+    PAD_DPAD_LEFT = 0x0004,
+    PAD_DPAD_RIGHT = 0x0008,
+    PAD_START = 0x0010,
+    PAD_BACK = 0x0020,
+    PAD_LEFT_THUMB = 0x0040,
+    PAD_RIGHT_THUMB = 0x0080,
+    PAD_LEFT_SHOULDER = 0x0100,
+    PAD_RIGHT_SHOULDER = 0x0200,
+    PAD_A = 0x1000,
+    PAD_B = 0x2000,
+    PAD_X = 0x4000,
+    PAD_Y = 0x8000,
+};
+
 // One game controller read in the layout of an XInput gamepad.
 struct GamepadReading
 {
-    uint16_t buttons; // XInput button bits (A 0x1000, B 0x2000, X 0x4000, Y 0x8000, ...)
+    uint16_t buttons; // GamepadButton bits
     uint8_t leftTrigger;
     uint8_t rightTrigger;
     int16_t leftStickX, leftStickY; // y up, -32768..32767
@@ -110,7 +129,8 @@ bool PlatformCreateGLContext();
 void PlatformDestroyGLContext();
 void PlatformSwapBuffers();
 
-// Game controllers 0..3. False when that pad is not connected.
+// Game controllers 0..3, the first four plugged in; a further one takes the slot of the
+// next one unplugged. False when that slot holds no pad.
 bool PlatformReadGamepad(int index, GamepadReading* reading);
 void PlatformSetGamepadVibration(int index, uint16_t left, uint16_t right);
 

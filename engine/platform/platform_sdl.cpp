@@ -3,7 +3,9 @@
 // Implements: the window (resizable, borderless full screen on the desktop's mode), its
 // message pump, the performance counter, cursor, focus, minimise, the window icon, message
 // boxes (printed on standard error when there is no display or no window system), an
-// OpenGL 3.3 core context, and up to four game controllers read in the XInput layout.
+// OpenGL 3.3 core context, and game controllers read in the XInput layout: any number of them,
+// plugged in and out while the game runs (SDL's controller database names their buttons); the
+// first four take the four XInput slots, and a further one waits for a slot to free.
 // The instance lock lives in instance_lock.cpp; file opening in file_system.cpp; which key
 // number a key event stands for in key_translation.cpp.
 #include "engine/platform/platform.h"
@@ -19,6 +21,7 @@
 #include <ctime>
 #include <initializer_list>
 #include <thread>
+#include <vector>
 
 namespace
 {
@@ -29,7 +32,65 @@ SDL_GLContext GLContext = nullptr;
 WindowProcedure Procedure = nullptr;
 MessageBoxHandler BoxHandler = nullptr;
 SDL_GameController* Pads[PadCount] = {};
+std::vector<SDL_GameController*> WaitingPads; // plugged in while all four slots were taken
 bool VideoReady = false;
+
+SDL_JoystickID PadId(SDL_GameController* pad)
+{
+    return SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad));
+}
+
+bool IsPadOpen(SDL_JoystickID id)
+{
+    for (SDL_GameController* pad : Pads)
+        if (pad && PadId(pad) == id) return true;
+    for (SDL_GameController* pad : WaitingPads)
+        if (PadId(pad) == id) return true;
+    return false;
+}
+
+void PlacePad(SDL_GameController* pad)
+{
+    for (SDL_GameController*& slot : Pads)
+    {
+        if (slot) continue;
+        slot = pad;
+        return;
+    }
+    WaitingPads.push_back(pad);
+}
+
+// A joystick device SDL knows as a game controller, opened once whatever announces it: the
+// start-up scan and the added event both do.
+void OpenPad(int deviceIndex)
+{
+    if (!SDL_IsGameController(deviceIndex)) return;
+    if (IsPadOpen(SDL_JoystickGetDeviceInstanceID(deviceIndex))) return;
+    if (SDL_GameController* pad = SDL_GameControllerOpen(deviceIndex)) PlacePad(pad);
+}
+
+void ClosePad(SDL_JoystickID id)
+{
+    for (SDL_GameController*& slot : Pads)
+    {
+        if (!slot || PadId(slot) != id) continue;
+        SDL_GameControllerClose(slot);
+        slot = nullptr;
+        if (!WaitingPads.empty())
+        {
+            slot = WaitingPads.front();
+            WaitingPads.erase(WaitingPads.begin());
+        }
+        return;
+    }
+    for (size_t i = 0; i < WaitingPads.size(); ++i)
+    {
+        if (PadId(WaitingPads[i]) != id) continue;
+        SDL_GameControllerClose(WaitingPads[i]);
+        WaitingPads.erase(WaitingPads.begin() + static_cast<long>(i));
+        return;
+    }
+}
 
 // Whether the active layout prints Latin letters on its letter keys (QWERTY, AZERTY, Dvorak...)
 // rather than those of another script. Asked at each key, so a layout switch never goes unseen.
@@ -93,8 +154,10 @@ bool PlatformInit()
         return false;
     }
     VideoReady = true;
-    // Pads are a bonus: a machine without the subsystem still plays.
-    SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
+    // Pads are a bonus: a machine without the subsystem still plays. Those already plugged in
+    // are opened now, so that the first look for pads finds them.
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0)
+        for (int j = 0; j < SDL_NumJoysticks(); ++j) OpenPad(j);
     return true;
 }
 
@@ -105,6 +168,8 @@ void PlatformShutdown()
         if (pad) SDL_GameControllerClose(pad);
         pad = nullptr;
     }
+    for (SDL_GameController* pad : WaitingPads) SDL_GameControllerClose(pad);
+    WaitingPads.clear();
     SDL_Quit();
     VideoReady = false;
 }
@@ -197,6 +262,8 @@ void PlatformPumpMessages()
                 Deliver({WINDOW_MESSAGE_DESTROY, 0, 0, 0});
             break;
         case SDL_QUIT: Deliver({WINDOW_MESSAGE_DESTROY, 0, 0, 0}); break;
+        case SDL_CONTROLLERDEVICEADDED: OpenPad(event.cdevice.which); break;
+        case SDL_CONTROLLERDEVICEREMOVED: ClosePad(event.cdevice.which); break;
         default: break;
         }
     }
@@ -330,37 +397,29 @@ void PlatformSwapBuffers()
 
 bool PlatformReadGamepad(int index, GamepadReading* reading)
 {
-    if (index < 0 || index >= PadCount || !SDL_WasInit(SDL_INIT_GAMECONTROLLER)) return false;
-    SDL_GameController*& pad = Pads[index];
-    if (pad && !SDL_GameControllerGetAttached(pad))
-    {
-        SDL_GameControllerClose(pad);
-        pad = nullptr;
-    }
-    if (!pad)
-    {
-        // The index-th game controller among the joysticks, as XInput numbers its users.
-        int seen = 0;
-        for (int j = 0; j < SDL_NumJoysticks() && !pad; ++j)
-        {
-            if (!SDL_IsGameController(j)) continue;
-            if (seen++ == index) pad = SDL_GameControllerOpen(j);
-        }
-        if (!pad) return false;
-    }
+    if (index < 0 || index >= PadCount) return false;
+    SDL_GameController* pad = Pads[index];
+    if (!pad || !SDL_GameControllerGetAttached(pad)) return false;
 
     static const struct
     {
         SDL_GameControllerButton button;
         uint16_t bit;
     } ButtonBits[] = {
-        {SDL_CONTROLLER_BUTTON_DPAD_UP, 0x0001},    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, 0x0002},
-        {SDL_CONTROLLER_BUTTON_DPAD_LEFT, 0x0004},  {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 0x0008},
-        {SDL_CONTROLLER_BUTTON_START, 0x0010},      {SDL_CONTROLLER_BUTTON_BACK, 0x0020},
-        {SDL_CONTROLLER_BUTTON_LEFTSTICK, 0x0040},  {SDL_CONTROLLER_BUTTON_RIGHTSTICK, 0x0080},
-        {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, 0x0100}, {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, 0x0200},
-        {SDL_CONTROLLER_BUTTON_A, 0x1000},          {SDL_CONTROLLER_BUTTON_B, 0x2000},
-        {SDL_CONTROLLER_BUTTON_X, 0x4000},          {SDL_CONTROLLER_BUTTON_Y, 0x8000},
+        {SDL_CONTROLLER_BUTTON_DPAD_UP, PAD_DPAD_UP},
+        {SDL_CONTROLLER_BUTTON_DPAD_DOWN, PAD_DPAD_DOWN},
+        {SDL_CONTROLLER_BUTTON_DPAD_LEFT, PAD_DPAD_LEFT},
+        {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, PAD_DPAD_RIGHT},
+        {SDL_CONTROLLER_BUTTON_START, PAD_START},
+        {SDL_CONTROLLER_BUTTON_BACK, PAD_BACK},
+        {SDL_CONTROLLER_BUTTON_LEFTSTICK, PAD_LEFT_THUMB},
+        {SDL_CONTROLLER_BUTTON_RIGHTSTICK, PAD_RIGHT_THUMB},
+        {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, PAD_LEFT_SHOULDER},
+        {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, PAD_RIGHT_SHOULDER},
+        {SDL_CONTROLLER_BUTTON_A, PAD_A},
+        {SDL_CONTROLLER_BUTTON_B, PAD_B},
+        {SDL_CONTROLLER_BUTTON_X, PAD_X},
+        {SDL_CONTROLLER_BUTTON_Y, PAD_Y},
     };
     GamepadReading r = {};
     for (const auto& b : ButtonBits)

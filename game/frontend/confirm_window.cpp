@@ -9,6 +9,8 @@ constexpr Vec2 WINDOW_SIZE = {750.0f, 400.0f};
 constexpr Vec2 BUTTON_SIZE = {250.0f, 100.0f};
 constexpr float LABEL_Y = 100.0f;
 constexpr float BUTTON_X = 150.0f;
+constexpr size_t YES_FOCUS = 0;
+constexpr size_t NO_FOCUS = 1;
 } // namespace
 
 ConfirmWindow CreateConfirmWindow(Texture* window, Texture* label, Texture* yes, Texture* no,
@@ -23,7 +25,7 @@ ConfirmWindow CreateConfirmWindow(Texture* window, Texture* label, Texture* yes,
                          BUTTON_SIZE.y),
         CreateMenuObject(new GameObject(), "No", no, -BUTTON_X, buttonY, BUTTON_SIZE.x,
                          BUTTON_SIZE.y),
-    }};
+    }, {NO_FOCUS}};
     ShowConfirmWindow(confirm, false);
     return confirm;
 }
@@ -33,12 +35,15 @@ void ShowConfirmWindow(const ConfirmWindow& confirm, bool visible)
     ShowObjects(confirm.objects, CountOf(confirm.objects), visible);
 }
 
-ConfirmAnswer HandleConfirmWindow(const ConfirmWindow& confirm, Vec2 p, bool* hovered,
+void FocusConfirmWindow(ConfirmWindow& confirm) { confirm.focus.index = NO_FOCUS; }
+
+ConfirmAnswer HandleConfirmWindow(ConfirmWindow& confirm, bool* hovered,
                                   SoundChannel** yesChannel, SoundChannel** noChannel)
 {
-    ConfirmAnswer answer = CONFIRM_NONE;
     GameObject* const buttons[] = {confirm.yes(), confirm.no()};
-    const GameObject* pointed = PointedButton(buttons, CountOf(buttons), p);
+    static_assert(YES_FOCUS == 0 && NO_FOCUS == 1, "the focus indexes follow the buttons");
+    const GameObject* pointed = MenuPointed(confirm.focus, buttons, CountOf(buttons));
+    ConfirmAnswer answer = CONFIRM_NONE;
     if (ButtonClicked({confirm.yes(), BUTTON_SIZE, &hovered[0], yesChannel}, pointed))
     {
         StopAllSounds();
@@ -46,5 +51,6 @@ ConfirmAnswer HandleConfirmWindow(const ConfirmWindow& confirm, Vec2 p, bool* ho
     }
     if (ButtonClicked({confirm.no(), BUTTON_SIZE, &hovered[1], noChannel}, pointed))
         answer = CONFIRM_NO;
+    if (answer == CONFIRM_NONE && MenuBackPressed()) answer = CONFIRM_NO;
     return answer;
 }

@@ -4,11 +4,13 @@
 // what its owner was asked to do; No closes it.
 #pragma once
 
+#include "game/frontend/menu_focus.h"
 #include "game/frontend/menu_widgets.h"
 
 struct ConfirmWindow
 {
     GameObject* objects[4]; // background, "Sure_Button" label, "Yes", "No", in draw order
+    MenuFocus focus;        // over Yes and No
     GameObject* yes() const { return objects[2]; }
     GameObject* no() const { return objects[3]; }
 };
@@ -25,7 +27,9 @@ enum ConfirmAnswer
 ConfirmWindow CreateConfirmWindow(Texture* window, Texture* label, Texture* yes, Texture* no,
                                   float buttonY);
 void ShowConfirmWindow(const ConfirmWindow& confirm, bool visible);
-// Handles Yes, then No, with the hover channels of the owner's first two buttons. Yes stops
-// every sound before it answers.
-ConfirmAnswer HandleConfirmWindow(const ConfirmWindow& confirm, Vec2 p, bool* hovered,
+// The owner opens the window: the focus starts on No.
+void FocusConfirmWindow(ConfirmWindow& confirm);
+// Handles Yes, then No, with the hover channels of the owner's first two buttons; going back
+// (Escape, the pad's B) answers No. Yes stops every sound before it answers.
+ConfirmAnswer HandleConfirmWindow(ConfirmWindow& confirm, bool* hovered,
                                   SoundChannel** yesChannel, SoundChannel** noChannel);

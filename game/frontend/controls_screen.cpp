@@ -1,9 +1,11 @@
-// controls_screen.cpp: the page that explains the controls; Space goes back.
+// controls_screen.cpp: the page that explains the controls; Space goes back, and so do
+// Enter, Escape and the pad's A and B.
 #include "engine/graphics/mesh.h"
 #include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
+#include "game/frontend/menu_focus.h"
 #include "game/frontend/menu_widgets.h"
 #include "game/frontend/screens.h"
 
@@ -28,7 +30,8 @@ void ControlsUpdate()
 {
     SystemFrameCheck();
     UpdateSounds();
-    if (IsKeyTriggered(KEY_SPACE)) NextStateId = PreviousStateId;
+    if (IsKeyTriggered(KEY_SPACE) || MenuPressPressed() || MenuBackPressed())
+        NextStateId = PreviousStateId;
 }
 
 void ControlsUnload()

@@ -7,6 +7,7 @@
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
+#include "game/frontend/menu_focus.h"
 #include "game/frontend/menu_widgets.h"
 #include "game/frontend/screens.h"
 #include "game/missing_files.h"
@@ -47,10 +48,12 @@ void CreditsUpdate()
 {
     SystemFrameCheck();
     UpdateSounds();
-    const bool click = IsMouseButtonTriggered(0);
+    const bool click = IsMouseButtonTriggered(0) || MenuPressPressed();
     // Leaving is tested first, so the click that shows the last page does not also leave.
     if (CreditsPage == LAST_PAGE && (IsKeyTriggered(KEY_SPACE) || click)) NextStateId = PreviousStateId;
-    if ((IsKeyTriggered(KEY_RIGHT) || click) && CreditsPage != LAST_PAGE)
+    if (MenuBackPressed()) NextStateId = PreviousStateId;
+    const bool turn = IsKeyTriggered(KEY_RIGHT) || IsPadButtonTriggered(PAD_DPAD_RIGHT);
+    if ((turn || click) && CreditsPage != LAST_PAGE)
     {
         ShowPage(CreditsPage + 1);
         Page->texture = PagePicture;

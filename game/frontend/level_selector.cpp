@@ -3,13 +3,15 @@
 // Unlike the other menus, its buttons answer while the left button is held, but only a press
 // that began here: the click that opened the selector, or the hook still held at a level's
 // exit, must not pick whatever level lies under the pointer. Starting a level from here makes
-// every finished level come back here for the rest of the run.
+// every finished level come back here for the rest of the run. Escape or the pad's B goes
+// back to the main menu, as "Menu" does.
 #include "engine/graphics/mesh.h"
 #include "engine/graphics/picture_decoder.h"
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/best_times.h"
+#include "game/frontend/menu_focus.h"
 #include "game/frontend/menu_widgets.h"
 #include "game/frontend/screens.h"
 #include "game/frontend/time_label.h"
@@ -59,6 +61,7 @@ constexpr GameStateId FIRST_LEVEL = 7;
 // A finished level's star and best time, under its button (clear of the grown button).
 constexpr float TIME_OFFSET = 68.0f;
 constexpr float TIME_HEIGHT = 32.0f;
+constexpr size_t LEVEL_1_FOCUS = 1;
 // One more than there are buttons: it is started and kept quiet like the others.
 constexpr size_t CHANNEL_COUNT = BUTTON_COUNT + 1;
 
@@ -67,6 +70,7 @@ SoundChannel* Channels[CHANNEL_COUNT] = {};
 bool Hovered[BUTTON_COUNT] = {};
 GameObject* Buttons[BUTTON_COUNT] = {};
 GameObject* LoadingScreen = nullptr;
+MenuFocus Focus;
 bool PressBegunHere = false;
 
 void SelectorLoad()
@@ -102,6 +106,7 @@ void SelectorInit()
         StopAllSounds();
     if (PreviousStateId != GS_MAIN_MENU || RestartRequested) StartMenuMusic();
     StartHoverChannels(Channels, CHANNEL_COUNT);
+    Focus.index = LEVEL_1_FOCUS;
     PressBegunHere = false;
 }
 
@@ -110,13 +115,14 @@ void SelectorUpdate()
     ApplyMenuVolumes(Channels, CHANNEL_COUNT, MenuMusicChannel, MenuSilenced());
     SystemFrameCheck();
     UpdateSounds();
-    const Vec2 p = GetMenuPointer();
     if (IsMouseButtonTriggered(0)) PressBegunHere = true;
     if (!IsMouseButtonDown(0)) PressBegunHere = false;
-    const GameObject* pointed = PointedButton(Buttons, BUTTON_COUNT, p);
+    const GameObject* pointed = MenuPointed(Focus, Buttons, BUTTON_COUNT);
+    if (MenuBackPressed()) NextStateId = GS_MAIN_MENU;
+    const bool keyPress = KeysDriveMenus() && MenuPressPressed();
     for (int i = 0; i < BUTTON_COUNT; ++i)
     {
-        if (Buttons[i] == pointed && PressBegunHere)
+        if (Buttons[i] == pointed && (PressBegunHere || keyPress))
         {
             if (i == 0)
                 NextStateId = GS_MAIN_MENU;

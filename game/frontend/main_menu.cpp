@@ -2,7 +2,8 @@
 //
 // Play, Level Select, Quit (asks first), Tutorial, How to play, Credits and the settings icon,
 // over the menu music. The first visit of a run opens with the maker's logo, then the audio
-// credit, each about three seconds unless a key or click skips it.
+// credit, each about three seconds unless a key, a click or the pad's A, B or Start skips it.
+// Escape (or the pad's B) on the menu asks whether to quit.
 #include "engine/graphics/draw_state.h"
 #include "engine/graphics/mesh.h"
 #include "engine/graphics/picture_decoder.h"
@@ -10,6 +11,7 @@
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/frontend/confirm_window.h"
+#include "game/frontend/menu_focus.h"
 #include "game/frontend/pause_menu.h"
 #include "game/frontend/screens.h"
 #include "game/frontend/settings.h"
@@ -64,6 +66,7 @@ constexpr const char* PICTURE_PATHS[MENU_PICTURE_COUNT] = {
 };
 
 constexpr Vec2 BUTTON_SIZE = {250.0f, 100.0f};
+constexpr Vec2 ICON_SIZE = {100.0f, 100.0f};
 constexpr float SPLASH_TIME = 15.0f;
 constexpr float SPLASH_STEP = 0.08f;
 constexpr float CONFIRM_BUTTON_Y = -50.0f;
@@ -79,11 +82,14 @@ enum MenuButtonIndex
     CREDITS_BUTTON,
     BUTTON_COUNT
 };
+constexpr size_t SETTINGS_FOCUS = BUTTON_COUNT; // the icon comes after the buttons
 
 Texture* Pictures[MENU_PICTURE_COUNT] = {};
 SoundChannel* Channels[BUTTON_COUNT] = {};
 bool Hovered[BUTTON_COUNT + 2] = {}; // the six buttons, then Yes and No
 bool QuitConfirmOpen = false;
+MenuFocus Focus;
+bool IconHovered = false;
 float FirstSplashTimer = 0.0f;
 float SecondSplashTimer = 0.0f; // never reset: the splash runs once a program run
 
@@ -113,7 +119,8 @@ void ShowMenu(bool visible)
 bool SplashSkipped()
 {
     return IsMouseButtonTriggered(0) || IsMouseButtonTriggered(1) || IsKeyTriggered(KEY_SPACE) ||
-           IsKeyTriggered(KEY_ESCAPE) || IsKeyTriggered(KEY_ENTER);
+           IsKeyTriggered(KEY_ESCAPE) || IsKeyTriggered(KEY_ENTER) ||
+           IsPadButtonTriggered(PAD_A | PAD_B | PAD_START);
 }
 
 bool FirstVisit() { return PreviousStateId == CurrentStateId; }
@@ -151,20 +158,38 @@ void StartLevel(GameStateId level)
     NextStateId = level;
 }
 
-void HandleMenuButtons(Vec2 p)
+void HandleMenuButtons()
 {
-    const GameObject* pointed = PointedButton(Buttons, BUTTON_COUNT, p);
+    GameObject* const focusable[] = {Buttons[PLAY_BUTTON],     Buttons[QUIT_BUTTON],
+                                     Buttons[LEVEL_SELECT_BUTTON], Buttons[TUTORIAL_BUTTON],
+                                     Buttons[HOW_TO_PLAY_BUTTON],  Buttons[CREDITS_BUTTON],
+                                     SettingsIcon};
+    static_assert(SETTINGS_FOCUS + 1 == CountOf(focusable), "the icon is focused last");
+    const GameObject* pointed = MenuPointed(Focus, focusable, CountOf(focusable));
+    if (MenuBackPressed())
+    {
+        QuitConfirmOpen = true;
+        FocusConfirmWindow(Confirm);
+        return;
+    }
     auto clicked = [&](MenuButtonIndex i) {
         return ButtonClicked({Buttons[i], BUTTON_SIZE, &Hovered[i], &Channels[i]}, pointed);
     };
     if (clicked(PLAY_BUTTON)) StartLevel(FIRST_LEVEL);
-    if (clicked(QUIT_BUTTON)) QuitConfirmOpen = true;
+    if (clicked(QUIT_BUTTON))
+    {
+        QuitConfirmOpen = true;
+        FocusConfirmWindow(Confirm);
+    }
     if (clicked(LEVEL_SELECT_BUTTON)) NextStateId = GS_LEVEL_SELECTOR;
     if (clicked(TUTORIAL_BUTTON)) StartLevel(FIRST_TUTORIAL_STAGE);
     if (clicked(HOW_TO_PLAY_BUTTON)) NextStateId = GS_CONTROLS;
     if (clicked(CREDITS_BUTTON)) NextStateId = GS_CREDITS;
     UpdateGameObjects();
-    if (IsPointInButton(SettingsIcon, p) && IsMouseButtonTriggered(0)) SettingsIcon->isOpen = true;
+    // The icon has no hover feedback for the mouse; focused by the keys it grows, to be seen.
+    UpdateButtonHover({SettingsIcon, ICON_SIZE, &IconHovered, &Channels[PLAY_BUTTON]}, pointed,
+                      KeysDriveMenus(), false);
+    if (pointed == SettingsIcon && MenuClickPressed()) SettingsIcon->isOpen = true;
 }
 
 void MainMenuLoad()
@@ -212,6 +237,7 @@ void MainMenuInit()
     if (!returning || RestartRequested) StartMenuMusic();
     StartHoverChannels(Channels, BUTTON_COUNT);
     FirstSplashTimer = 0.0f;
+    Focus.index = PLAY_BUTTON;
     ShowMenu(false);
     SettingsIcon->isOpen = false;
     SetClearColor(0xFF000000u);
@@ -226,12 +252,11 @@ void MainMenuUpdate()
     SystemFrameCheck();
     UpdateSounds();
     ApplyMenuVolumes(Channels, BUTTON_COUNT, MenuMusicChannel, MenuSilenced());
-    const Vec2 p = GetMenuPointer();
     if (QuitConfirmOpen)
     {
         ShowConfirmWindow(Confirm, true);
         const ConfirmAnswer answer = HandleConfirmWindow(
-            Confirm, p, &Hovered[BUTTON_COUNT], &Channels[PLAY_BUTTON], &Channels[QUIT_BUTTON]);
+            Confirm, &Hovered[BUTTON_COUNT], &Channels[PLAY_BUTTON], &Channels[QUIT_BUTTON]);
         if (answer == CONFIRM_YES) NextStateId = GS_QUIT;
         if (answer == CONFIRM_NO) QuitConfirmOpen = false;
         return;
@@ -241,7 +266,7 @@ void MainMenuUpdate()
         SettingsIcon->Update();
         return;
     }
-    HandleMenuButtons(p);
+    HandleMenuButtons();
 }
 
 void MainMenuFree()
@@ -268,6 +293,7 @@ void DecodeMainMenuPicturesAhead()
 void ResetFrontEnd()
 {
     QuitConfirmOpen = false;
+    ResetMenuInputMode();
     FirstSplashTimer = SecondSplashTimer = 0.0f;
     for (bool& hovered : Hovered) hovered = false;
     MusicVolume = EffectsVolume = 1.0f;

@@ -6,6 +6,7 @@
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
+#include "game/frontend/menu_focus.h"
 #include "game/missing_files.h"
 #include "game/scene/camera.h"
 
@@ -101,9 +102,14 @@ bool UpdateButtonHover(const MenuButton& button, const GameObject* pointed, bool
     return inside;
 }
 
+bool MenuClickPressed()
+{
+    return IsMouseButtonTriggered(0) || (KeysDriveMenus() && MenuPressPressed());
+}
+
 bool ButtonClicked(const MenuButton& button, const GameObject* pointed, bool grows, bool sounds)
 {
-    return UpdateButtonHover(button, pointed, grows, sounds) && IsMouseButtonTriggered(0);
+    return UpdateButtonHover(button, pointed, grows, sounds) && MenuClickPressed();
 }
 
 void StartHoverChannels(SoundChannel** channels, size_t count)

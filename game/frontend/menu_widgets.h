@@ -53,7 +53,10 @@ const GameObject* PointedButton(GameObject* const* buttons, size_t count, Vec2 p
 // no sound. Returns whether it is pointed at.
 bool UpdateButtonHover(const MenuButton& button, const GameObject* pointed, bool grows = true,
                        bool sounds = true);
-// Hover feedback, then whether the left button went down this frame on the pointed button.
+// The left button went down this frame, or Enter or the pad's A while the keys drive the
+// menus (menu_focus.h), when the focused button is the pointed one.
+bool MenuClickPressed();
+// Hover feedback, then whether a click (MenuClickPressed) came this frame on the pointed button.
 bool ButtonClicked(const MenuButton& button, const GameObject* pointed, bool grows = true,
                    bool sounds = true);
 

@@ -7,6 +7,7 @@
 #include "game/audio/sound_system.h"
 #include "game/frontend/settings.h"
 #include "game/levels/level.h"
+#include "game/pad_controls.h"
 #include "game/scene/camera.h"
 #include "game/scene/render_layer.h"
 
@@ -158,12 +159,15 @@ void PauseMenu::ShowPauseObjects(bool visible)
 
 void PauseMenu::Update()
 {
+    // A back press that closes the settings window does nothing more.
+    const bool settingsWereOpen = settings->isOpen;
     settings->Update();
     UpdateSounds();
     if (PlatformWindowIsMinimised()) paused = true;
     ApplyMenuVolumes(channels_, SLOT_COUNT, nullptr, SoundMuted);
-    if (IsKeyTriggered(KEY_ESCAPE) && !settings->isOpen && !PauseConfirmOpen) paused = !paused;
-    const Vec2 p = GetMenuPointer();
+    const bool toggle = IsKeyTriggered(KEY_ESCAPE) || PadPausePressed() ||
+                        (paused && IsPadButtonTriggered(PAD_B));
+    if (toggle && !settingsWereOpen && !PauseConfirmOpen) paused = !paused;
 
     if (!paused)
     {
@@ -186,6 +190,7 @@ void PauseMenu::Update()
         taunt = TAUNTS[number - 1];
         tauntLabel_->texture = Pictures[TAUNT_1 + number - 1];
         if (IsChannelPlaying(LevelMusicChannel)) SetChannelPaused(LevelMusicChannel, true);
+        focus_.index = 0; // Resume
     }
     ShowPauseObjects(true);
     wasPaused = paused;
@@ -193,7 +198,7 @@ void PauseMenu::Update()
     {
         ShowConfirmWindow(confirm_, true);
         const ConfirmAnswer answer =
-            HandleConfirmWindow(confirm_, p, &Hovered[SLOT_COUNT], &channels_[SLOT_RETURN],
+            HandleConfirmWindow(confirm_, &Hovered[SLOT_COUNT], &channels_[SLOT_RETURN],
                                 &channels_[SLOT_RESUME]);
         if (answer == CONFIRM_YES)
         {
@@ -204,45 +209,39 @@ void PauseMenu::Update()
         return;
     }
     ShowConfirmWindow(confirm_, false);
-    HandleButtons(p);
+    HandleButtons();
 }
 
-void PauseMenu::HandleButtons(Vec2 p)
+void PauseMenu::HandleButtons()
 {
-    GameObject* const buttons[] = {returnButton,     resumeButton,   exitButton,    settings,
-                                   howToPlayButton_, creditsButton_, restartButton_};
-    const GameObject* pointed = PointedButton(buttons, CountOf(buttons), p);
+    GameObject* const focusable[] = {resumeButton,   returnButton,     exitButton, restartButton_,
+                                     creditsButton_, howToPlayButton_, settings};
+    const GameObject* pointed = MenuPointed(focus_, focusable, CountOf(focusable));
+    auto ask = [&](GameStateId action) {
+        PendingPauseAction = action;
+        PauseConfirmOpen = true;
+        FocusConfirmWindow(confirm_);
+    };
+    // The icon grows only when the keys focus it, to be seen.
     auto clicked = [&](GameObject* button, Slot slot, bool grows = true) {
         return ButtonClicked({button, grows ? BUTTON_SIZE : ICON_SIZE, &Hovered[slot],
                               &channels_[slot]},
-                             pointed, grows);
+                             pointed, grows || KeysDriveMenus());
     };
     auto leaveFor = [&](GameStateId screen) {
         ReturnToLevelPending = true;
         NextStateId = screen;
         if (const GameObject* player = FindPlayerObject()) SavedPlayerPosition = player->position;
     };
-    if (clicked(returnButton, SLOT_RETURN))
-    {
-        PendingPauseAction = GS_MAIN_MENU;
-        PauseConfirmOpen = true;
-    }
+    if (clicked(returnButton, SLOT_RETURN)) ask(GS_MAIN_MENU);
     if (clicked(resumeButton, SLOT_RESUME))
     {
         ShowPauseObjects(false);
         paused = false;
     }
-    if (clicked(exitButton, SLOT_EXIT))
-    {
-        PendingPauseAction = GS_QUIT;
-        PauseConfirmOpen = true;
-    }
+    if (clicked(exitButton, SLOT_EXIT)) ask(GS_QUIT);
     if (clicked(settings, SLOT_SETTINGS, false)) settings->isOpen = true;
     if (clicked(howToPlayButton_, SLOT_HOW_TO_PLAY)) leaveFor(GS_CONTROLS);
     if (clicked(creditsButton_, SLOT_CREDITS)) leaveFor(GS_CREDITS);
-    if (clicked(restartButton_, SLOT_RESTART))
-    {
-        PendingPauseAction = GS_RESTART;
-        PauseConfirmOpen = true;
-    }
+    if (clicked(restartButton_, SLOT_RESTART)) ask(GS_RESTART);
 }

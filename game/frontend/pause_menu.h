@@ -1,15 +1,18 @@
 // pause_menu.h: the pause menu that every player carries.
 //
-// Escape, or a minimised window, pauses the level: nothing in it moves, its music pauses, and
+// Escape (or the pad's Start), or a minimised window, pauses the level: nothing in it moves,
+// its music pauses, and
 // a window appears over the frozen level with Resume, Return (to the main menu), Exit (the
 // game), Restart, Credits, How to play and the settings icon, and a taunt. Return, Exit and
 // Restart ask first. Credits and How to play leave for those screens and come back to the
-// rebuilt level, paused, with the player where it stood.
+// rebuilt level, paused, with the player where it stood. Escape, Start or B resume; within
+// the question or the settings window, Escape and B go back out of it.
 #pragma once
 
 #include "engine/graphics/math2d.h"
 #include "engine/system/game_state_manager.h"
 #include "game/frontend/confirm_window.h"
+#include "game/frontend/menu_focus.h"
 
 class GameObject;
 class Settings;
@@ -40,7 +43,7 @@ class PauseMenu
     const char* taunt = nullptr;
 
   private:
-    void HandleButtons(Vec2 p);
+    void HandleButtons();
     void ShowPauseObjects(bool visible);
 
     GameObject* restartButton_ = nullptr;
@@ -49,6 +52,7 @@ class PauseMenu
     GameObject* tauntLabel_ = nullptr;
     ConfirmWindow confirm_ = {};
     SoundChannel* channels_[7] = {};
+    MenuFocus focus_;
 };
 
 // A level keeps the pause menu's pictures (and its settings window's) loaded for its whole

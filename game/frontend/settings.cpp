@@ -4,6 +4,7 @@
 #include "engine/graphics/texture.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
+#include "game/frontend/menu_focus.h"
 #include "game/scene/camera.h"
 #include "game/scene/render_layer.h"
 
@@ -68,6 +69,9 @@ GameObject* Objects[OBJECT_COUNT] = {};
 SoundChannel* Channels[CHANNEL_COUNT] = {};
 Texture* Pictures[PICTURE_COUNT] = {};
 bool Hovered[OBJECT_COUNT] = {};
+// The buttons in the order the focus knows them, the first one focused on opening.
+constexpr size_t FOCUS_ORDER[] = {3, 4, 7, 8, 10, 11, 12, 9};
+MenuFocus Focus;
 
 float Step(float volume, float step)
 {
@@ -136,12 +140,18 @@ void Settings::Update()
         closedTimer += CLOSED_TIMER_STEP;
         return;
     }
+    if (closedTimer > 0.0f) Focus.index = 0; // just opened
     closedTimer = 0.0f;
     ShowObjects(Objects, OBJECT_COUNT, true);
     ApplyMenuVolumes(Channels, CHANNEL_COUNT, nullptr, MenuSilenced());
-    GameObject* const buttons[] = {Objects[3], Objects[4],  Objects[7],  Objects[8],
-                                   Objects[9], Objects[10], Objects[11], Objects[12]};
-    const GameObject* pointed = PointedButton(buttons, CountOf(buttons), GetMenuPointer());
+    GameObject* focusable[CountOf(FOCUS_ORDER)];
+    for (size_t i = 0; i < CountOf(FOCUS_ORDER); ++i) focusable[i] = Objects[FOCUS_ORDER[i]];
+    const GameObject* pointed = MenuPointed(Focus, focusable, CountOf(focusable));
+    if (MenuBackPressed())
+    {
+        isOpen = false;
+        return;
+    }
     auto clicked = [&](size_t index) {
         return ButtonClicked({Objects[index], BUTTON_SIZE, &Hovered[index],
                               &Channels[OBJECTS[index].slot]},

@@ -1,13 +1,14 @@
 // win_screen.cpp: the picture after the last level, over the levels' music; Space leaves for
-// the main menu, but only a Space pressed here: one still held from the jump into the last
-// exit must not skip the picture unseen. Once all nine levels have a best time, their total
-// stands under the words.
+// the main menu, and so do Enter, Escape and the pad's A, B and Start, but only pressed here:
+// one still held from the jump into the last exit must not skip the picture unseen. Once all
+// nine levels have a best time, their total stands under the words.
 #include "engine/graphics/mesh.h"
 #include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/best_times.h"
+#include "game/frontend/menu_focus.h"
 #include "game/frontend/menu_widgets.h"
 #include "game/frontend/screens.h"
 #include "game/frontend/time_label.h"
@@ -61,7 +62,8 @@ void WinUpdate()
     UpdateSounds();
     SetChannelVolume(LevelMusicChannel, MenuSilenced() ? 0.0f : MusicVolume);
     SystemFrameCheck();
-    if (IsKeyTriggered(KEY_SPACE))
+    if (IsKeyTriggered(KEY_SPACE) || MenuPressPressed() || MenuBackPressed() ||
+        IsPadButtonTriggered(PAD_START))
     {
         StopAllSounds();
         NextStateId = GS_MAIN_MENU;

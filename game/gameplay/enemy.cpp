@@ -3,6 +3,7 @@
 
 #include "engine/input/input_state.h"
 #include "game/gameplay/player.h"
+#include "game/pad_controls.h"
 
 #include <cmath>
 
@@ -41,7 +42,7 @@ void Patrol(Enemy* enemy)
             enemy->movingLeft = false;
         }
     }
-    if (IsKeyTriggered('R'))
+    if (IsKeyTriggered('R') || PadRestartPressed())
     {
         enemy->playing = false;
         EnemyStunTimer = 0.0f;

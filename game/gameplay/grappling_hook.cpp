@@ -5,6 +5,7 @@
 #include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
 #include "game/gameplay/player.h"
+#include "game/pad_controls.h"
 #include "game/scene/camera.h"
 #include "game/scene/render_layer.h"
 
@@ -25,7 +26,8 @@ constexpr Vec2 HOOK_OBJECT_SIZE = {10.0f, 10.0f};
 constexpr float HOOK_TIMER_STEP = 0.016f;
 constexpr float TIP_FIRE_DISTANCE = 70.0f; // where a fresh shot starts, from the player
 constexpr float TIP_FLIGHT_STEP = 10.0f;   // per call of AimAndFire, so 20 a frame
-constexpr float HOOK_REACH_SQUARED = 160000.0f; // 400 units
+constexpr float HOOK_REACH = 400.0f;
+constexpr float HOOK_REACH_SQUARED = HOOK_REACH * HOOK_REACH;
 constexpr float RELEASE_BOOST = 600.0f;
 constexpr float RELEASE_BOOST_INTERVAL = 0.7f; // of HookTimer
 constexpr float PULL_FORCE = 70000.0f;         // times the step: 1120 units a second
@@ -46,6 +48,9 @@ void EndShot()
     HookLatched = false;
     HookOnPoint = false;
 }
+
+// The left mouse button, or the pad's right trigger.
+bool HookButtonDown() { return IsMouseButtonDown(0) || PadHookDown(); }
 
 Vec2 TipPosition() { return HookTip ? HookTip->position : HOOK_PARK_POSITION; }
 
@@ -80,18 +85,22 @@ void AimAndFire(Player* player)
 {
     HookTimer += HOOK_TIMER_STEP;
 
-    const bool dropPressed = IsKeyTriggered('R');
+    const bool dropPressed = IsKeyTriggered('R') || PadRestartPressed();
     if (dropPressed)
     {
         player->slamLanded = false;
         ReleaseHook(player);
     }
 
-    const bool firePressed = IsMouseButtonTriggered(0);
-    if (firePressed && player->layer && !player->layer->cameras.empty())
+    const bool clicked = IsMouseButtonTriggered(0);
+    const bool firePressed = clicked || PadHookPressed();
+    if (clicked && player->layer && !player->layer->cameras.empty())
         AimTarget = ScreenToWorld(player->layer->cameras.front());
+    else if (firePressed)
+        // The pad aims at the hook's reach, as a click that far along the stick would.
+        AimTarget = player->position + PadAimDirection(player->facingLeft) * HOOK_REACH;
 
-    if (IsMouseButtonDown(0))
+    if (HookButtonDown())
     {
         if (!player->hooked && !dropPressed) player->hooked = true;
     }
@@ -144,7 +153,7 @@ void UpdateSwing(Player* player)
     const float dist = Length(toTip);
     const float ropeLength = Length(RopeVector);
 
-    if (!IsMouseButtonDown(0)) return;
+    if (!HookButtonDown()) return;
 
     if (HookOnPoint)
     {

@@ -6,6 +6,7 @@
 #include "engine/system/frame_controller.h"
 #include "game/gameplay/enemy.h"
 #include "game/gameplay/grappling_hook.h"
+#include "game/pad_controls.h"
 #include "game/scene/camera.h"
 
 bool Grounded = false;
@@ -80,7 +81,7 @@ void UpdateSlam(Player* player)
     if (!Grounded && !Slamming)
     {
         SlamCounter += SLAM_COUNTER_STEP;
-        if (!(IsKeyTriggered('S') && SlamCounter > SLAM_READY)) return;
+        if (!((IsKeyTriggered('S') || PadSlamPressed()) && SlamCounter > SLAM_READY)) return;
         player->velocity = {0.0f, 0.0f};
         const float hopTop = player->position.y + SLAM_HOP;
         while (player->position.y < hopTop) player->position.y += SLAM_HOP_STEP;
@@ -192,13 +193,13 @@ void Player::Update()
 
 void UpdateMovement(Player* player)
 {
-    const bool runPressed = IsKeyTriggered('A') || IsKeyTriggered('D');
+    const bool runPressed = IsKeyTriggered('A') || IsKeyTriggered('D') || PadRunPressed();
     if (runPressed || Grounded || HookLatched) WallJumpFlip = false;
 
     if (!HookOnPoint)
     {
-        const bool left = IsKeyDown('A') && !Slamming;
-        const bool right = IsKeyDown('D') && !Slamming;
+        const bool left = (IsKeyDown('A') || PadRunLeftDown()) && !Slamming;
+        const bool right = (IsKeyDown('D') || PadRunRightDown()) && !Slamming;
         if (!WallJumpFlip)
         {
             if (left)
@@ -237,7 +238,7 @@ void UpdateMovement(Player* player)
     if (v.x > 0.0f) v.x -= friction;
 }
 
-bool JumpPressed() { return IsKeyTriggered(' ') || IsKeyTriggered('W'); }
+bool JumpPressed() { return IsKeyTriggered(' ') || IsKeyTriggered('W') || PadJumpPressed(); }
 
 bool PauseStep(Player* player)
 {

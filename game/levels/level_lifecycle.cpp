@@ -15,6 +15,7 @@
 #include "game/gameplay/player.h"
 #include "game/gameplay/rock.h"
 #include "game/missing_files.h"
+#include "game/pad_controls.h"
 #include "game/scene/camera.h"
 #include "game/scene/render_layer.h"
 #include "game/scene/sprite_sheet.h"
@@ -256,6 +257,13 @@ void LevelUpdate()
     if (PauseStep(player)) return;
     ++LifeFrames;
 
+    // The pad's Back restarts as R does; a level key pressed with it still wins.
+    if (PadRestartPressed())
+    {
+        StopAllSounds();
+        RestartRequested = true;
+        NextStateId = GS_RESTART;
+    }
     SystemFrameCheck();
     UpdateGameObjects();
 

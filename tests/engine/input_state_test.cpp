@@ -218,3 +218,31 @@ TEST_F(InputStateTest, ResetStopsTheVibrationOfConnectedPads)
     EXPECT_EQ(left, 0);
     EXPECT_EQ(right, 0);
 }
+
+TEST_F(InputStateTest, ThePadLastUsedDrivesAndADriftingStickStealsNothing)
+{
+    GamepadReading resting = {}, drifting = {}, pressing = {};
+    drifting.leftStickX = 12000; // outside the dead zone, and never back
+    pressing.buttons = PAD_A;
+    ScriptedSetGamepad(0, &resting);
+    ScriptedSetGamepad(3, &drifting);
+    ResetInput();
+    InputFrame();
+    EXPECT_EQ(ActiveGamepad, 3) << "a stick leaving its dead zone is a use";
+    EXPECT_FALSE(IsPadButtonDown(PAD_A));
+
+    ScriptedSetGamepad(0, &pressing);
+    InputFrame();
+    EXPECT_EQ(ActiveGamepad, 0);
+    EXPECT_TRUE(IsPadButtonTriggered(PAD_A));
+    InputFrame();
+    EXPECT_EQ(ActiveGamepad, 0) << "the drift of pad 3 goes on, unnoticed";
+    EXPECT_TRUE(IsPadButtonDown(PAD_A));
+    EXPECT_FALSE(IsPadButtonTriggered(PAD_A));
+
+    ScriptedSetGamepad(0, nullptr);
+    InputFrame();
+    EXPECT_EQ(ActiveGamepad, -1) << "an unplugged pad drives nothing";
+    EXPECT_FALSE(IsPadButtonDown(PAD_A));
+    EXPECT_EQ(ActivePad(), nullptr);
+}

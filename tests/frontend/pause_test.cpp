@@ -25,14 +25,14 @@ TEST(PauseMenu, EscapeOrAMinimisedWindowPausesAndNothingMovesWhilePaused)
     EXPECT_FALSE(min[40].paused);
 }
 
-TEST(PauseMenu, RestartAsksFirstAndEscapeDoesNothingWhileItAsks)
+TEST(PauseMenu, RestartAsksFirstAndEscapeAnswersNo)
 {
-    // Pause, Restart, Escape (ignored), No, Restart, Yes.
+    // Pause, Restart, Escape (No), a click where No was, Restart, Yes.
     const std::string script = Press(10, "ESC") + Click(20, 110, -75) + Press(30, "ESC") +
                                Click(40, -150, 0) + Click(50, 110, -75) + Click(60, 150, 0);
     const ScreenRun run = Play({7, script, 62, {"Yes"}});
     EXPECT_TRUE(run[20].confirmOpen);
-    EXPECT_TRUE(run[30].paused && run[30].confirmOpen);
+    EXPECT_TRUE(run[30].paused && !run[30].confirmOpen);
     EXPECT_FALSE(run[40].confirmOpen);
     EXPECT_TRUE(run[40].paused);
     EXPECT_EQ(run[60].next, GS_RESTART);

@@ -38,6 +38,13 @@ script '0 - 0 0 0 dt\n';                refuse "$work/bad.txt:1: dt ''" --arena 
 script '0 - 0 0 0 dt=0.1 dt=0.1\n';     refuse "$work/bad.txt:1: dt is given twice" --arena "$work/ok.arena" "$work/bad.txt"
 script '0 - 0 0 0 speed=2\n';           refuse "$work/bad.txt:1: unknown field 'speed'" --arena "$work/ok.arena" "$work/bad.txt"
 printf '0 - 0 0 0\n3 Q+A+ 0 0 0\n' | refuse "-:2: unknown key ''" --arena "$work/ok.arena" -
+script '0 PAD_A+PAD_Z 0 0 0\n';          refuse "$work/bad.txt:1: unknown key 'PAD_Z'" --arena "$work/ok.arena" "$work/bad.txt"
+script '0 - 0 0 0 lx=0.5 dx=1\n';        refuse "$work/bad.txt:1: unknown field 'dx'" --arena "$work/ok.arena" "$work/bad.txt"
+script '0 - 0 0 0\n1 - 0 0 0 ry=1.01\n'; refuse "$work/bad.txt:2: ry '1.01' is not a number from -1 to 1" --arena "$work/ok.arena" "$work/bad.txt"
+script '0 - 0 0 0 rx=-2\n';              refuse "$work/bad.txt:1: rx '-2' is not" --arena "$work/ok.arena" "$work/bad.txt"
+script '0 - 0 0 0 lx=nan\n';             refuse "$work/bad.txt:1: lx 'nan' is not" --arena "$work/ok.arena" "$work/bad.txt"
+script '0 - 0 0 0 lx\n';                 refuse "$work/bad.txt:1: lx '' is not" --arena "$work/ok.arena" "$work/bad.txt"
+script '0 - 0 0 0 ly=1 ly=-1\n';         refuse "$work/bad.txt:1: ly is given twice" --arena "$work/ok.arena" "$work/bad.txt"
 
 printf '14 0 0 10 10\n2 0 0 10 10\nplayer 0 0\n' > "$work/bad.arena"
 refuse "$work/bad.arena:2: unknown kind 2" --arena "$work/bad.arena" "$work/ok.txt"
@@ -65,6 +72,28 @@ if ! cmp -s "$work/a" "$work/c"; then echo "FAIL: dt=0 is not the default frame 
 # One line per frame (the player runs off the floor's end, so registry lines follow each death).
 frames=$(grep -c '"state"' "$work/a")
 if [[ $frames -ne 500 ]]; then echo "FAIL: expected 500 frame lines, got $frames"; failures=$((failures + 1)); fi
+
+# The pad: its D-pad runs as D does, its stick pushed a quarter of the way too, a lighter push
+# (inside the dead zone) not at all; the whole line of the player after 60 frames is the same.
+player_at() { "$replay" --arena "$work/ok.arena" --frames 60 - | tail -1 | grep -o '"x": [^,]*'; }
+by_key=$(printf '0 D 0 0 0\n' | player_at)
+by_dpad=$(printf '0 PAD_RIGHT 0 0 0\n' | player_at)
+by_stick=$(printf '0 - 0 0 0 lx=0.5\n' | player_at)
+by_light=$(printf '0 - 0 0 0 lx=0.2\n' | player_at)
+still=$(printf '0 - 0 0 0\n' | player_at)
+if [[ $by_dpad != "$by_key" || $by_stick != "$by_key" || $by_light != "$still" || $by_key == "$still" ]]; then
+    echo "FAIL: running by pad: key $by_key, D-pad $by_dpad, stick $by_stick, light push $by_light, still $still"
+    failures=$((failures + 1))
+fi
+# The pad's right trigger fires the hook: at rest up and forward at 45 degrees (the tip 80 units
+# out on the firing frame, 20 more on the next), or along the right stick.
+tip() { "$replay" --arena "$work/ok.arena" --frames 32 - | tail -1 | grep -o '"tipX": [^,]*, "tipY": [^,]*'; }
+at_rest=$(printf '30 PAD_RT 0 0 0\n' | tip)
+leftwards=$(printf '30 PAD_RT 0 0 0 rx=-1\n' | tip)
+if [[ $at_rest != '"tipX": 70.7106781, "tipY": -339.289307' || $leftwards != '"tipX": -100, "tipY": -410' ]]; then
+    echo "FAIL: the pad's aim: at rest $at_rest, along the stick to the left $leftwards"
+    failures=$((failures + 1))
+fi
 
 echo "replay command line: $failures failed"
 exit $((failures > 0))

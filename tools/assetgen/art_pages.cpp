@@ -166,41 +166,73 @@ float PaintMouse(Canvas& c, float x, float baseline, bool lit)
     return 52;
 }
 
-struct Binding
+// A game pad button: a dark disc for a single letter, a dark pill for a longer name; returns
+// its width.
+float PaintPadButton(Canvas& c, const std::string& legend, float x, float baseline)
 {
-    // Key legends; "mouse" and "mouse up" draw the mouse, lower-case words are written small.
-    std::vector<std::string> keys;
-    std::string action;
-};
+    TextStyle s;
+    s.face = FontFace::SansBold;
+    s.size = legend.size() == 1 ? 34 : 26;
+    s.top = s.bottom = Palette::Cream;
+    s.align = Align::Centre;
+    const float width = std::max(60.0f, TextWidth(legend, s) + 34);
+    const Vec centre{x + width * 0.5f, baseline - 12};
+    const Shape button = RoundBox(centre, width * 0.5f, 30, 30);
+    const Box box = BoxAround(centre, width * 0.5f + 6, 36);
+    c.Fill(Grow(button, 3), Palette::Cream, box);
+    c.Fill(button, VerticalGradient({{0, Hex(0x4A3F5C)}, {1, Palette::Ink}}, centre.y - 30,
+                                    centre.y + 30),
+           box);
+    DrawText(c, legend, centre.x, centre.y + 11, s);
+    return width;
+}
 
-void PaintBindings(Canvas& c, const std::string& heading, const std::vector<Binding>& bindings,
-                   float x, float actionX)
+// One row's controls. Legends: "mouse" and "mouse up" draw the mouse, "pad:NAME" a pad
+// button, lower-case words and "+" are written small, anything else is a key cap.
+float PaintControls(Canvas& c, const std::vector<std::string>& legends, float x, float y)
 {
-    TextStyle head = TitleStyle(54);
-    head.align = Align::Left;
-    DrawText(c, heading, x, 350, head);
-    float y = 440;
     TextStyle word = NoteStyle(26);
     word.align = Align::Left;
-    TextStyle action = BodyStyle(31);
+    for (const std::string& legend : legends)
+    {
+        if (legend == "mouse" || legend == "mouse up")
+            x += PaintMouse(c, x, y, legend == "mouse") + 14;
+        else if (legend.rfind("pad:", 0) == 0)
+            x += PaintPadButton(c, legend.substr(4), x, y) + 12;
+        else if (std::islower(static_cast<unsigned char>(legend[0])) || legend == "+")
+        {
+            DrawText(c, legend, x, y, word);
+            x += TextWidth(legend, word) + 14;
+        }
+        else
+            x += PaintKey(c, legend, x, y) + 12;
+    }
+    return x;
+}
+
+struct Binding
+{
+    std::string action;
+    std::vector<std::string> keyboard, pad;
+};
+
+// The table: what to do, then how on the keyboard and mouse, then how on a game pad.
+void PaintBindings(Canvas& c, const std::vector<Binding>& bindings, float top)
+{
+    constexpr float ACTION_X = 110, KEYBOARD_X = 800, PAD_X = 1380, ROW = 72;
+    TextStyle head = TitleStyle(44);
+    head.align = Align::Left;
+    DrawText(c, "Keyboard and mouse", KEYBOARD_X, top, head);
+    DrawText(c, "Game pad", PAD_X, top, head);
+    TextStyle action = BodyStyle(30);
     action.align = Align::Left;
+    float y = top + 76;
     for (const Binding& b : bindings)
     {
-        float kx = x;
-        for (const std::string& key : b.keys)
-        {
-            if (key == "mouse" || key == "mouse up")
-                kx += PaintMouse(c, kx, y, key == "mouse") + 14;
-            else if (std::islower(static_cast<unsigned char>(key[0])) || key == "+")
-            {
-                DrawText(c, key, kx, y, word);
-                kx += TextWidth(key, word) + 14;
-            }
-            else
-                kx += PaintKey(c, key, kx, y) + 12;
-        }
-        DrawText(c, b.action, actionX, y, action);
-        y += 80;
+        DrawText(c, b.action, ACTION_X, y, action);
+        PaintControls(c, b.keyboard, KEYBOARD_X, y);
+        PaintControls(c, b.pad, PAD_X, y);
+        y += ROW;
     }
 }
 } // namespace
@@ -211,31 +243,29 @@ Canvas ControlsPage()
     TextStyle kicker = NoteStyle(28);
     kicker.tracking = 8;
     kicker.top = kicker.bottom = Palette::DuskRose;
-    DrawText(c, "CONTROLS", ScreenWidth * 0.5f, 120, kicker);
-    DrawText(c, "How to play", ScreenWidth * 0.5f, 212, TitleStyle(90));
-    PaintRule(c, ScreenWidth * 0.5f, 256, 360);
-    PaintBindings(c, "Moving",
-                  {{{"A", "D"}, "Run left and right"},
-                   {{"Space", "or", "W"}, "Jump; again at a wall to wall-jump"},
-                   {{"S", "in the air"}, "Ground slam (stuns ground enemies)"},
-                   {{"Esc"}, "Pause"},
-                   {{"F11"}, "Full screen"},
-                   {{"Ctrl", "+", "Q"}, "Quit the game"}},
-                  120, 430);
-    PaintBindings(c, "The grappling hook",
-                  {{{"mouse", "click"}, "Aim at the pointer and fire"},
-                   {{"mouse", "hold"}, "Swing from stone, or ride to a ring"},
-                   {{"mouse up", "release"}, "Let go"},
-                   {{"Space", "on the rope"}, "Jump off the rope"},
-                   {{"R"}, "Restart the level (drops the hook)"}},
-                  1010, 1320);
+    DrawText(c, "CONTROLS", ScreenWidth * 0.5f, 96, kicker);
+    DrawText(c, "How to play", ScreenWidth * 0.5f, 174, TitleStyle(80));
+    PaintRule(c, ScreenWidth * 0.5f, 210, 360);
+    PaintBindings(c,
+                  {{"Run left and right", {"A", "D"}, {"pad:L stick", "or", "pad:D-pad"}},
+                   {"Jump, wall-jump, jump off the rope", {"Space", "or", "W"}, {"pad:A"}},
+                   {"Ground slam, in the air", {"S"}, {"pad:X"}},
+                   {"Aim the hook", {"mouse up", "point"}, {"pad:R stick", "at rest: up, ahead"}},
+                   {"Fire the hook; hold to swing or ride", {"mouse", "click, hold"},
+                    {"pad:RT", "hold"}},
+                   {"Restart the level", {"R"}, {"pad:Back"}},
+                   {"Pause and resume", {"Esc"}, {"pad:Start"}},
+                   {"Menus: choose, press, go back", {"arrows", "Enter", "Esc"},
+                    {"pad:D-pad", "pad:A", "pad:B"}}},
+                  272);
     Canvas ring = GrapplePoint();
-    c.Draw(ring, 1560, 282, 0.36f);
-    TextStyle tip = NoteStyle(29);
-    DrawText(c, "Spikes, lava and enemies are deadly. Land on a flying enemy to bounce off it;",
-             ScreenWidth * 0.5f, 930, tip);
-    DrawText(c, "a ground enemy can be stomped only after a ground slam has landed.",
-             ScreenWidth * 0.5f, 970, tip);
-    PaintFooter(c, "Press Space to go back");
+    c.Draw(ring, 1640, 110, 0.3f);
+    TextStyle tip = NoteStyle(28);
+    DrawText(c, "Spikes, lava and enemies are deadly. Land on a flying enemy to bounce off it; a "
+                "ground enemy",
+             ScreenWidth * 0.5f, 934, tip);
+    DrawText(c, "can be stomped only after a ground slam has landed. F11: full screen; Ctrl+Q: quit.",
+             ScreenWidth * 0.5f, 968, tip);
+    PaintFooter(c, "Press Space, Enter, Esc or the pad's A or B to go back");
     return c;
 }

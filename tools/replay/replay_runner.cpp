@@ -16,6 +16,10 @@ namespace
 constexpr int LEFT_BUTTON = 0;
 constexpr int RIGHT_BUTTON = 1;
 
+// A script that uses the pad anywhere plays with one plugged in from the start; others with
+// none, exactly as before pads were scripted.
+bool PadPlugged = false;
+
 bool Held(uint64_t keys, ReplayKey key) { return (keys >> key) & 1u; }
 
 // Turns the difference between what was held and what the script holds now into messages
@@ -33,6 +37,7 @@ void ApplyInput(const ReplayInput& was, const ReplayInput& now)
         case REPLAY_MIN: ScriptedSetMinimised(after); break;
         case REPLAY_UNFOCUS: ScriptedSetFocus(!after); break;
         default:
+            if (k >= REPLAY_PAD_A) break; // the pad's reading is set below
             if (after)
                 ScriptedKeyDown(ReplayKeyCode(key));
             else
@@ -40,6 +45,11 @@ void ApplyInput(const ReplayInput& was, const ReplayInput& now)
         }
     }
     if (was.leftButton != now.leftButton) ScriptedMouseButton(LEFT_BUTTON, now.leftButton);
+    if (PadPlugged)
+    {
+        const GamepadReading pad = ReplayPadReading(now);
+        ScriptedSetGamepad(0, &pad);
+    }
     const ScriptedWindowRecord& window = ScriptedWindow();
     ScriptedSetCursor(static_cast<float>(window.clientWidth) * 0.5f + now.mouseX,
                       static_cast<float>(window.clientHeight) * 0.5f - now.mouseY);
@@ -62,6 +72,13 @@ void StartGame(const ReplaySetup& setup)
     LevelJumpTarget = NO_LEVEL_JUMP;
     StartedFromLevelSelector = setup.fromSelector;
     PlatformInit();
+    PadPlugged = false;
+    for (const ScriptLine& line : setup.script) PadPlugged = PadPlugged || UsesPad(line.input);
+    if (PadPlugged)
+    {
+        const GamepadReading resting = {};
+        ScriptedSetGamepad(0, &resting);
+    }
     CreateGameWindow();
     if (setup.drawWithGL) InitGraphics();
     InitInput();

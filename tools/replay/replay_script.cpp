@@ -24,7 +24,19 @@ constexpr KeyName KeyNames[REPLAY_KEY_COUNT] = {
     {"6", '6'},         {"7", '7'},           {"8", '8'},          {"9", '9'},
     {"CTRL", KEY_CONTROL}, {"ALT", KEY_MENU}, {"DELETE", KEY_DELETE}, {"F4", KEY_F4},
     {"F11", KEY_F11},   {"RMB", 0},           {"MIN", 0},          {"UNFOCUS", 0},
+    {"PAD_A", 0},       {"PAD_B", 0},         {"PAD_X", 0},        {"PAD_Y", 0},
+    {"PAD_START", 0},   {"PAD_BACK", 0},      {"PAD_UP", 0},       {"PAD_DOWN", 0},
+    {"PAD_LEFT", 0},    {"PAD_RIGHT", 0},     {"PAD_LB", 0},       {"PAD_RB", 0},
+    {"PAD_LT", 0},      {"PAD_RT", 0},
 };
+
+// The pad's buttons, from REPLAY_PAD_A on; the triggers come after them.
+constexpr uint16_t PAD_BITS[] = {PAD_A,         PAD_B,          PAD_X,         PAD_Y,
+                                 PAD_START,     PAD_BACK,       PAD_DPAD_UP,   PAD_DPAD_DOWN,
+                                 PAD_DPAD_LEFT, PAD_DPAD_RIGHT, PAD_LEFT_SHOULDER,
+                                 PAD_RIGHT_SHOULDER};
+constexpr uint8_t TRIGGER_PULLED = 255;
+constexpr float FULL_DEFLECTION = 32767.0f;
 
 // The named fields after LMB, each a number from `low` to `high`.
 struct NamedField
@@ -34,6 +46,10 @@ struct NamedField
     float ReplayInput::*value;
 };
 constexpr NamedField NAMED_FIELDS[] = {
+    {"lx", -1.0f, 1.0f, &ReplayInput::leftStickX},
+    {"ly", -1.0f, 1.0f, &ReplayInput::leftStickY},
+    {"rx", -1.0f, 1.0f, &ReplayInput::rightStickX},
+    {"ry", -1.0f, 1.0f, &ReplayInput::rightStickY},
     {"dt", 0.0f, 3600.0f, &ReplayInput::frameTime},
 };
 
@@ -70,6 +86,11 @@ bool ParseNamedField(const std::string& token, ReplayInput* input, uint32_t* giv
     return false;
 }
 
+int16_t StickAxis(float value)
+{
+    return static_cast<int16_t>(value * FULL_DEFLECTION + (value < 0.0f ? -0.5f : 0.5f));
+}
+
 bool ParseKeys(const std::string& token, uint64_t* keys, std::string* bad)
 {
     *keys = 0;
@@ -97,6 +118,27 @@ bool ParseKeys(const std::string& token, uint64_t* keys, std::string* bad)
 
 const char* ReplayKeyName(ReplayKey key) { return KeyNames[key].name; }
 uint32_t ReplayKeyCode(ReplayKey key) { return KeyNames[key].code; }
+
+bool UsesPad(const ReplayInput& input)
+{
+    const uint64_t padKeys = ~uint64_t{0} << REPLAY_PAD_A;
+    return (input.keys & padKeys) != 0 || input.leftStickX != 0.0f || input.leftStickY != 0.0f ||
+           input.rightStickX != 0.0f || input.rightStickY != 0.0f;
+}
+
+GamepadReading ReplayPadReading(const ReplayInput& input)
+{
+    GamepadReading reading = {};
+    for (size_t b = 0; b < sizeof PAD_BITS / sizeof PAD_BITS[0]; ++b)
+        if ((input.keys >> (REPLAY_PAD_A + b)) & 1u) reading.buttons |= PAD_BITS[b];
+    if ((input.keys >> REPLAY_PAD_LT) & 1u) reading.leftTrigger = TRIGGER_PULLED;
+    if ((input.keys >> REPLAY_PAD_RT) & 1u) reading.rightTrigger = TRIGGER_PULLED;
+    reading.leftStickX = StickAxis(input.leftStickX);
+    reading.leftStickY = StickAxis(input.leftStickY);
+    reading.rightStickX = StickAxis(input.rightStickX);
+    reading.rightStickY = StickAxis(input.rightStickY);
+    return reading;
+}
 
 std::string FormatScriptLine(const ScriptLine& line)
 {

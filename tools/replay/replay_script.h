@@ -6,10 +6,14 @@
 // KEYS is - or a +-joined list of the names below, held that frame; MOUSE_X and MOUSE_Y are
 // the cursor in window pixels from the client centre, y up; LMB is 1 while the left button
 // is held. MIN and UNFOCUS are not keys: the window is minimised, or has lost the focus,
-// while they are held. The named fields that may follow: dt, the seconds of frame time the
+// while they are held. The PAD_ names are the first game pad's buttons (PAD_LT and PAD_RT its
+// triggers, pulled all the way). The named fields that may follow are the pad's sticks, lx ly
+// (left) and rx ry (right), each from -1 to 1 with y up, and dt, the seconds of frame time the
 // frame runs with (what the game measured when it was recorded), up to 3600; 0 or not given
-// is the steady 1/60 s. A field not given takes its default on that line.
+// is the steady 1/60 s. A field not given takes its default (0) on that line.
 #pragma once
+
+#include "engine/platform/platform.h"
 
 #include <cstdint>
 #include <string>
@@ -23,6 +27,9 @@ enum ReplayKey
     REPLAY_0, REPLAY_1, REPLAY_2, REPLAY_3, REPLAY_4, REPLAY_5, REPLAY_6, REPLAY_7, REPLAY_8,
     REPLAY_9, REPLAY_CTRL, REPLAY_ALT, REPLAY_DELETE, REPLAY_F4, REPLAY_F11, REPLAY_RMB,
     REPLAY_MIN, REPLAY_UNFOCUS,
+    REPLAY_PAD_A, REPLAY_PAD_B, REPLAY_PAD_X, REPLAY_PAD_Y, REPLAY_PAD_START, REPLAY_PAD_BACK,
+    REPLAY_PAD_UP, REPLAY_PAD_DOWN, REPLAY_PAD_LEFT, REPLAY_PAD_RIGHT, REPLAY_PAD_LB,
+    REPLAY_PAD_RB, REPLAY_PAD_LT, REPLAY_PAD_RT,
     REPLAY_KEY_COUNT
 };
 
@@ -32,8 +39,13 @@ struct ReplayInput
     float mouseX = 0.0f;
     float mouseY = 0.0f;
     bool leftButton = false;
+    float leftStickX = 0.0f, leftStickY = 0.0f; // -1..1, y up
+    float rightStickX = 0.0f, rightStickY = 0.0f;
     float frameTime = 0.0f; // seconds; 0: not given, a frame of 1/60 s
 };
+
+// Whether this input touches the pad at all: a pad button held or a stick off its centre.
+bool UsesPad(const ReplayInput& input);
 
 struct ScriptLine
 {
@@ -43,8 +55,10 @@ struct ScriptLine
 
 // The script's name for a key, as written in scripts ("SPACE", "7", "MIN").
 const char* ReplayKeyName(ReplayKey key);
-// The engine's key number of a keyboard key; 0 for RMB, MIN and UNFOCUS.
+// The engine's key number of a keyboard key; 0 for RMB, MIN, UNFOCUS and the pad's names.
 uint32_t ReplayKeyCode(ReplayKey key);
+// The pad's reading for this input: its buttons, triggers and sticks.
+GamepadReading ReplayPadReading(const ReplayInput& input);
 
 // A script line as written in scripts, ending in a line feed.
 std::string FormatScriptLine(const ScriptLine& line);
