@@ -74,6 +74,8 @@ ReplayInput LiveInput()
     input.mouseX = MousePosition.x;
     input.mouseY = MousePosition.y;
     input.leftButton = IsMouseButtonDown(0);
+    // The pad that drives, as the runner's first pad.
+    if (const GamepadState* pad = ActivePad()) AddPadReading(pad->pad, TriggerThreshold, &input);
     return input;
 }
 

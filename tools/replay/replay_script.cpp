@@ -4,6 +4,7 @@
 #include "engine/platform/key_codes.h"
 #include "tools/replay/replay_text.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace
@@ -138,6 +139,20 @@ GamepadReading ReplayPadReading(const ReplayInput& input)
     reading.rightStickX = StickAxis(input.rightStickX);
     reading.rightStickY = StickAxis(input.rightStickY);
     return reading;
+}
+
+void AddPadReading(const GamepadReading& reading, uint8_t triggerThreshold, ReplayInput* input)
+{
+    for (size_t b = 0; b < sizeof PAD_BITS / sizeof PAD_BITS[0]; ++b)
+        if (reading.buttons & PAD_BITS[b]) input->keys |= uint64_t{1} << (REPLAY_PAD_A + b);
+    if (reading.leftTrigger > triggerThreshold) input->keys |= uint64_t{1} << REPLAY_PAD_LT;
+    if (reading.rightTrigger > triggerThreshold) input->keys |= uint64_t{1} << REPLAY_PAD_RT;
+    // Written with 9 digits, each axis reads back to the very count the pad gave.
+    auto axis = [](int16_t value) { return std::max(-1.0f, value / FULL_DEFLECTION); };
+    input->leftStickX = axis(reading.leftStickX);
+    input->leftStickY = axis(reading.leftStickY);
+    input->rightStickX = axis(reading.rightStickX);
+    input->rightStickY = axis(reading.rightStickY);
 }
 
 std::string FormatScriptLine(const ScriptLine& line)

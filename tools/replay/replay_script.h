@@ -59,6 +59,9 @@ const char* ReplayKeyName(ReplayKey key);
 uint32_t ReplayKeyCode(ReplayKey key);
 // The pad's reading for this input: its buttons, triggers and sticks.
 GamepadReading ReplayPadReading(const ReplayInput& input);
+// The other way, for recordings: a live pad's buttons, its triggers pulled past
+// `triggerThreshold` and its sticks, written into `input`.
+void AddPadReading(const GamepadReading& reading, uint8_t triggerThreshold, ReplayInput* input);
 
 // A script line as written in scripts, ending in a line feed.
 std::string FormatScriptLine(const ScriptLine& line);
