@@ -26,6 +26,11 @@ static uint8_t KeyPressed[256];
 static uint8_t KeyTapShown[256];
 static uint8_t MouseButtonPressed[3];
 static uint8_t MouseButtonTapShown[3];
+// Keys held at the last update and let go after a newer press: Ctrl let go right after the Q of
+// a quick Ctrl+Q. They are shown held once more, so that the chord is seen whole.
+static uint8_t KeyReleasedLate[256];
+static uint8_t MouseButtonReleasedLate[3];
+static bool PressSinceUpdate = false;
 static float RawWheel = 0.0f;
 static Vec2 PreviousMousePosition;
 static double GamepadPollTimer = 0.0;
@@ -40,35 +45,52 @@ void SetCursorOverride(bool on, float x, float y)
 }
 
 // A down on a key that is up (or shown down only by a tap) is a new press; keyboard repeats are not.
-static void RecordDown(uint8_t* state, uint8_t* pressed, const uint8_t* tapShown, int k)
+static void RecordDown(uint8_t* state, uint8_t* pressed, const uint8_t* tapShown,
+                       uint8_t* releasedLate, int k)
 {
-    if (state[k] == 0 || tapShown[k]) pressed[k] = 1;
+    releasedLate[k] = 0;
+    if (state[k] == 0 || tapShown[k])
+    {
+        pressed[k] = 1;
+        PressSinceUpdate = true;
+    }
     state[k] = 1;
+}
+
+static void RecordUp(uint8_t* state, const uint8_t* previous, const uint8_t* pressed,
+                     uint8_t* releasedLate, int k)
+{
+    if (PressSinceUpdate && previous[k] != 0 && !pressed[k])
+        releasedLate[k] = 1;
+    else
+        state[k] = 0;
 }
 
 void RecordKeyDown(uint32_t key)
 {
     if (key == KEY_MENU)
-        RecordDown(KeyState, KeyPressed, KeyTapShown, KEY_ALT);
+        RecordDown(KeyState, KeyPressed, KeyTapShown, KeyReleasedLate, KEY_ALT);
     else if (key < 256)
-        RecordDown(KeyState, KeyPressed, KeyTapShown, static_cast<int>(key));
+        RecordDown(KeyState, KeyPressed, KeyTapShown, KeyReleasedLate, static_cast<int>(key));
 }
 
 void RecordKeyUp(uint32_t key)
 {
     if (key == KEY_MENU)
-        KeyState[KEY_ALT] = 0;
+        RecordUp(KeyState, KeyPrevious, KeyPressed, KeyReleasedLate, KEY_ALT);
     else if (key < 256)
-        KeyState[key] = 0;
+        RecordUp(KeyState, KeyPrevious, KeyPressed, KeyReleasedLate, static_cast<int>(key));
 }
 
 void RecordMouseButton(int button, bool down)
 {
     if (button < 0 || button >= 3) return;
     if (down)
-        RecordDown(MouseButtonState, MouseButtonPressed, MouseButtonTapShown, button);
+        RecordDown(MouseButtonState, MouseButtonPressed, MouseButtonTapShown, MouseButtonReleasedLate,
+                   button);
     else
-        MouseButtonState[button] = 0;
+        RecordUp(MouseButtonState, MouseButtonPrevious, MouseButtonPressed,
+                 MouseButtonReleasedLate, button);
 }
 
 void RecordMouseWheel(float notches) { RawWheel = notches; }
@@ -107,6 +129,9 @@ void InitInput()
     std::memset(KeyTapShown, 0, sizeof(KeyTapShown));
     std::memset(MouseButtonPressed, 0, sizeof(MouseButtonPressed));
     std::memset(MouseButtonTapShown, 0, sizeof(MouseButtonTapShown));
+    std::memset(KeyReleasedLate, 0, sizeof(KeyReleasedLate));
+    std::memset(MouseButtonReleasedLate, 0, sizeof(MouseButtonReleasedLate));
+    PressSinceUpdate = false;
     RawWheel = MouseWheel = 0.0f;
     ResetInput();
 }
@@ -200,14 +225,17 @@ bool IsPadButtonTriggered(uint16_t buttons)
 }
 
 // A tap (pressed and already released) is triggered now and up at the next update; a key
-// shown by a tap and pressed again since is a new press.
+// shown by a tap and pressed again since is a new press. A late release (1: let go since the
+// last update, still shown held now; 2: shown held at the last update) is up at the next one.
 static void StepFrameStates(uint8_t* state, uint8_t* previous, uint8_t* pressed,
-                            uint8_t* tapShown, int count)
+                            uint8_t* tapShown, uint8_t* releasedLate, int count)
 {
     for (int k = 0; k < count; ++k)
     {
         const bool wasTap = tapShown[k] != 0;
         if (wasTap && !pressed[k]) state[k] = 0;
+        if (releasedLate[k] == 2 && !pressed[k]) state[k] = 0;
+        releasedLate[k] = releasedLate[k] == 1 ? 2 : 0;
         tapShown[k] = state[k] == 0 && pressed[k];
         if (tapShown[k])
             state[k] = KEY_TRIGGERED_STATE;
@@ -239,8 +267,10 @@ void UpdateInput()
                   MousePosition.y - PreviousMousePosition.y};
     PreviousMousePosition = MousePosition;
 
-    StepFrameStates(KeyState, KeyPrevious, KeyPressed, KeyTapShown, 256);
-    StepFrameStates(MouseButtonState, MouseButtonPrevious, MouseButtonPressed, MouseButtonTapShown, 3);
+    StepFrameStates(KeyState, KeyPrevious, KeyPressed, KeyTapShown, KeyReleasedLate, 256);
+    StepFrameStates(MouseButtonState, MouseButtonPrevious, MouseButtonPressed, MouseButtonTapShown,
+                    MouseButtonReleasedLate, 3);
+    PressSinceUpdate = false;
     UpdateGamepads();
     ChooseActiveGamepad();
 }

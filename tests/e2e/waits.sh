@@ -46,11 +46,12 @@ drawn() {
   awk -v b="${black:-1}" -v s="${spread:-0}" 'BEGIN { exit !(b < 0.5 && s > 0.1) }'
 }
 
-# skip_splash: taps Escape, which skips a logo, until the menu shows (Escape does nothing there).
+# skip_splash: taps Space, which skips a logo, until the menu shows. Space does nothing in the
+# menu, where Escape would ask whether to quit.
 skip_splash() {
   local end=$((SECONDS + 180))
   until shot menu && drawn menu; do
     [ "$SECONDS" -lt "$end" ] || fail "the menu did not replace the splash"
-    xdotool key Escape
+    xdotool key space
   done
 }

@@ -54,6 +54,31 @@ TEST_F(InputStateTest, ATapBetweenTwoUpdatesIsTriggeredOnceThenUp)
     EXPECT_FALSE(IsKeyDown('A'));
 }
 
+TEST_F(InputStateTest, AQuickChordIsSeenWholeThoughItsModifierIsLetGoBeforeTheNextFrame)
+{
+    // Ctrl seen held; then Q tapped and Ctrl let go, all before the next frame.
+    ScriptedKeyDown(KEY_CONTROL);
+    InputFrame();
+    ScriptedKeyDown('Q');
+    ScriptedKeyUp('Q');
+    ScriptedKeyUp(KEY_CONTROL);
+    InputFrame();
+    EXPECT_TRUE(IsKeyTriggered('Q'));
+    EXPECT_TRUE(IsKeyDown(KEY_CONTROL));
+    EXPECT_FALSE(IsKeyTriggered(KEY_CONTROL));
+    InputFrame();
+    EXPECT_FALSE(IsKeyDown('Q'));
+    EXPECT_FALSE(IsKeyDown(KEY_CONTROL));
+    // Let go before the press, the modifier is up at once: no chord.
+    ScriptedKeyDown(KEY_CONTROL);
+    InputFrame();
+    ScriptedKeyUp(KEY_CONTROL);
+    ScriptedKeyDown('Q');
+    InputFrame();
+    EXPECT_FALSE(IsKeyDown(KEY_CONTROL));
+    EXPECT_TRUE(IsKeyTriggered('Q'));
+}
+
 TEST_F(InputStateTest, BothAltKeysLandInOneSlotAndEitherReleaseClearsIt)
 {
     ScriptedKeyDown(KEY_MENU);

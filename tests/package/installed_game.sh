@@ -61,23 +61,21 @@ brightness() {
   import -window root "$shots/screen.png" 2>/dev/null &&
     convert "$shots/screen.png" -colorspace gray -format '%[fx:int(mean*1000)]' info:
 }
-# The splash skips with Escape, once per logo; press until the menu shows (a press that
-# lands while the game still loads is not seen), for at most a minute.
+# The splash skips with Space, once per logo (Space does nothing in the menu); tap it until
+# the menu shows, for at most three minutes.
 menu=no
-for _ in $(seq 60); do
+end=$((SECONDS + 180))
+while [ "$SECONDS" -lt "$end" ]; do
   kill -0 "$pid" 2>/dev/null || fail "the game ended early: $(cat "$XDG_RUNTIME_DIR/stderr")"
   level=$(brightness)
   if [ "${level:-0}" -gt 150 ]; then menu=yes; break; fi
-  xdotool keydown Escape; sleep 0.15; xdotool keyup Escape
-  sleep 0.85
+  xdotool key space
 done
 [ "$menu" = yes ] || fail "the menu never showed (brightness $level)"
 
-for _ in 1 2 3; do
-  xdotool keydown ctrl keydown q; sleep 0.15; xdotool keyup q keyup ctrl
-  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null || break
-done
+xdotool key ctrl+q
+end=$((SECONDS + 120))
+while kill -0 "$pid" 2>/dev/null && [ "$SECONDS" -lt "$end" ]; do sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "Ctrl+Q did not end the game"
 wait "$pid"
 code=$?
