@@ -26,10 +26,10 @@ static uint8_t KeyPressed[256];
 static uint8_t KeyTapShown[256];
 static uint8_t MouseButtonPressed[3];
 static uint8_t MouseButtonTapShown[3];
-// Keys held at the last update and let go after a newer press: Ctrl let go right after the Q of
-// a quick Ctrl+Q. They are shown held once more, so that the chord is seen whole.
+// Modifiers held at the last update and let go after a newer press: Ctrl let go right after the
+// Q of a quick Ctrl+Q. They are shown held once more, so that the chord is seen whole; other
+// keys (a run key rolled over to the other) are let go at once, as always.
 static uint8_t KeyReleasedLate[256];
-static uint8_t MouseButtonReleasedLate[3];
 static bool PressSinceUpdate = false;
 static float RawWheel = 0.0f;
 static Vec2 PreviousMousePosition;
@@ -48,7 +48,7 @@ void SetCursorOverride(bool on, float x, float y)
 static void RecordDown(uint8_t* state, uint8_t* pressed, const uint8_t* tapShown,
                        uint8_t* releasedLate, int k)
 {
-    releasedLate[k] = 0;
+    if (releasedLate) releasedLate[k] = 0;
     if (state[k] == 0 || tapShown[k])
     {
         pressed[k] = 1;
@@ -76,21 +76,20 @@ void RecordKeyDown(uint32_t key)
 
 void RecordKeyUp(uint32_t key)
 {
-    if (key == KEY_MENU)
-        RecordUp(KeyState, KeyPrevious, KeyPressed, KeyReleasedLate, KEY_ALT);
+    if (key == KEY_MENU || key == KEY_CONTROL || key == KEY_SHIFT)
+        RecordUp(KeyState, KeyPrevious, KeyPressed, KeyReleasedLate,
+                 key == KEY_MENU ? static_cast<int>(KEY_ALT) : static_cast<int>(key));
     else if (key < 256)
-        RecordUp(KeyState, KeyPrevious, KeyPressed, KeyReleasedLate, static_cast<int>(key));
+        KeyState[key] = 0;
 }
 
 void RecordMouseButton(int button, bool down)
 {
     if (button < 0 || button >= 3) return;
     if (down)
-        RecordDown(MouseButtonState, MouseButtonPressed, MouseButtonTapShown, MouseButtonReleasedLate,
-                   button);
+        RecordDown(MouseButtonState, MouseButtonPressed, MouseButtonTapShown, nullptr, button);
     else
-        RecordUp(MouseButtonState, MouseButtonPrevious, MouseButtonPressed,
-                 MouseButtonReleasedLate, button);
+        MouseButtonState[button] = 0;
 }
 
 void RecordMouseWheel(float notches) { RawWheel = notches; }
@@ -130,7 +129,6 @@ void InitInput()
     std::memset(MouseButtonPressed, 0, sizeof(MouseButtonPressed));
     std::memset(MouseButtonTapShown, 0, sizeof(MouseButtonTapShown));
     std::memset(KeyReleasedLate, 0, sizeof(KeyReleasedLate));
-    std::memset(MouseButtonReleasedLate, 0, sizeof(MouseButtonReleasedLate));
     PressSinceUpdate = false;
     RawWheel = MouseWheel = 0.0f;
     ResetInput();
@@ -226,7 +224,8 @@ bool IsPadButtonTriggered(uint16_t buttons)
 
 // A tap (pressed and already released) is triggered now and up at the next update; a key
 // shown by a tap and pressed again since is a new press. A late release (1: let go since the
-// last update, still shown held now; 2: shown held at the last update) is up at the next one.
+// last update, still shown held now; 2: shown held at the last update) is up at the next one;
+// null where nothing is released late.
 static void StepFrameStates(uint8_t* state, uint8_t* previous, uint8_t* pressed,
                             uint8_t* tapShown, uint8_t* releasedLate, int count)
 {
@@ -234,8 +233,11 @@ static void StepFrameStates(uint8_t* state, uint8_t* previous, uint8_t* pressed,
     {
         const bool wasTap = tapShown[k] != 0;
         if (wasTap && !pressed[k]) state[k] = 0;
-        if (releasedLate[k] == 2 && !pressed[k]) state[k] = 0;
-        releasedLate[k] = releasedLate[k] == 1 ? 2 : 0;
+        if (releasedLate)
+        {
+            if (releasedLate[k] == 2 && !pressed[k]) state[k] = 0;
+            releasedLate[k] = releasedLate[k] == 1 ? 2 : 0;
+        }
         tapShown[k] = state[k] == 0 && pressed[k];
         if (tapShown[k])
             state[k] = KEY_TRIGGERED_STATE;
@@ -269,7 +271,7 @@ void UpdateInput()
 
     StepFrameStates(KeyState, KeyPrevious, KeyPressed, KeyTapShown, KeyReleasedLate, 256);
     StepFrameStates(MouseButtonState, MouseButtonPrevious, MouseButtonPressed, MouseButtonTapShown,
-                    MouseButtonReleasedLate, 3);
+                    nullptr, 3);
     PressSinceUpdate = false;
     UpdateGamepads();
     ChooseActiveGamepad();
