@@ -78,21 +78,29 @@ Canvas MenuButton(const std::string& label, int width, int height)
     return c;
 }
 
-Canvas TextLabel(const std::string& label, int width, int height)
+// The lettering of labels and time digits: cream to gold, inked and shadowed, centred; its
+// size and outline in fractions of the height h.
+TextStyle LabelLettering(float h, float size, float outline)
 {
-    Canvas c(width, height);
-    float w = float(width), h = float(height);
     TextStyle style;
     style.face = FontFace::SansBold;
-    style.size = h * 0.44f;
+    style.size = h * size;
     style.top = Palette::Cream;
     style.bottom = Palette::GoldLight;
     style.outline = Palette::Ink;
-    style.outlineWidth = std::max(1.5f, h * 0.025f);
+    style.outlineWidth = std::max(1.5f, h * outline);
     style.shadow = WithAlpha(Palette::Ink, 0.55f);
     style.shadowOffset = {0, h * 0.03f};
     style.shadowBlur = h * 0.03f;
     style.align = Align::Centre;
+    return style;
+}
+
+Canvas TextLabel(const std::string& label, int width, int height)
+{
+    Canvas c(width, height);
+    float w = float(width), h = float(height);
+    TextStyle style = LabelLettering(h, 0.44f, 0.025f);
     style.size = FittingSize(label, style, w * 0.86f);
     float baseline = h * 0.5f + CapHeight(style) * 0.5f - h * 0.04f;
     DrawText(c, label, w * 0.5f, baseline, style);
@@ -121,17 +129,7 @@ Canvas TimeDigits(const std::string& cells, int cellWidth, int cellHeight)
     const int count = static_cast<int>(cells.size());
     Canvas c(cellWidth * count, cellHeight);
     const float w = float(cellWidth), h = float(cellHeight);
-    TextStyle style;
-    style.face = FontFace::SansBold;
-    style.size = h * 0.66f;
-    style.top = Palette::Cream;
-    style.bottom = Palette::GoldLight;
-    style.outline = Palette::Ink;
-    style.outlineWidth = std::max(1.5f, h * 0.045f);
-    style.shadow = WithAlpha(Palette::Ink, 0.55f);
-    style.shadowOffset = {0, h * 0.03f};
-    style.shadowBlur = h * 0.03f;
-    style.align = Align::Centre;
+    TextStyle style = LabelLettering(h, 0.66f, 0.045f);
     // One baseline for every cell, so that a time reads as one line.
     const float baseline = h * 0.5f + CapHeight(style) * 0.5f;
     for (int i = 0; i < count; ++i)
