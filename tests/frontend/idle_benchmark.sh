@@ -14,10 +14,12 @@ shift $(( $# > 1 ? 2 : 1 ))
 
 measure() {
     "$game" "$@" > "$out" 2>/dev/null &
-    local pid=$! ticks=$(getconf CLK_TCK)
-    # The splash runs about 6 s; idle in the menu after it. Poll until the game is up.
-    for _ in $(seq 100); do [[ -r /proc/$pid/task/$pid/stat ]] && break; sleep 0.1; done
-    sleep 8
+    pid=$!
+    local ticks
+    ticks=$(getconf CLK_TCK)
+    # Idle in the menu: wait for the window, then skip the logos until the menu shows.
+    find_window Vantara > /dev/null || fail "no window appeared"
+    skip_splash
     local before after
     before=$(awk '{print $14 + $15}' "/proc/$pid/task/$pid/stat")
     sleep "$seconds"
@@ -29,6 +31,9 @@ measure() {
     cat "$out"
 }
 
+fail() { echo "idle benchmark: $*" >&2; exit 1; }
+shots=$(mktemp -d)
+. "$(dirname "$0")/../e2e/waits.sh"
 out=$(mktemp)
-trap 'rm -f "$out"' EXIT
+trap 'rm -rf "$out" "$shots"' EXIT
 measure "$@"
