@@ -1,6 +1,7 @@
 // draw_state.cpp: the draw state, BeginFrame, DrawMesh and the line batch.
 #include "engine/graphics/draw_state.h"
 
+#include "engine/graphics/draw_batch.h"
 #include "engine/graphics/mesh.h"
 #include "engine/graphics/render_device.h"
 #include "engine/graphics/texture.h"
@@ -47,6 +48,7 @@ void SetViewHalfExtents(uint32_t width, uint32_t height)
 
 void BeginFrame()
 {
+    FlushDrawBatch();
     StartFrameTimer();
     PlatformGetClientSize(&WindowWidth, &WindowHeight);
     Matrix4Identity(ModelMatrix);
@@ -94,6 +96,7 @@ void SetTextureTransform(const Matrix3* matrix)
 void SetTexture(Texture* texture)
 {
     if (texture == BoundTexture) return;
+    FlushDrawBatch(); // the queued run is drawn with the texture it was queued with
     BoundTexture = texture;
     if (!GraphicsReady) return;
     CheckGLError(__LINE__);
@@ -121,6 +124,7 @@ void SetClearColor(uint32_t colour)
 
 void ClearBuffers()
 {
+    FlushDrawBatch();
     if (!GraphicsReady) return;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     CheckGLError(__LINE__);
@@ -128,6 +132,7 @@ void ClearBuffers()
 
 void SetViewport(float left, float bottom, float right, float top)
 {
+    FlushDrawBatch();
     if (!GraphicsReady) return;
     CheckGLError(__LINE__);
     glViewport(Truncate(left), Truncate(bottom), Truncate(right - left), Truncate(top - bottom));
@@ -151,6 +156,7 @@ void MultiplyProjectionView() { ViewProjMatrix = Matrix4Multiply(ProjectionMatri
 void DrawMesh(const Mesh* mesh)
 {
     if (!mesh || !GraphicsReady) return;
+    if (QueueMeshDraw(mesh)) return;
     CheckGLError(__LINE__);
     glBindVertexArray(mesh->VertexArray);
     CheckGLError(__LINE__);
@@ -193,6 +199,7 @@ void ResetLineBatch() { LineVertexCount = 0; }
 
 void FlushLineBatch()
 {
+    FlushDrawBatch();
     if (LineVertexCount == 0) return;
     if (GraphicsReady)
     {

@@ -62,6 +62,8 @@ void SetViewHalfExtents(uint32_t width, uint32_t height);
 // One unit per pixel, origin at the window centre, y up.
 void SetProjectionToWindow();
 void MultiplyProjectionView();
+// Draws the mesh with the current state; inside a draw batch (draw_batch.h) a small mesh is
+// queued with that state instead, and drawn with its run.
 void DrawMesh(const Mesh* mesh);
 
 // Adds a line in view coordinates; false, with nothing added, once the frame's batch is full.

@@ -15,6 +15,7 @@ static uint32_t StagedTriangles = 0;
 static bool Building = false;
 static std::vector<Mesh*> LiveMeshes;
 static std::unordered_map<const Mesh*, MeshBufferRecord> MeshBuffers;
+static std::unordered_map<const Mesh*, std::vector<MeshVertex>> KeptVertices;
 
 // The quad's only colour: faint white, visible where a mesh is drawn untextured.
 static constexpr float VertexAlpha = 15.0f / 255.0f;
@@ -71,6 +72,8 @@ Mesh* FinishMesh(uint32_t vertexCount)
     mesh->VertexCount = vertexCount;
     ResetMeshBuilder();
     std::strcpy(mesh->Name, "Quad");
+    if (vertexCount <= MaxKeptMeshVertices)
+        KeptVertices[mesh].assign(StagedVertices, StagedVertices + vertexCount);
     MeshBuffers[mesh] = record;
     LiveMeshes.push_back(mesh);
     return mesh;
@@ -89,6 +92,7 @@ void ReleaseMesh(Mesh* mesh)
         }
         MeshBuffers.erase(found);
     }
+    KeptVertices.erase(mesh);
     LiveMeshes.erase(std::remove(LiveMeshes.begin(), LiveMeshes.end(), mesh), LiveMeshes.end());
     delete mesh;
 }
@@ -113,6 +117,12 @@ bool FindMeshBufferRecord(const Mesh* mesh, MeshBufferRecord* record)
     if (found == MeshBuffers.end()) return false;
     *record = found->second;
     return true;
+}
+
+const MeshVertex* FindMeshVertices(const Mesh* mesh)
+{
+    auto found = KeptVertices.find(mesh);
+    return found == KeptVertices.end() ? nullptr : found->second.data();
 }
 
 void ReleaseAllMeshes()

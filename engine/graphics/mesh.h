@@ -32,6 +32,8 @@ struct MeshBufferRecord
 };
 
 constexpr uint32_t MaxStagedTriangles = 8192;
+// Meshes of at most this many vertices keep a copy of them, from which draw batches copy.
+constexpr uint32_t MaxKeptMeshVertices = 96;
 
 // Starts staging triangles; does not empty what is staged.
 void BeginMesh();
@@ -52,5 +54,7 @@ Mesh* CreateUnitQuad();
 void ResetMeshBuilder();
 int LiveMeshCount();
 bool FindMeshBufferRecord(const Mesh* mesh, MeshBufferRecord* record);
+// The VertexCount vertices of a live mesh that keeps them (see above), or null.
+const MeshVertex* FindMeshVertices(const Mesh* mesh);
 // Exit: releases every live mesh.
 void ReleaseAllMeshes();

@@ -1,6 +1,7 @@
 // render_device.cpp: context, shader programs, fixed GL state, error reports and overlay.
 #include "engine/graphics/render_device.h"
 
+#include "engine/graphics/draw_batch.h"
 #include "engine/graphics/draw_state.h"
 #include "engine/graphics/mesh.h"
 #include "engine/graphics/picture_decoder.h"
@@ -181,7 +182,7 @@ void CheckProgramLink(unsigned int program)
                   "Shader Linking Error");
 }
 
-static unsigned int BuildProgram(const char* vertexSource, const char* fragmentSource)
+unsigned int BuildProgram(const char* vertexSource, const char* fragmentSource)
 {
     GLuint vertex = glCreateShader(GL_VERTEX_SHADER);
     GLuint fragment = glCreateShader(GL_FRAGMENT_SHADER);
@@ -294,6 +295,7 @@ bool InitGraphics()
 
     CreateLineBatchBuffer();
     CreateShaderPrograms();
+    CreateDrawBatch();
 
     uint32_t width = 0, height = 0;
     PlatformGetClientSize(&width, &height);
@@ -338,6 +340,7 @@ void StartOverlayFrame()
 
 void RenderOverlay()
 {
+    FlushDrawBatch();
     if (!GraphicsReady || !OverlayFrameOpen) return;
     OverlayFrameOpen = false;
     ImGui::Render();
@@ -373,6 +376,7 @@ void ShutdownGraphics()
     OverlayFrameOpen = false;
     ImGui_ImplOpenGL3_Shutdown();
     ImGui::DestroyContext();
+    DestroyDrawBatch();
     glDeleteProgram(MeshProgram);
     glDeleteProgram(LineProgram);
     glDeleteBuffers(1, &LineBuffer);

@@ -37,6 +37,8 @@ extern const char* LineFragmentShaderSource;
 bool InitGraphics();
 bool CreateGLContext();
 void CreateShaderPrograms();
+// Compiles and links one program, reporting failures as CreateShaderPrograms does.
+unsigned int BuildProgram(const char* vertexSource, const char* fragmentSource);
 
 // Reports every queued GL error, one line each, with the calling file and line.
 void CheckGLError(int line, const char* file = __builtin_FILE());

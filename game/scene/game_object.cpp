@@ -1,6 +1,7 @@
 // game_object.cpp: the game object's draw, the registry and the menus' registry draw.
 #include "game/scene/game_object.h"
 
+#include "engine/graphics/draw_batch.h"
 #include "engine/graphics/draw_state.h"
 #include "engine/graphics/texture.h"
 #include "engine/system/window.h"
@@ -120,9 +121,11 @@ void DrawGameObjects()
 
     Camera camera("Camera", WORLD_WIDTH, WORLD_HEIGHT);
     ApplyCamera(&camera);
+    BeginDrawBatch();
     for (size_t i = 0; i < ObjectRegistry.size(); ++i)
     {
         GameObject* object = ObjectRegistry[i];
         if (object && object->visible && object->alive) object->Draw(nullptr);
     }
+    EndDrawBatch();
 }

@@ -1,6 +1,7 @@
 // render_layer.cpp: layer look-up and creation, the layer draw, DrawLayers and FreeScene.
 #include "game/scene/render_layer.h"
 
+#include "engine/graphics/draw_batch.h"
 #include "engine/graphics/draw_state.h"
 #include "engine/system/window.h"
 #include "game/scene/camera.h"
@@ -90,8 +91,10 @@ void DrawLayers()
     SetViewport(0.0f, 0.0f, static_cast<float>(WindowWidth), static_cast<float>(WindowHeight));
     SetClearColor(0xFF000000u);
     ClearBuffers();
+    BeginDrawBatch();
     for (size_t i = 0; i < LayerList.size(); ++i)
         if (LayerList[i]) LayerList[i]->Draw();
+    EndDrawBatch();
 }
 
 void FreeScene()
