@@ -2,7 +2,6 @@
 #include "engine/graphics/picture_decoder.h"
 
 #include "engine/graphics/texture.h"
-
 #include "engine/platform/platform.h"
 
 #include <algorithm>
