@@ -24,6 +24,9 @@
 #include "game/missing_files.h"
 #include "game/scene/render_layer.h"
 
+#include <algorithm>
+#include <iterator>
+
 Sound* MenuMusic = nullptr;
 SoundChannel* MenuMusicChannel = nullptr;
 const char* const MENU_MUSIC_PATH = "data\\Adagio.wav";
@@ -131,8 +134,13 @@ void LoadMenuPicture(Picture picture)
     PictureLoaded[picture] = true;
 }
 
-// Loads up to `most` of the pictures not loaded yet, in their table order, and hands them to
-// this visit's objects.
+bool AllPicturesLoaded()
+{
+    return std::all_of(std::begin(PictureLoaded), std::end(PictureLoaded), [](bool b) { return b; });
+}
+
+// Loads up to `most` of the pictures not loaded yet, in their table order, then the settings
+// window's, and hands them to this visit's objects.
 void LoadLatePictures(size_t most)
 {
     size_t loaded = 0;
@@ -142,6 +150,7 @@ void LoadLatePictures(size_t most)
             LoadMenuPicture(static_cast<Picture>(i));
             ++loaded;
         }
+    if (loaded < most) SettingsIcon->TakePictures();
     if (loaded == 0) return;
     Background->texture = Pictures[BACKGROUND];
     for (size_t i = 0; i < BUTTON_COUNT; ++i) Buttons[i]->texture = Pictures[BUTTON_PICTURES[i]];
@@ -267,7 +276,7 @@ void MainMenuInit()
     Buttons[TUTORIAL_BUTTON] = Button("Tutorial", TUTORIAL_BUTTON, 425, -75);
     Buttons[HOW_TO_PLAY_BUTTON] = Button("HowToPlay", HOW_TO_PLAY_BUTTON, 425, 50);
     Buttons[CREDITS_BUTTON] = Button("Credits", CREDITS_BUTTON, 425, 175);
-    SettingsIcon = new Settings();
+    SettingsIcon = new Settings(!AllPicturesLoaded());
     CreateMenuObject(SettingsIcon, "Settings", Pictures[SETTINGS_ICON], 800, 400, 100, 100);
     Confirm = CreateConfirmWindow(Pictures[PANEL], Pictures[SURE], Pictures[YES], Pictures[NO],
                                   CONFIRM_BUTTON_Y);

@@ -59,6 +59,10 @@ TEST(MainMenu, TheMenuShowsWholeHoweverSoonTheLogosAreSkipped)
         {"Yes", "data/Menus/Yes.png"},
         {"No", "data/Menus/No.png"},
         {"Loading_Screen", "data/Menus/Loading_Screen.png"},
+        {"settings_window", "data/Menus/Pause.png"},
+        {"Game_Volume_1", "data/Menus/Game_Volume.png"},
+        {"lower_sound_volume", "data/Menus/Minus.png"},
+        {"Window_Resoltuion", "data/Menus/Win_Resolution.png"},
     };
     std::vector<std::string> names;
     for (const auto& [name, picture] : pictures) names.push_back(name);
