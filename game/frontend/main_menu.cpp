@@ -134,6 +134,16 @@ void LoadMenuPicture(Picture picture)
     PictureLoaded[picture] = true;
 }
 
+// Where the menu's buttons lead with the most to load: Level Select, Play, Tutorial. Not
+// while the menu's own pictures are still to be taken: a load waiting for one of them helps
+// the workers with what is queued, and a level's background would hold it up.
+void DecodeNextPicturesAhead()
+{
+    DecodeStatePicturesAhead(GS_LEVEL_SELECTOR);
+    DecodeStatePicturesAhead(FIRST_LEVEL);
+    DecodeStatePicturesAhead(FIRST_TUTORIAL_STAGE);
+}
+
 bool AllPicturesLoaded()
 {
     return std::all_of(std::begin(PictureLoaded), std::end(PictureLoaded), [](bool b) { return b; });
@@ -152,6 +162,7 @@ void LoadLatePictures(size_t most)
         }
     if (loaded < most) SettingsIcon->TakePictures();
     if (loaded == 0) return;
+    if (AllPicturesLoaded()) DecodeNextPicturesAhead();
     Background->texture = Pictures[BACKGROUND];
     for (size_t i = 0; i < BUTTON_COUNT; ++i) Buttons[i]->texture = Pictures[BUTTON_PICTURES[i]];
     SettingsIcon->texture = Pictures[SETTINGS_ICON];
@@ -264,10 +275,7 @@ void MainMenuLoad()
 
 void MainMenuInit()
 {
-    // Where the menu's buttons lead with the most to load: Level Select, Play, Tutorial.
-    DecodeStatePicturesAhead(GS_LEVEL_SELECTOR);
-    DecodeStatePicturesAhead(FIRST_LEVEL);
-    DecodeStatePicturesAhead(FIRST_TUTORIAL_STAGE);
+    if (AllPicturesLoaded()) DecodeNextPicturesAhead();
     Background = CreateMenuObject(new GameObject(), "background", Pictures[BACKGROUND], 0, 0,
                                   1920, 1080, KIND_BACKGROUND);
     Buttons[PLAY_BUTTON] = Button("Play", PLAY_BUTTON, -375, -175);
