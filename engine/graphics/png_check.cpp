@@ -19,18 +19,25 @@ uint32_t ReadBigEndian(const uint8_t* p)
     return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | p[3];
 }
 
-bool IsChunk(const uint8_t* type, const char* name) { return std::memcmp(type, name, 4) == 0; }
+bool IsChunk(const uint8_t* type, const char* name)
+{
+    return std::memcmp(type, name, 4) == 0;
+}
 
 bool ValidDepth(uint8_t colourType, uint8_t depth)
 {
     switch (colourType)
     {
-    case 0: return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
-    case 3: return depth == 1 || depth == 2 || depth == 4 || depth == 8;
+    case 0:
+        return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
+    case 3:
+        return depth == 1 || depth == 2 || depth == 4 || depth == 8;
     case 2:
     case 4:
-    case 6: return depth == 8 || depth == 16;
-    default: return false;
+    case 6:
+        return depth == 8 || depth == 16;
+    default:
+        return false;
     }
 }
 

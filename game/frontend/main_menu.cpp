@@ -146,11 +146,12 @@ void DecodeNextPicturesAhead()
 
 bool AllPicturesLoaded()
 {
-    return std::all_of(std::begin(PictureLoaded), std::end(PictureLoaded), [](bool b) { return b; });
+    return std::all_of(std::begin(PictureLoaded), std::end(PictureLoaded),
+                       [](bool b) { return b; });
 }
 
-// Loads up to `most` of the pictures not loaded yet, in their table order, then the settings
-// window's, and hands them to this visit's objects.
+// Loads up to `most` of the pictures not loaded yet, in their table order, and hands them to
+// this visit's objects; with the last of them, the settings window's pictures.
 void LoadLatePictures(size_t most)
 {
     size_t loaded = 0;
@@ -160,9 +161,7 @@ void LoadLatePictures(size_t most)
             LoadMenuPicture(static_cast<Picture>(i));
             ++loaded;
         }
-    if (loaded < most) SettingsIcon->TakePictures();
     if (loaded == 0) return;
-    if (AllPicturesLoaded()) DecodeNextPicturesAhead();
     Background->texture = Pictures[BACKGROUND];
     for (size_t i = 0; i < BUTTON_COUNT; ++i) Buttons[i]->texture = Pictures[BUTTON_PICTURES[i]];
     SettingsIcon->texture = Pictures[SETTINGS_ICON];
@@ -170,6 +169,9 @@ void LoadLatePictures(size_t most)
     for (size_t i = 0; i < CountOf(confirmPictures); ++i)
         Confirm.objects[i]->texture = Pictures[confirmPictures[i]];
     LoadingScreen->texture = Pictures[LOADING];
+    if (!AllPicturesLoaded()) return;
+    SettingsIcon->TakePictures();
+    DecodeNextPicturesAhead();
 }
 
 void ShowMenu(bool visible)

@@ -82,7 +82,7 @@ TEST_F(TextureLoadingTest, DamagedPicturesLoadHeadlessExactlyWhenADecodeWould)
     struct Damage
     {
         const char* what;
-        size_t at;     // byte cut at or flipped
+        size_t at; // byte cut at or flipped
         bool cut;
     };
     const Damage cases[] = {
