@@ -13,7 +13,17 @@ seconds=${2:-5}
 where=${3:-menu}
 shift $(( $# > 2 ? 3 : $# ))
 
+# A desktop has a window manager to answer the game's full-screen request; without one, SDL
+# waits a tenth of a second for an answer that never comes, and the first frame with it.
+start_window_manager() {
+    openbox > /dev/null 2>&1 &
+    wm=$!
+    until_true 120 eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window' ||
+        fail "the window manager did not start"
+}
+
 measure() {
+    start_window_manager
     "$game" "$@" > "$out" 2>"$out.err" &
     pid=$!
     local ticks
@@ -49,5 +59,6 @@ shots=$(mktemp -d)
 out=$(mktemp)
 # Its own lock, settings and best times: another copy of the game may run beside it.
 export XDG_RUNTIME_DIR=$shots XDG_CONFIG_HOME=$shots/config XDG_DATA_HOME=$shots/data
-trap 'rm -rf "$out" "$out.err" "$shots"' EXIT
+wm=
+trap 'kill $wm 2>/dev/null; rm -rf "$out" "$out.err" "$shots"' EXIT
 measure "$@"
