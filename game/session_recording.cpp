@@ -8,6 +8,7 @@
 #include "tools/replay/replay_script.h"
 #include "tools/replay/replay_text.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -47,6 +48,7 @@ std::vector<ScriptLine> Playback;
 size_t NextPlaybackLine = 0;
 ReplayInput PlaybackHeld;
 bool PlaybackStopped = false;
+bool PlaybackUsesPad = false;
 
 // The key's slot in KeyState: both Alt keys are kept as KEY_ALT.
 uint32_t KeySlot(ReplayKey key)
@@ -206,6 +208,12 @@ bool StartPlayback(const char* path)
     PlaybackHeld = ReplayInput();
     PlaybackStopped = false;
     SetMessageFilter(DuringPlayback);
+    // As in the runner: a recording that used the pad anywhere plays with one plugged in
+    // from the start, and the pads really there are set aside.
+    PlaybackUsesPad = std::any_of(Playback.begin(), Playback.end(),
+                                  [](const ScriptLine& line) { return UsesPad(line.input); });
+    const GamepadReading resting = {};
+    SetPadOverride(true, PlaybackUsesPad ? &resting : nullptr);
     return true;
 }
 
@@ -217,6 +225,7 @@ bool PlaybackFrame(uint64_t frame)
         FeedInput(PlaybackHeld, ReplayInput());
         PlaybackHeld = ReplayInput();
         SetCursorOverride(false, 0.0f, 0.0f);
+        SetPadOverride(false, nullptr);
         SetMessageFilter(nullptr);
         Playback.clear();
         return false;
@@ -227,6 +236,11 @@ bool PlaybackFrame(uint64_t frame)
     FeedInput(PlaybackHeld, wanted);
     PlaybackHeld = wanted;
     SetCursorOverride(true, wanted.mouseX, wanted.mouseY);
+    if (PlaybackUsesPad)
+    {
+        const GamepadReading pad = ReplayPadReading(wanted);
+        SetPadOverride(true, &pad);
+    }
     FrameTime = wanted.frameTime > 0.0f ? wanted.frameTime : MinFrameTime;
     return true;
 }

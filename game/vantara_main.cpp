@@ -3,6 +3,7 @@
 
 #include "engine/graphics/image_file.h"
 #include "engine/graphics/render_device.h"
+#include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
 #include "engine/platform/platform.h"
 #include "engine/system/frame_controller.h"
@@ -107,6 +108,7 @@ int VantaraMain(const LaunchOptions& options)
     // The main menu's pictures decode while the window opens and the graphics driver starts,
     // which takes the better part of a second on a software driver; its Load then only
     // uploads them, and the first logo is up soon after the driver is ready.
+    ExpectPicturesDrawn(true);
     DecodeStatePicturesAhead(GS_MAIN_MENU);
     const bool windowMade = CreateGameWindow();
     if (windowMade) MarkStartup(MARK_WINDOW);

@@ -16,4 +16,4 @@ cmake --build build-sanitize -j"$jobs"
 rm -f build/vantara_*.deb
 (cd build && cpack -G DEB >/dev/null)
 
-exec xvfb-run -a -s "-screen 0 1920x1080x24" scripts/run-tests.sh
+exec xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" scripts/run-tests.sh

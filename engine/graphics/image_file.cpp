@@ -98,16 +98,20 @@ bool ReadFileBytes(const char* path, std::vector<uint8_t>* bytes)
 {
     FILE* file = PlatformOpenFile(path, "rb");
     if (!file) return false;
-    // Read to the end rather than asking for the size: a folder opens, but reads fail.
+    // Read to the end rather than trusting the size: a folder opens, but reads fail, and a
+    // file may grow meanwhile. The size known, one read with a byte to spare finds the end;
+    // growing a chunk at a time would copy a large picture over and over.
     bytes->clear();
     constexpr size_t Chunk = 1 << 16;
+    const size_t hint = PlatformFileSizeHint(file);
+    const bool hinted = hint > 0 && hint < static_cast<size_t>(INT32_MAX);
     size_t used = 0;
-    for (;;)
+    for (size_t ask = hinted ? hint + 1 : Chunk;; ask = Chunk)
     {
-        bytes->resize(used + Chunk);
-        const size_t got = std::fread(bytes->data() + used, 1, Chunk, file);
+        bytes->resize(used + ask);
+        const size_t got = std::fread(bytes->data() + used, 1, ask, file);
         used += got;
-        if (got < Chunk) break;
+        if (got < ask) break;
     }
     bytes->resize(used);
     const bool ok = !std::ferror(file);

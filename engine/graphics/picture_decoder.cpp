@@ -1,6 +1,7 @@
 // picture_decoder.cpp: the worker threads and the pictures they have decoded.
 #include "engine/graphics/picture_decoder.h"
 
+#include "engine/graphics/texture.h"
 #include "engine/platform/platform.h"
 
 #include <algorithm>
@@ -212,7 +213,10 @@ DecoderPool& Pool()
 }
 } // namespace
 
-void DecodePicturesAhead(const char* const* paths, size_t count) { Pool().Request(paths, count); }
+void DecodePicturesAhead(const char* const* paths, size_t count)
+{
+    if (PicturesDrawn()) Pool().Request(paths, count);
+}
 
 bool TakePictureDecodedAhead(const char* path, const std::vector<uint8_t>& bytes,
                              ImageRGBA* image)

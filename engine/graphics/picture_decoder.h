@@ -21,6 +21,7 @@ constexpr size_t MaxPicturesAheadBytes = 256u << 20;
 
 // Starts decoding these files, bottom row first, for LoadTexture. A path named n times is
 // decoded n times (each LoadTexture takes one), less what is already decoded or under way.
+// Nothing, when the pictures will not be drawn (PicturesDrawn, texture.h).
 void DecodePicturesAhead(const char* const* paths, size_t count);
 
 // The decoded pixels of `path`, if they were decoded ahead from exactly `bytes`: waits for a

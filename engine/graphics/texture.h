@@ -18,6 +18,12 @@ struct Texture
 
 constexpr int MaxTexturePathLength = 255;
 
+// Whether the pictures loaded will be drawn: the renderer is up, or the program has said it is
+// about to start it. When not (the replay runner, the scripted back end) LoadTexture keeps
+// only a picture's size and nothing is decoded ahead.
+void ExpectPicturesDrawn(bool expected);
+bool PicturesDrawn();
+
 // Null, silently, for a path of 256 characters or more, or a file that is missing,
 // unreadable, not a picture, truncated or too large.
 Texture* LoadTexture(const char* path);

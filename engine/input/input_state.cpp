@@ -94,14 +94,34 @@ void RecordMouseButton(int button, bool down)
 
 void RecordMouseWheel(float notches) { RawWheel = notches; }
 
+static bool PadOverridden = false;
+static bool OverridePadPlugged = false;
+static GamepadReading OverridePad = {};
+
+void SetPadOverride(bool on, const GamepadReading* reading)
+{
+    PadOverridden = on;
+    OverridePadPlugged = on && reading;
+    OverridePad = OverridePadPlugged ? *reading : GamepadReading();
+}
+
+// Pad `index` as the platform reads it, or as the override holds it.
+static void ReadGamepad(int index)
+{
+    GamepadReading reading = {};
+    if (PadOverridden)
+    {
+        Gamepads[index].connected = index == 0 && OverridePadPlugged;
+        reading = OverridePad;
+    }
+    else
+        Gamepads[index].connected = PlatformReadGamepad(index, &reading);
+    if (Gamepads[index].connected) Gamepads[index].pad = reading;
+}
+
 static void PollGamepads()
 {
-    for (int i = 0; i < GamepadCount; ++i)
-    {
-        GamepadReading reading = {};
-        Gamepads[i].connected = PlatformReadGamepad(i, &reading);
-        if (Gamepads[i].connected) Gamepads[i].pad = reading;
-    }
+    for (int i = 0; i < GamepadCount; ++i) ReadGamepad(i);
 }
 
 void ResetInput()
@@ -163,12 +183,7 @@ static void UpdateGamepads()
     {
         // Only pads known to be there are asked between the slow polls.
         for (int i = 0; i < GamepadCount; ++i)
-        {
-            if (!Gamepads[i].connected) continue;
-            GamepadReading reading = {};
-            Gamepads[i].connected = PlatformReadGamepad(i, &reading);
-            if (Gamepads[i].connected) Gamepads[i].pad = reading;
-        }
+            if (Gamepads[i].connected || PadOverridden) ReadGamepad(i);
     }
     for (GamepadState& g : Gamepads)
     {

@@ -81,6 +81,10 @@ void UpdateInput();
 // While on, UpdateInput takes the cursor from (x, y), pixels from the client centre with y up,
 // instead of the platform: a recording being played back moves the pointer, not the player.
 void SetCursorOverride(bool on, float x, float y);
+// While on, the pads are not read from the platform: the first pad is plugged in and reads
+// `reading` (null: no pad at all), the others are unplugged. A recording being played back
+// holds the recorded pad, whatever pads are really there.
+void SetPadOverride(bool on, const GamepadReading* reading);
 
 // The dead-zone shaping of a stick reading and a trigger reading.
 Vec2 ShapeStick(int16_t x, int16_t y, float deadZone);

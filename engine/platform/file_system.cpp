@@ -22,6 +22,13 @@ FILE* PlatformOpenFile(const char* path, const char* mode)
     return std::fopen(native.c_str(), mode);
 }
 
+size_t PlatformFileSizeHint(FILE* file)
+{
+    struct stat info;
+    if (!file || fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) return 0;
+    return static_cast<size_t>(info.st_size);
+}
+
 namespace
 {
 bool HasDataFolder(const std::string& folder)

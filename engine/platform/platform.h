@@ -137,6 +137,9 @@ void PlatformSetGamepadVibration(int index, uint16_t left, uint16_t right);
 // Opens a game file. The game's paths use '\' and '/' alike; this turns them into what the
 // platform expects. Same contract as fopen.
 FILE* PlatformOpenFile(const char* path, const char* mode);
+// The size of an open regular file, as a hint for reading it in one go (it may still change
+// while it is read); 0 for anything else, a folder for one.
+size_t PlatformFileSizeHint(FILE* file);
 // The game reads its files from data/ beside the executable (a build tree), else from data/ in
 // installedFolder, a path relative to the executable's folder (null: none), else under the
 // working directory. Makes the folder that holds data/ the working directory; false if none.

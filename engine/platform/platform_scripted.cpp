@@ -28,6 +28,7 @@ struct ScriptedMachine
     int64_t clockTicks = 0;
     int64_t ticksPerRead = ClockFrequency / 100000;
     int64_t sleptTicks = 0;
+    int64_t lateTicks = 0;
     ScriptedFrameHook hook = nullptr;
     void* hookUser = nullptr;
     uint32_t pumps = 0;
@@ -56,6 +57,11 @@ void ScriptedAdvanceClock(double seconds)
 double ScriptedClockSeconds() { return static_cast<double>(Machine.clockTicks) / ClockFrequency; }
 
 double ScriptedSleptSeconds() { return static_cast<double>(Machine.sleptTicks) / ClockFrequency; }
+
+void ScriptedSetSleepLateness(double seconds)
+{
+    Machine.lateTicks = static_cast<int64_t>(seconds * ClockFrequency + 0.5);
+}
 
 void ScriptedSetClockStepPerRead(double seconds)
 {
@@ -150,7 +156,7 @@ int64_t PlatformPerformanceFrequency() { return ClockFrequency; }
 void PlatformSleep(double seconds)
 {
     if (seconds <= 0.0) return;
-    const int64_t ticks = static_cast<int64_t>(seconds * ClockFrequency + 0.5);
+    const int64_t ticks = static_cast<int64_t>(seconds * ClockFrequency + 0.5) + Machine.lateTicks;
     Machine.clockTicks += ticks;
     Machine.sleptTicks += ticks;
 }

@@ -47,6 +47,8 @@ void ScriptedAdvanceClock(double seconds);
 double ScriptedClockSeconds();
 // How much of the clock's time went by in PlatformSleep.
 double ScriptedSleptSeconds();
+// Every sleep from now on wakes this many seconds late, as on a busy machine.
+void ScriptedSetSleepLateness(double seconds);
 // How far every clock read moves the clock (default 10 microseconds).
 void ScriptedSetClockStepPerRead(double seconds);
 

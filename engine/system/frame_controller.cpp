@@ -3,6 +3,8 @@
 
 #include "engine/platform/platform.h"
 
+#include <algorithm>
+
 double FrameStartTime = 0.0;
 double MinFrameTime = 1.0 / 60.0;
 double FrameTime = 1.0 / 60.0;
@@ -10,6 +12,11 @@ double FrameRate = 60.0;
 uint32_t FrameCount = 0;
 double FrameWaitTime = 0.0;
 double FrameSleepTime = 0.0;
+double SpinMargin = 0.0015;
+
+static constexpr double StartLateness = 0.00075;
+// The worst lateness of recent wakes, fading by 1% a frame (to a hundredth in about 8 s).
+static double RecentLateness = StartLateness;
 
 static bool VirtualFrameTime = false;
 
@@ -31,6 +38,14 @@ void InitFrameController()
     FrameTime = 1.0 / 60.0;
     MinFrameTime = 1.0 / 60.0;
     FrameWaitTime = FrameSleepTime = 0.0;
+    RecentLateness = StartLateness;
+    SpinMargin = 2.0 * StartLateness;
+}
+
+static void FollowSleepLateness(double late)
+{
+    RecentLateness = std::max(late, RecentLateness * 0.99);
+    SpinMargin = std::clamp(2.0 * RecentLateness, MinSpinMargin, MaxSpinMargin);
 }
 
 void StartFrameTimer() { FrameStartTime = GetPreciseTime(); }
@@ -54,10 +69,12 @@ void LimitFrameRate()
     // last SpinMargin is a spin, because a sleeper may wake a little late.
     if (MinFrameTime - elapsed > SpinMargin)
     {
-        PlatformSleep(MinFrameTime - elapsed - SpinMargin);
+        const double asked = MinFrameTime - elapsed - SpinMargin;
+        PlatformSleep(asked);
         const double woke = GetPreciseTime();
         FrameSleepTime = woke - workDone;
         elapsed = woke - FrameStartTime;
+        FollowSleepLateness(FrameSleepTime - asked);
     }
     while (MinFrameTime > elapsed) elapsed = GetPreciseTime() - FrameStartTime;
     FrameWaitTime = FrameStartTime + elapsed - workDone;

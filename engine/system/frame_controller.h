@@ -18,9 +18,12 @@ extern uint32_t FrameCount;   // frames completed since start-up
 extern double FrameWaitTime;
 extern double FrameSleepTime;
 
-// The limiter sleeps until this long before the frame's end and spins from there: more than
-// the system's usual lateness in waking a sleeper.
-constexpr double SpinMargin = 0.0015;
+// The limiter sleeps until SpinMargin before the frame's end and spins from there. The margin
+// follows how late the system has lately woken the sleeper: twice the worst recent lateness,
+// kept between the two bounds. A late wake widens it at once; punctual wakes narrow it slowly.
+constexpr double MinSpinMargin = 0.00025;
+constexpr double MaxSpinMargin = 0.002;
+extern double SpinMargin; // seconds; 1.5 ms at start-up
 
 // Seconds since an arbitrary origin, from the platform's high-resolution counter.
 double GetPreciseTime();

@@ -90,6 +90,9 @@ void BindStateOperations()
 // The main thread's processor time, read only while frame statistics are recorded.
 static double CpuNow() { return FrameStatsEnabled() ? PlatformThreadCpuSeconds() : 0.0; }
 
+// Set by EnterState: the next frame is a state's first, which draws what its Load brought.
+static bool StateJustEntered = false;
+
 void RunFrame()
 {
     const double started = CpuNow();
@@ -108,7 +111,9 @@ void RunFrame()
     const double swapped = CpuNow();
     MarkStartup(MARK_FIRST_FRAME);
     LimitFrameRate();
-    RecordFrameStats(updated - begun, (begun - started) + (drawn - updated), swapped - drawn);
+    RecordFrameStats(updated - begun, (begun - started) + (drawn - updated), swapped - drawn,
+                     StateJustEntered);
+    StateJustEntered = false;
 }
 
 void StartGameLoop(GameStateId first)
@@ -130,6 +135,7 @@ void EnterState()
         DiscardPicturesBefore(round);
     }
     ActiveInit();
+    StateJustEntered = true;
 }
 
 bool LeaveState()

@@ -4,9 +4,14 @@
 // over the menu music. The first visit of a run opens with the maker's logo, then the audio
 // credit, each about three seconds unless a key, a click or the pad's A, B or Start skips it.
 // Escape (or the pad's B) on the menu asks whether to quit.
+//
+// The splash is up as soon as the graphics are: that visit's Load uploads the logos alone,
+// and the menu's other pictures, decoded on the workers since the program started, follow a
+// few a frame while the logos show, all of them by the time the menu first does.
 #include "engine/graphics/draw_state.h"
 #include "engine/graphics/mesh.h"
 #include "engine/graphics/picture_decoder.h"
+#include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
@@ -16,7 +21,11 @@
 #include "game/frontend/screens.h"
 #include "game/frontend/settings.h"
 #include "game/game_states.h"
+#include "game/missing_files.h"
 #include "game/scene/render_layer.h"
+
+#include <algorithm>
+#include <iterator>
 
 Sound* MenuMusic = nullptr;
 SoundChannel* MenuMusicChannel = nullptr;
@@ -65,6 +74,11 @@ constexpr const char* PICTURE_PATHS[MENU_PICTURE_COUNT] = {
     "data/FMODtxt.png",
 };
 
+// The splash's pictures, loaded first on the first visit.
+constexpr Picture SPLASH_PICTURES[] = {MAKER_LOGO, AUDIO_LOGO, AUDIO_LINE};
+// A few uploads a frame keep a splash frame short on a software driver.
+constexpr size_t LATE_PICTURES_PER_FRAME = 2;
+
 constexpr Vec2 BUTTON_SIZE = {250.0f, 100.0f};
 constexpr Vec2 ICON_SIZE = {100.0f, 100.0f};
 constexpr float SPLASH_TIME = 15.0f;
@@ -83,6 +97,8 @@ enum MenuButtonIndex
     BUTTON_COUNT
 };
 constexpr size_t SETTINGS_FOCUS = BUTTON_COUNT; // the icon comes after the buttons
+constexpr Picture BUTTON_PICTURES[BUTTON_COUNT] = {PLAY,     EXIT,        LEVEL_SELECT,
+                                                   TUTORIAL, HOW_TO_PLAY, CREDITS};
 
 Texture* Pictures[MENU_PICTURE_COUNT] = {};
 SoundChannel* Channels[BUTTON_COUNT] = {};
@@ -92,6 +108,8 @@ MenuFocus Focus;
 bool IconHovered = false;
 float FirstSplashTimer = 0.0f;
 float SecondSplashTimer = 0.0f; // never reset: the splash runs once a program run
+bool PictureLoaded[MENU_PICTURE_COUNT] = {};
+bool SplashDrawn = false; // the first splash frame is on screen: late pictures may come
 
 // This visit's objects.
 GameObject* Buttons[BUTTON_COUNT] = {};
@@ -103,10 +121,57 @@ GameObject* MakerLogo = nullptr;
 GameObject* AudioLogo = nullptr;
 GameObject* AudioLine = nullptr;
 
-GameObject* Button(const char* name, Picture picture, float x, float y)
+GameObject* Button(const char* name, MenuButtonIndex button, float x, float y)
 {
-    return CreateMenuObject(new GameObject(), name, Pictures[picture], x, y, BUTTON_SIZE.x,
-                            BUTTON_SIZE.y);
+    return CreateMenuObject(new GameObject(), name, Pictures[BUTTON_PICTURES[button]], x, y,
+                            BUTTON_SIZE.x, BUTTON_SIZE.y);
+}
+
+void LoadMenuPicture(Picture picture)
+{
+    Pictures[picture] = LoadTexture(PICTURE_PATHS[picture]);
+    if (!Pictures[picture]) ReportMissingFile(PICTURE_PATHS[picture]);
+    PictureLoaded[picture] = true;
+}
+
+// Where the menu's buttons lead with the most to load: Level Select, Play, Tutorial. Not
+// while the menu's own pictures are still to be taken: a load waiting for one of them helps
+// the workers with what is queued, and a level's background would hold it up.
+void DecodeNextPicturesAhead()
+{
+    DecodeStatePicturesAhead(GS_LEVEL_SELECTOR);
+    DecodeStatePicturesAhead(FIRST_LEVEL);
+    DecodeStatePicturesAhead(FIRST_TUTORIAL_STAGE);
+}
+
+bool AllPicturesLoaded()
+{
+    return std::all_of(std::begin(PictureLoaded), std::end(PictureLoaded),
+                       [](bool b) { return b; });
+}
+
+// Loads up to `most` of the pictures not loaded yet, in their table order, and hands them to
+// this visit's objects; with the last of them, the settings window's pictures.
+void LoadLatePictures(size_t most)
+{
+    size_t loaded = 0;
+    for (size_t i = 0; i < MENU_PICTURE_COUNT && loaded < most; ++i)
+        if (!PictureLoaded[i])
+        {
+            LoadMenuPicture(static_cast<Picture>(i));
+            ++loaded;
+        }
+    if (loaded == 0) return;
+    Background->texture = Pictures[BACKGROUND];
+    for (size_t i = 0; i < BUTTON_COUNT; ++i) Buttons[i]->texture = Pictures[BUTTON_PICTURES[i]];
+    SettingsIcon->texture = Pictures[SETTINGS_ICON];
+    const Picture confirmPictures[] = {PANEL, SURE, YES, NO};
+    for (size_t i = 0; i < CountOf(confirmPictures); ++i)
+        Confirm.objects[i]->texture = Pictures[confirmPictures[i]];
+    LoadingScreen->texture = Pictures[LOADING];
+    if (!AllPicturesLoaded()) return;
+    SettingsIcon->TakePictures();
+    DecodeNextPicturesAhead();
 }
 
 void ShowMenu(bool visible)
@@ -194,25 +259,34 @@ void HandleMenuButtons()
 
 void MainMenuLoad()
 {
-    LoadPictures(PICTURE_PATHS, Pictures, MENU_PICTURE_COUNT);
+    if (FirstVisit())
+    {
+        // Asked for again, what was decoded at start-up stays for the late loads and for the
+        // settings window's Init.
+        DecodeMainMenuPicturesAhead();
+        for (bool& loaded : PictureLoaded) loaded = false;
+        for (Picture picture : SPLASH_PICTURES) LoadMenuPicture(picture);
+    }
+    else
+    {
+        LoadPictures(PICTURE_PATHS, Pictures, MENU_PICTURE_COUNT);
+        for (bool& loaded : PictureLoaded) loaded = true;
+    }
     UnitQuadMesh = CreateUnitQuad();
 }
 
 void MainMenuInit()
 {
-    // Where the menu's buttons lead with the most to load: Level Select, Play, Tutorial.
-    DecodeStatePicturesAhead(GS_LEVEL_SELECTOR);
-    DecodeStatePicturesAhead(FIRST_LEVEL);
-    DecodeStatePicturesAhead(FIRST_TUTORIAL_STAGE);
+    if (AllPicturesLoaded()) DecodeNextPicturesAhead();
     Background = CreateMenuObject(new GameObject(), "background", Pictures[BACKGROUND], 0, 0,
                                   1920, 1080, KIND_BACKGROUND);
-    Buttons[PLAY_BUTTON] = Button("Play", PLAY, -375, -175);
-    Buttons[LEVEL_SELECT_BUTTON] = Button("LevelSelect", LEVEL_SELECT, 0, -175);
-    Buttons[QUIT_BUTTON] = Button("Quit", EXIT, 110, -315);
-    Buttons[TUTORIAL_BUTTON] = Button("Tutorial", TUTORIAL, 425, -75);
-    Buttons[HOW_TO_PLAY_BUTTON] = Button("HowToPlay", HOW_TO_PLAY, 425, 50);
-    Buttons[CREDITS_BUTTON] = Button("Credits", CREDITS, 425, 175);
-    SettingsIcon = new Settings();
+    Buttons[PLAY_BUTTON] = Button("Play", PLAY_BUTTON, -375, -175);
+    Buttons[LEVEL_SELECT_BUTTON] = Button("LevelSelect", LEVEL_SELECT_BUTTON, 0, -175);
+    Buttons[QUIT_BUTTON] = Button("Quit", QUIT_BUTTON, 110, -315);
+    Buttons[TUTORIAL_BUTTON] = Button("Tutorial", TUTORIAL_BUTTON, 425, -75);
+    Buttons[HOW_TO_PLAY_BUTTON] = Button("HowToPlay", HOW_TO_PLAY_BUTTON, 425, 50);
+    Buttons[CREDITS_BUTTON] = Button("Credits", CREDITS_BUTTON, 425, 175);
+    SettingsIcon = new Settings(!AllPicturesLoaded());
     CreateMenuObject(SettingsIcon, "Settings", Pictures[SETTINGS_ICON], 800, 400, 100, 100);
     Confirm = CreateConfirmWindow(Pictures[PANEL], Pictures[SURE], Pictures[YES], Pictures[NO],
                                   CONFIRM_BUTTON_Y);
@@ -237,6 +311,7 @@ void MainMenuInit()
     if (!returning || RestartRequested) StartMenuMusic();
     StartHoverChannels(Channels, BUTTON_COUNT);
     FirstSplashTimer = 0.0f;
+    SplashDrawn = false;
     Focus.index = PLAY_BUTTON;
     ShowMenu(false);
     SettingsIcon->isOpen = false;
@@ -246,8 +321,15 @@ void MainMenuInit()
 void MainMenuUpdate()
 {
     ShowConfirmWindow(Confirm, false);
-    if (UpdateSplash()) return;
+    if (UpdateSplash())
+    {
+        // Not before the first splash frame is drawn: that one waits for nothing.
+        if (SplashDrawn) LoadLatePictures(LATE_PICTURES_PER_FRAME);
+        SplashDrawn = true;
+        return;
+    }
 
+    LoadLatePictures(MENU_PICTURE_COUNT);
     ShowMenu(true);
     SystemFrameCheck();
     UpdateSounds();

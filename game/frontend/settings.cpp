@@ -102,9 +102,9 @@ void NextWindowSize()
 
 PictureSet SettingsPictures = {PICTURE_PATHS, Pictures, PICTURE_COUNT, 0};
 
-Settings::Settings()
+Settings::Settings(bool picturesLater) : picturesHeld_(!picturesLater)
 {
-    AcquirePictures(SettingsPictures);
+    if (picturesHeld_) AcquirePictures(SettingsPictures);
     RenderLayer* frame = GetOrCreateLayer("FRA0");
     CreateCamera("FrameCam", "FRA0")->clearEnabled = false;
     for (size_t i = 0; i < OBJECT_COUNT; ++i)
@@ -125,9 +125,17 @@ Settings::Settings()
     StartHoverChannels(Channels, CHANNEL_COUNT);
 }
 
+void Settings::TakePictures()
+{
+    if (picturesHeld_) return;
+    picturesHeld_ = true;
+    AcquirePictures(SettingsPictures);
+    for (size_t i = 0; i < OBJECT_COUNT; ++i) Objects[i]->texture = Pictures[OBJECTS[i].picture];
+}
+
 Settings::~Settings()
 {
-    ReleasePictures(SettingsPictures);
+    if (picturesHeld_) ReleasePictures(SettingsPictures);
     StopHoverChannels(Channels, CHANNEL_COUNT);
     for (GameObject*& object : Objects) object = nullptr;
 }

@@ -14,9 +14,12 @@ class Settings : public GameObject
 {
   public:
     // Makes the window's objects (hidden, in layer "FRA0" with its own camera). The owner then
-    // names, places and registers the icon.
-    Settings();
+    // names, places and registers the icon. With `picturesLater` the window's pictures are
+    // loaded only by TakePictures, which the owner calls before the window can be opened.
+    explicit Settings(bool picturesLater = false);
     ~Settings() override;
+    // Loads the window's pictures (once) and hands them to its objects.
+    void TakePictures();
 
     void Update() override;
 
@@ -28,6 +31,9 @@ class Settings : public GameObject
     GameObject* lowerEffectsButton = nullptr;
     GameObject* raiseEffectsButton = nullptr;
     GameObject* closeButton = nullptr;
+
+  private:
+    bool picturesHeld_ = false;
 };
 
 // The settings window's pictures, for an owner that keeps them loaded between its windows.

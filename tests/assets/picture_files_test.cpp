@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/graphics/image_file.h"
+#include "engine/graphics/png_check.h"
 #include "tests/assets/asset_test_support.h"
 
 namespace
@@ -53,6 +55,14 @@ TEST(PictureFiles, EveryPictureTheGameOpensDecodesWithTheGamesLoader)
         ASSERT_TRUE(p.Loaded());
         EXPECT_GE(p.width, 16);
         EXPECT_GE(p.height, 16);
+        // Where nothing is drawn the game only checks a picture and reads its size: every
+        // picture it ships must pass that check, with the size a decode finds.
+        std::vector<uint8_t> bytes;
+        ASSERT_TRUE(ReadFileBytes(OnDisk(use.gamePath).c_str(), &bytes));
+        int width = 0, height = 0;
+        EXPECT_TRUE(CheckPngStructure(bytes, &width, &height));
+        EXPECT_EQ(width, p.width);
+        EXPECT_EQ(height, p.height);
     }
 }
 

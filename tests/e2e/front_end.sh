@@ -24,7 +24,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 start_game() {
   "$game" 2>"$XDG_RUNTIME_DIR/stderr" &
   pid=$!
-  window=$(find_window Vantara) || fail "no window appeared"
+  window=$(find_window Vantara) || fail "no window appeared: $(cat "$XDG_RUNTIME_DIR/stderr")"
   xdotool windowfocus --sync "$window"
 }
 

@@ -53,7 +53,7 @@ use_layout() {
 start_game() {
   "$game" 2>"$XDG_RUNTIME_DIR/stderr" &
   pid=$!
-  window=$(find_window Vantara) || fail "no window appeared"
+  window=$(find_window Vantara) || fail "no window appeared: $(cat "$XDG_RUNTIME_DIR/stderr")"
   xdotool windowfocus --sync "$window"
   skip_splash
 }

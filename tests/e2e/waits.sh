@@ -13,11 +13,12 @@ until_true() {
 }
 
 # find_window TITLE: prints the id of the first mapped window titled TITLE, once there is one.
-# (A search can fail while the X server resets after the last client of a test has left.)
+# Gives up at once if the program started as $pid has ended: its window will never come.
 find_window() {
   local end=$((SECONDS + 120)) id=
   until id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1); [ -n "$id" ]; do
     [ "$SECONDS" -lt "$end" ] || return 1
+    [ -z "${pid:-}" ] || ! ended || return 1
     sleep 0.1
   done
   echo "$id"

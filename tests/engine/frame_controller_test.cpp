@@ -24,11 +24,12 @@ TEST_F(FrameControllerTest, AShortFrameIsHeldToASixtiethOfASecond)
 
 TEST_F(FrameControllerTest, TheWaitIsSleptButForItsLastStretch)
 {
+    const double margin = SpinMargin;
     Frame(0.005);
     const double wait = 1.0 / 60.0 - 0.005;
-    EXPECT_NEAR(ScriptedSleptSeconds(), wait - SpinMargin, 0.0001);
+    EXPECT_NEAR(ScriptedSleptSeconds(), wait - margin, 0.0001);
     EXPECT_NEAR(FrameWaitTime, wait, 0.0001);
-    EXPECT_NEAR(FrameSleepTime, wait - SpinMargin, 0.0001);
+    EXPECT_NEAR(FrameSleepTime, wait - margin, 0.0001);
     EXPECT_GE(FrameTime, 1.0 / 60.0);
     EXPECT_LT(FrameTime, 1.0 / 60.0 + 0.0001);
 
@@ -40,6 +41,27 @@ TEST_F(FrameControllerTest, TheWaitIsSleptButForItsLastStretch)
     Frame(0.05);
     EXPECT_EQ(FrameSleepTime, 0.0);
     EXPECT_NEAR(FrameWaitTime, 0.0, 0.0001);
+}
+
+TEST_F(FrameControllerTest, TheSpinShrinksWhileWakesArePunctualAndGrowsWithALateOne)
+{
+    // Punctual wakes: after ten seconds the spin is a small part of each frame.
+    for (int i = 0; i < 600; ++i) Frame(0.005);
+    const double slept = ScriptedSleptSeconds();
+    Frame(0.005);
+    EXPECT_GT(ScriptedSleptSeconds() - slept, 1.0 / 60.0 - 0.005 - 0.0004);
+    EXPECT_LT(FrameTime, 1.0 / 60.0 + 0.0001);
+
+    // A machine that wakes the sleeper 0.6 ms late: one frame runs long, then the spin
+    // covers the lateness and frames are a sixtieth again.
+    ScriptedSetSleepLateness(0.0006);
+    Frame(0.005);
+    EXPECT_GT(FrameTime, 1.0 / 60.0 + 0.0002);
+    for (int i = 0; i < 300; ++i)
+    {
+        Frame(0.005);
+        ASSERT_LT(FrameTime, 1.0 / 60.0 + 0.0001) << "frame " << i;
+    }
 }
 
 TEST_F(FrameControllerTest, ALongFrameIsReportedAsItWasAndNotCapped)

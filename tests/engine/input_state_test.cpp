@@ -271,3 +271,29 @@ TEST_F(InputStateTest, ThePadLastUsedDrivesAndADriftingStickStealsNothing)
     EXPECT_FALSE(IsPadButtonDown(PAD_A));
     EXPECT_EQ(ActivePad(), nullptr);
 }
+
+TEST_F(InputStateTest, APlayedBackPadStandsInForThePadsReallyThere)
+{
+    GamepadReading real = {}, recorded = {};
+    real.buttons = PAD_B;
+    recorded.buttons = PAD_A;
+    ScriptedSetGamepad(2, &real);
+    ResetInput();
+    SetPadOverride(true, &recorded);
+    InputFrame();
+    EXPECT_FALSE(Gamepads[2].connected);
+    EXPECT_EQ(ActiveGamepad, 0);
+    EXPECT_TRUE(IsPadButtonTriggered(PAD_A));
+    EXPECT_FALSE(IsPadButtonDown(PAD_B));
+
+    SetPadOverride(true, nullptr);
+    InputFrame();
+    EXPECT_EQ(ActivePad(), nullptr) << "a recording without a pad plays with none";
+
+    SetPadOverride(false, nullptr);
+    FrameTime = 2.0;
+    InputFrame(); // the next look finds the real pad again
+    FrameTime = 1.0 / 60.0;
+    EXPECT_TRUE(Gamepads[2].connected);
+    EXPECT_TRUE(IsPadButtonDown(PAD_B));
+}

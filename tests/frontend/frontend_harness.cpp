@@ -1,6 +1,7 @@
 // frontend_harness.cpp: records the runner's frames for the front-end tests.
 #include "tests/frontend/frontend_harness.h"
 
+#include "engine/graphics/texture.h"
 #include "engine/platform/audio.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
@@ -57,9 +58,10 @@ class Recorder : public ReplayObserver
         for (const std::string& name : scenario_.watch)
         {
             const GameObject* object = FindGameObject(name.c_str());
-            f.objects[name] = object ? WatchedObject{true, object->visible, object->position,
-                                                     object->scale}
-                                     : WatchedObject{false, false, {}, {}};
+            f.objects[name] =
+                object ? WatchedObject{true, object->visible, object->position, object->scale,
+                                       object->texture ? object->texture->Path : ""}
+                       : WatchedObject{false, false, {}, {}, ""};
         }
         run_->frames.push_back(std::move(f));
     }

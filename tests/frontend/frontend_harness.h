@@ -18,6 +18,7 @@ struct WatchedObject
 {
     bool found, visible;
     Vec2 position, scale;
+    std::string picture; // the path its texture was loaded from; empty without one
 };
 
 struct ScreenFrame

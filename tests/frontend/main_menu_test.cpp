@@ -2,6 +2,8 @@
 // settings window, played through the runner from the first frame of the program.
 #include "tests/frontend/frontend_harness.h"
 
+#include <map>
+
 namespace
 {
 // Both logos skipped, one press each: the menu is up from frame 4.
@@ -34,6 +36,50 @@ TEST(MainMenu, TwoLogosThenTheMenuAndNoProgramKeyDuringThem)
     const ScreenRun skipped = Play({GS_MAIN_MENU, Press(10, "ESC"), 20, {"Korvel_Logo", "FMOD_Logo"}});
     EXPECT_FALSE(skipped.Object(10, "Korvel_Logo").visible);
     EXPECT_TRUE(skipped.Object(19, "FMOD_Logo").visible);
+}
+
+// The logos come first and the menu's other pictures after them; however soon the logos are
+// skipped, the menu shows with every picture, and nothing is ever shown without its own.
+TEST(MainMenu, TheMenuShowsWholeHoweverSoonTheLogosAreSkipped)
+{
+    const std::map<std::string, std::string> pictures = {
+        {"Korvel_Logo", "data/Korvel_VIZ-OSTARA_WEB_WHITE.png"},
+        {"FMOD_Logo", "data/FMOD_Logo_White_-_Black_Background.png"},
+        {"FMOD_Logo_txt", "data/FMODtxt.png"},
+        {"background", "data/Menus/Menu Background.png"},
+        {"Play", "data/Menus/Play.png"},
+        {"LevelSelect", "data/Menus/Level Select.png"},
+        {"Quit", "data/Menus/Exit.png"},
+        {"Tutorial", "data/Menus/Tutorial.png"},
+        {"HowToPlay", "data/Menus/HowToPlay.png"},
+        {"Credits", "data/Menus/Credits.png"},
+        {"Settings", "data/Menus/Settings.png"},
+        {"Confirm_Window", "data/Menus/Pause.png"},
+        {"Sure_Button", "data/Menus/Sure_button.png"},
+        {"Yes", "data/Menus/Yes.png"},
+        {"No", "data/Menus/No.png"},
+        {"Loading_Screen", "data/Menus/Loading_Screen.png"},
+        {"settings_window", "data/Menus/Pause.png"},
+        {"Game_Volume_1", "data/Menus/Game_Volume.png"},
+        {"lower_sound_volume", "data/Menus/Minus.png"},
+        {"Window_Resoltuion", "data/Menus/Win_Resolution.png"},
+    };
+    std::vector<std::string> names;
+    for (const auto& [name, picture] : pictures) names.push_back(name);
+    for (const char* script : {"0 SPACE 0 0 0\n1 - 0 0 0\n2 SPACE 0 0 0\n3 - 0 0 0\n",
+                               "1 SPACE 0 0 0\n2 - 0 0 0\n40 SPACE 0 0 0\n41 - 0 0 0\n"})
+    {
+        const ScreenRun run = Play({GS_MAIN_MENU, script, 60, names});
+        EXPECT_EQ(run.Object(0, "Korvel_Logo").picture, pictures.at("Korvel_Logo"));
+        size_t menuFrame = 0;
+        while (menuFrame < run.frames.size() && !run.Object(menuFrame, "Play").visible) ++menuFrame;
+        ASSERT_LT(menuFrame, run.frames.size()) << script;
+        for (const auto& [name, picture] : pictures)
+            EXPECT_EQ(run.Object(menuFrame, name).picture, picture) << name << ", " << script;
+        for (size_t f = 0; f < run.frames.size(); ++f)
+            for (const auto& [name, watched] : run.frames[f].objects)
+                EXPECT_TRUE(!watched.visible || watched.picture == pictures.at(name)) << name << f;
+    }
 }
 
 TEST(MainMenu, ButtonsGrowFromTheirEdgeShrinkWhenLeftAndLeadToTheirScreens)

@@ -30,9 +30,11 @@ protected:
     {
         ScriptedReset();
         DiscardAllPictures();
+        ExpectPicturesDrawn(true);
     }
     void TearDown() override
     {
+        ExpectPicturesDrawn(false);
         DiscardAllPictures();
         ReleaseAllTextures();
     }

@@ -1,6 +1,7 @@
 // Loading pictures on the headless renderer: what loads, what is refused, what is counted.
 #include "test_images.h"
 
+#include "engine/graphics/image_file.h"
 #include "engine/graphics/mesh.h"
 #include "engine/graphics/render_device.h"
 #include "engine/graphics/texture.h"
@@ -66,6 +67,55 @@ TEST_F(TextureLoadingTest, BadFilesGiveNullAndLeaveNothingBehind)
     for (const std::string& path : paths) EXPECT_EQ(LoadTexture(path.c_str()), nullptr) << path;
     EXPECT_EQ(LoadTexture(nullptr), nullptr);
     EXPECT_EQ(LiveTextureCount(), 0);
+}
+
+// With nothing drawn a PNG is not inflated, only checked; a damaged file must still load, or
+// fail, exactly as decoding it would decide.
+TEST_F(TextureLoadingTest, DamagedPicturesLoadHeadlessExactlyWhenADecodeWould)
+{
+    std::vector<uint8_t> pattern(24 * 18 * 4);
+    for (size_t i = 0; i < pattern.size(); ++i) pattern[i] = static_cast<uint8_t>(i * 29 + i / 5);
+    const std::vector<uint8_t> good = ReadTestFile(WriteTestPng("pattern.png", 24, 18, 4, pattern));
+    constexpr size_t IDAT_DATA = 41; // signature, IHDR chunk, IDAT length and type
+    ASSERT_GT(good.size(), IDAT_DATA + 40);
+    const size_t crcOfIdat = good.size() - 12 - 4;
+    struct Damage
+    {
+        const char* what;
+        size_t at; // byte cut at or flipped
+        bool cut;
+    };
+    const Damage cases[] = {
+        {"cut in the signature", 5, true},         {"cut in IHDR", 20, true},
+        {"cut after IHDR", 33, true},               {"cut in the pixels", IDAT_DATA + 20, true},
+        {"cut before IEND", good.size() - 12, true}, {"last byte cut", good.size() - 1, true},
+        {"flipped signature", 1, false},           {"flipped size", 18, false},
+        {"flipped colour type", 25, false},         {"flipped zlib header", IDAT_DATA, false},
+        {"flipped pixels", IDAT_DATA + 9, false},   {"flipped pixels", IDAT_DATA + 30, false},
+        {"flipped IDAT checksum", crcOfIdat, false}, {"flipped IEND", good.size() - 6, false},
+    };
+    for (const Damage& damage : cases)
+    {
+        std::vector<uint8_t> bytes = good;
+        if (damage.cut)
+            bytes.resize(damage.at);
+        else
+            bytes[damage.at] ^= 0x10;
+        ImageRGBA decoded;
+        const bool decodes = DecodeImage(bytes, &decoded, BOTTOM_ROW_FIRST);
+        Texture* t = LoadTexture(WriteTestFile("damaged.png", bytes).c_str());
+        ASSERT_EQ(t != nullptr, decodes) << damage.what << " at " << damage.at;
+        if (t)
+        {
+            EXPECT_EQ(t->Width, uint32_t(decoded.width)) << damage.what;
+            EXPECT_EQ(t->Height, uint32_t(decoded.height)) << damage.what;
+        }
+        ReleaseTexture(t);
+    }
+    std::vector<uint8_t> trailing = good;
+    trailing.push_back(0);
+    EXPECT_NE(LoadTexture(WriteTestFile("trailing.png", trailing).c_str()), nullptr)
+        << "a byte after the end is ignored, as the decoder ignores it";
 }
 
 // A PNG signature and a header chunk that declares the given size, followed by nothing.
