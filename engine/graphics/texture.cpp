@@ -15,6 +15,7 @@
 
 static std::vector<Texture*> LiveTextures;
 static bool DrawingExpected = false;
+static uint32_t TexturesLoaded = 0;
 
 void ExpectPicturesDrawn(bool expected) { DrawingExpected = expected; }
 
@@ -57,6 +58,7 @@ Texture* LoadTexture(const char* path)
     texture->Width = static_cast<uint32_t>(image.width);
     texture->Height = static_cast<uint32_t>(image.height);
     LiveTextures.push_back(texture);
+    TexturesLoaded += 1;
     return texture;
 }
 
@@ -73,6 +75,8 @@ void ReleaseTexture(Texture* texture)
 }
 
 int LiveTextureCount() { return static_cast<int>(LiveTextures.size()); }
+
+uint32_t TexturesLoadedCount() { return TexturesLoaded; }
 
 void ReleaseAllTextures()
 {

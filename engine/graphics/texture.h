@@ -30,5 +30,7 @@ Texture* LoadTexture(const char* path);
 void ReleaseTexture(Texture* texture);
 
 int LiveTextureCount();
+// How many textures LoadTexture has made since start-up: a frame that made one was loading.
+uint32_t TexturesLoadedCount();
 // Exit: releases every live texture.
 void ReleaseAllTextures();

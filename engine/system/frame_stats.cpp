@@ -15,8 +15,8 @@ struct Recording
     bool marked[MARK_COUNT] = {};
     double marks[MARK_COUNT] = {};
     std::vector<float> pacingErrors; // seconds; floats keep an hour of frames under a megabyte
-    uint32_t entries = 0;
-    double entryPacingMax = 0.0;
+    uint32_t loadingFrames = 0;
+    double loadingPacingMax = 0.0;
     double waited = 0.0, slept = 0.0;
     double updateCpu = 0.0, drawCpu = 0.0, swapCpu = 0.0;
 };
@@ -43,14 +43,14 @@ void MarkStartup(StartupMark mark)
     Stats.marks[mark] = GetPreciseTime();
 }
 
-void RecordFrameStats(double updateCpu, double drawCpu, double swapCpu, bool entering)
+void RecordFrameStats(double updateCpu, double drawCpu, double swapCpu, bool loading)
 {
     if (!Stats.enabled) return;
     const double error = std::fabs(FrameTime - MinFrameTime);
-    if (entering)
+    if (loading)
     {
-        Stats.entries += 1;
-        Stats.entryPacingMax = std::max(Stats.entryPacingMax, error);
+        Stats.loadingFrames += 1;
+        Stats.loadingPacingMax = std::max(Stats.loadingPacingMax, error);
     }
     else
         Stats.pacingErrors.push_back(static_cast<float>(error));
@@ -64,9 +64,9 @@ void RecordFrameStats(double updateCpu, double drawCpu, double swapCpu, bool ent
 FrameStatsSummary SummariseFrameStats()
 {
     FrameStatsSummary s = {};
-    s.frames = static_cast<uint32_t>(Stats.pacingErrors.size()) + Stats.entries;
-    s.entries = Stats.entries;
-    s.entryPacingMax = Stats.entryPacingMax;
+    s.frames = static_cast<uint32_t>(Stats.pacingErrors.size()) + Stats.loadingFrames;
+    s.loadingFrames = Stats.loadingFrames;
+    s.loadingPacingMax = Stats.loadingPacingMax;
     for (int m = 0; m < MARK_COUNT; ++m)
         s.startup[m] = Stats.marked[m] && Stats.marked[MARK_PROGRAM_START]
                            ? Stats.marks[m] - Stats.marks[MARK_PROGRAM_START]
@@ -107,8 +107,8 @@ void PrintFrameStats(FILE* out)
                      ms(s.startup[MARK_FIRST_FRAME] - s.startup[MARK_GL_READY]));
     std::fprintf(out, "pacing error against 1/60 s: p50 %.3f ms, p99 %.3f ms, max %.3f ms\n",
                  ms(s.pacingP50), ms(s.pacingP99), ms(s.pacingMax));
-    std::fprintf(out, "states entered: %u, their first frames' largest error %.3f ms\n",
-                 s.entries, ms(s.entryPacingMax));
+    std::fprintf(out, "frames that loaded (a state's first, or pictures): %u, largest error %.3f ms\n",
+                 s.loadingFrames, ms(s.loadingPacingMax));
     std::fprintf(out, "wait spent asleep: %.1f%%\n", s.asleepShare * 100.0);
     std::fprintf(out,
                  "CPU per frame: update %.3f ms, draw submission %.3f ms, swap %.3f ms\n",

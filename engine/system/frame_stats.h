@@ -24,17 +24,18 @@ bool FrameStatsEnabled();
 void MarkStartup(StartupMark mark);
 
 // Processor seconds of one frame's parts, from the loop, and the limiter's published values.
-// A state's first frame (`entering`) draws what its Load brought, a cost of loading rather
-// than of pacing: its error is kept apart from the steady frames'.
-void RecordFrameStats(double updateCpu, double drawCpu, double swapCpu, bool entering);
+// A frame that was `loading` (a state's first, drawing what its Load brought, or one that
+// loaded pictures) is late for its loads rather than for pacing: its error is kept apart from
+// the steady frames'.
+void RecordFrameStats(double updateCpu, double drawCpu, double swapCpu, bool loading);
 
 struct FrameStatsSummary
 {
     uint32_t frames;
     double startup[MARK_COUNT];    // seconds after MARK_PROGRAM_START; -1 when never marked
     double pacingP50, pacingP99, pacingMax; // |frame length - 1/60| of steady frames, seconds
-    uint32_t entries;              // states' first frames
-    double entryPacingMax;         // their largest error, seconds
+    uint32_t loadingFrames;        // frames that were loading
+    double loadingPacingMax;       // their largest error, seconds
     double asleepShare;            // of the limiter's waits, the part slept (0..1)
     double updateCpu, drawCpu, swapCpu; // mean seconds per frame
 };

@@ -4,6 +4,7 @@
 #include "engine/graphics/draw_state.h"
 #include "engine/graphics/picture_decoder.h"
 #include "engine/graphics/render_device.h"
+#include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
 #include "engine/platform/platform.h"
 #include "engine/system/frame_controller.h"
@@ -96,6 +97,7 @@ static bool StateJustEntered = false;
 void RunFrame()
 {
     const double started = CpuNow();
+    const uint32_t texturesBefore = TexturesLoadedCount();
     BeginFrame();
     const double begun = CpuNow();
     PlatformPumpMessages();
@@ -111,8 +113,10 @@ void RunFrame()
     const double swapped = CpuNow();
     MarkStartup(MARK_FIRST_FRAME);
     LimitFrameRate();
+    // A state's first frame, and any frame that loaded pictures, spent its time loading.
+    const bool loading = StateJustEntered || TexturesLoadedCount() != texturesBefore;
     RecordFrameStats(updated - begun, (begun - started) + (drawn - updated), swapped - drawn,
-                     StateJustEntered);
+                     loading);
     StateJustEntered = false;
 }
 

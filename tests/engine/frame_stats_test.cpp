@@ -46,8 +46,8 @@ TEST_F(FrameStatsTest, FramesAreMeasuredInTheirPartsAndTheWaitIsMostlySlept)
     EXPECT_NEAR(s.drawCpu, 0.003, 0.0002);
     EXPECT_LT(s.swapCpu, 0.0002);
     EXPECT_LT(s.pacingMax, 0.0001) << "the state's long first frame is no pacing error";
-    EXPECT_EQ(s.entries, 1u);
-    EXPECT_NEAR(s.entryPacingMax, 0.030 + 0.003 - 1.0 / 60.0, 0.0002);
+    EXPECT_EQ(s.loadingFrames, 1u);
+    EXPECT_NEAR(s.loadingPacingMax, 0.030 + 0.003 - 1.0 / 60.0, 0.0002);
     const double wait = 1.0 / 60.0 - 0.005;
     EXPECT_NEAR(s.asleepShare, (wait - SpinMargin) / wait, 0.02);
 }
