@@ -14,8 +14,8 @@ double FrameWaitTime = 0.0;
 double FrameSleepTime = 0.0;
 double SpinMargin = 0.0015;
 
-static constexpr double StartLateness = 0.00075;
-// The worst lateness of recent wakes, fading by 1% a frame (to a hundredth in about 8 s).
+static constexpr double StartLateness = 0.001;
+// The worst lateness of recent wakes, fading by a tenth a frame.
 static double RecentLateness = StartLateness;
 
 static bool VirtualFrameTime = false;
@@ -39,13 +39,13 @@ void InitFrameController()
     MinFrameTime = 1.0 / 60.0;
     FrameWaitTime = FrameSleepTime = 0.0;
     RecentLateness = StartLateness;
-    SpinMargin = 2.0 * StartLateness;
+    SpinMargin = 1.5 * StartLateness;
 }
 
 static void FollowSleepLateness(double late)
 {
-    RecentLateness = std::max(late, RecentLateness * 0.99);
-    SpinMargin = std::clamp(2.0 * RecentLateness, MinSpinMargin, MaxSpinMargin);
+    RecentLateness = std::max(late, RecentLateness * 0.9);
+    SpinMargin = std::clamp(1.5 * RecentLateness, MinSpinMargin, MaxSpinMargin);
 }
 
 void StartFrameTimer() { FrameStartTime = GetPreciseTime(); }

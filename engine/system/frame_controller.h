@@ -19,8 +19,10 @@ extern double FrameWaitTime;
 extern double FrameSleepTime;
 
 // The limiter sleeps until SpinMargin before the frame's end and spins from there. The margin
-// follows how late the system has lately woken the sleeper: twice the worst recent lateness,
-// kept between the two bounds. A late wake widens it at once; punctual wakes narrow it slowly.
+// follows how late the system has lately woken the sleeper: one and a half times the worst
+// lateness of the last few dozen frames, kept between the two bounds. A late wake widens it
+// at once, and punctual wakes narrow it again within a second: a rare late wake costs one
+// frame a fraction of a millisecond, a margin kept wide for it would cost every frame's spin.
 constexpr double MinSpinMargin = 0.00025;
 constexpr double MaxSpinMargin = 0.002;
 extern double SpinMargin; // seconds; 1.5 ms at start-up
