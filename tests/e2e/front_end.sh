@@ -3,7 +3,8 @@
 # splash, the menu, Play, the first level, the pause window with its taunt, back to the menu,
 # the level selector and Level 9, and the settings window's window size. Screenshots of each
 # step are kept in build/e2e/ for people to look at. Every key and click is a tap, pressed and
-# released at once, which the game must still see.
+# released at once, which the game must still see. The game records the session, and its notes
+# of each state it enters say when a level (not its loading picture) is on screen.
 # Usage: front_end.sh <vantara binary> <case>   (case: play-and-return, selector, window-size)
 set -u
 game=$1
@@ -21,8 +22,9 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 . "$(dirname "$0")/waits.sh"
 
+rec=$XDG_RUNTIME_DIR/session.txt
 start_game() {
-  "$game" 2>"$XDG_RUNTIME_DIR/stderr" &
+  "$game" --record "$rec" 2>"$XDG_RUNTIME_DIR/stderr" &
   pid=$!
   window=$(find_window Vantara) || fail "no window appeared: $(cat "$XDG_RUNTIME_DIR/stderr")"
   xdotool windowfocus --sync "$window"
@@ -57,6 +59,21 @@ await() {
   until_true 120 shows "${@:1:$#-2}" || fail "$message"
 }
 
+# in_state ID: the last state the recording noted is ID, and it has drawn two frames since.
+in_state() {
+  local noted
+  noted=$(grep -n '# .*state [0-9]*' "$rec" 2>/dev/null | tail -n 1)
+  [[ $noted =~ state\ ([0-9]+) ]] && [ "${BASH_REMATCH[1]}" = "$1" ] &&
+    [ "$(sed -n "${noted%%:*},\$p" "$rec" | grep -c '^[0-9]')" -ge 3 ]
+}
+
+# reach ID NAME MESSAGE: waits for state ID, then keeps a screenshot NAME of it.
+reach() {
+  until_true 120 in_state "$1" || fail "$3"
+  shot "$2"
+  drawn "$2" || fail "$3: nothing drawn"
+}
+
 quit_game() {
   xdotool key ctrl+q
   wait_exit 120
@@ -68,22 +85,22 @@ skip_splash
 case "$case_name" in
   play-and-return)
     click -375 -175
-    await level-1 menu -gt 100000 -- "Play did not show the first level"
+    reach 7 level-1 "Play did not show the first level"
     xdotool key Escape
     # The pause window covers the middle of the level, the taunt at its top.
     await pause level-1 -gt 50000 600x600+660+240 -- "no pause window"
     click -110 -175
     await pause-return pause -gt 5000 600x600+660+240 -- "the pause window's Return did nothing"
     click 150 0
-    await back-to-menu menu -lt 20000 -- "Return and Yes did not lead to the menu"
+    reach 1 back-to-menu "Return and Yes did not lead to the menu"
     ;;
   selector)
     # The selector answers a button still held from the menu's click, so Level Select is
     # clicked where no level button lies beneath it.
     click 100 -140
-    await level-selector menu -gt 100000 -- "no level selector"
+    reach 2 level-selector "no level selector"
     click -50 -200
-    await level-9 level-selector -gt 100000 -- "Level 9 did not start"
+    reach 15 level-9 "Level 9 did not start"
     ;;
   window-size)
     click 800 400
