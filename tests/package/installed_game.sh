@@ -74,11 +74,9 @@ done
 [ "$menu" = yes ] || fail "the menu never showed (brightness $level)"
 
 xdotool key ctrl+q
-end=$((SECONDS + 120))
-while kill -0 "$pid" 2>/dev/null && [ "$SECONDS" -lt "$end" ]; do sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "Ctrl+Q did not end the game"
-wait "$pid"
-code=$?
+. "$(dirname "$0")/../e2e/waits.sh"
+wait_exit 120
+[ "$code" != timeout ] || fail "Ctrl+Q did not end the game"
 pid=
 [ "$code" = 0 ] || fail "the game ended with $code: $(cat "$XDG_RUNTIME_DIR/stderr")"
 echo "ok: package $(basename "$deb"): $(du -k "$deb" | cut -f1) KiB, Depends: $depends"
