@@ -7,6 +7,8 @@
 // flushed at least once a second, so a crash loses at most the last second.
 #pragma once
 
+#include "game/recording/replay_script.h"
+
 #include <cstdint>
 
 // Opens `path` for writing. False, after one line on stderr, when it cannot be made.
@@ -18,6 +20,10 @@ void WatchFrame();
 // ("complete", "died", "restart", "quit").
 void RecordFrame(uint64_t frame, double frameTime);
 void StopRecording();
+
+// The input of the frame that has just been read (keys, pointer, buttons, the driving pad), as
+// a script line holds it; a level's proof is recorded from it.
+ReplayInput LiveReplayInput();
 
 // Reads and checks the whole recording. False, after one line on stderr, when it cannot be
 // read or a line is wrong.
