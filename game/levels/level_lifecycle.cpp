@@ -440,7 +440,8 @@ void LevelUnload()
     }
     PlatformTexture = nullptr;
     SpikeTexture = nullptr;
-    KeepPauseMenuPictures(false);
+    // A level that was refused took none of the pause menu's pictures.
+    if (Loaded.loaded) KeepPauseMenuPictures(false);
     if (Loaded.loaded && MusicReleased(CurrentStateId, NextStateId))
     {
         ReleaseSound(Loaded.music);

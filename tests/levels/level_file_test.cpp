@@ -1,11 +1,14 @@
 // level_file_test.cpp: level files read strictly and written back byte for byte; what is no
 // level is refused with its file and line, and thousands of damaged files never harm the game.
+#include "engine/platform/platform_scripted.h"
 #include "game/levels/content_hash.h"
 #include "game/levels/level.h"
 #include "tools/replay/replay_runner.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -273,4 +276,50 @@ TEST(LevelFile, ThousandsOfDamagedFilesAreRefusedOrPlayedWithoutHarm)
     EXPECT_GT(accepted, cases / 10);
     EXPECT_LT(accepted, cases * 9 / 10);
     EXPECT_GT(played, 20u);
+}
+
+TEST(LevelFile, ABrokenShippedLevelIsSaidOnScreenAndTheSelectorComesBack)
+{
+    // The data folder as built, but for Level_1's file, which has lost its exit.
+    namespace fs = std::filesystem;
+    char pattern[] = "/tmp/vantara-levels-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const fs::path root = pattern, home = fs::current_path();
+    fs::create_directories(root / "data" / "levels");
+    for (const fs::directory_entry& entry : fs::directory_iterator("data"))
+        if (entry.path().filename() != "levels")
+            fs::create_symlink(fs::absolute(entry.path()), root / "data" / entry.path().filename());
+    for (size_t i = 0; i < LevelCount; ++i)
+    {
+        std::string text = ShippedText(LevelCatalogue[i]);
+        if (LevelCatalogue[i].id == 7) text = Replace(text, "exit 960 350 90 350 Floatingplat\n", "");
+        std::ofstream(root / LevelCatalogue[i].file) << text;
+    }
+    fs::current_path(root);
+    class States : public ReplayObserver
+    {
+      public:
+        void OnInit(uint64_t) override {}
+        void OnFrame(uint64_t, const Player*, ReplayEvent) override
+        {
+            if (seen.empty() || seen.back() != CurrentStateId) seen.push_back(CurrentStateId);
+        }
+        std::vector<GameStateId> seen;
+    } states;
+    ReplaySetup setup;
+    setup.state = GS_LEVEL_SELECTOR;
+    std::string error;
+    ASSERT_TRUE(ParseScript("0 - -800 -50 0\n2 - -800 -50 1\n3 - -800 -50 0\n20 - 0 0 0\n", "click",
+                            &setup.script, &error));
+    testing::internal::CaptureStderr();
+    RunReplay(setup, &states);
+    const std::string said = testing::internal::GetCapturedStderr();
+    fs::current_path(home);
+    fs::remove_all(root);
+
+    EXPECT_EQ(states.seen, (std::vector<GameStateId>{GS_LEVEL_SELECTOR, 7, GS_LEVEL_SELECTOR}));
+    const std::string why = "data/levels/level_1.level:34: no exit: a level needs at least one";
+    EXPECT_NE(said.find(why), std::string::npos) << said;
+    ASSERT_FALSE(ScriptedMessageBoxes().empty());
+    EXPECT_NE(ScriptedMessageBoxes().back().text.find(why), std::string::npos);
 }

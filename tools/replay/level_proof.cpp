@@ -59,8 +59,8 @@ ProofVerdict CheckProof(const LevelFile& level)
         verdict.holds = true;
         verdict.frame = watch.finishFrame;
         verdict.reason = "proven: its run reaches the exit on frame " +
-                         std::to_string(watch.finishFrame) + ", the last life lasting " +
-                         FormatFrames(watch.lifeFrames);
+                         std::to_string(watch.finishFrame) + " (" + FormatFrames(watch.lifeFrames) +
+                         " in its last life)";
     }
     else if (watch.left)
         verdict.reason = "not proven: its run leaves the level on frame " +
