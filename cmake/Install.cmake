@@ -1,7 +1,9 @@
 # What a player gets from `cmake --install` and from the .deb that `cpack -G DEB` makes: the
 # program, its data, and what the desktop needs to list it (menu entry, icons, metadata).
-# The tools and tests stay in the build tree.
-install(TARGETS vantara RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The replay runner goes beside the program: it plays and checks level files, and the game
+# runs it to check the proof of a level it imports. The other tools and tests stay in the
+# build tree.
+install(TARGETS vantara vantara-replay RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${VANTARA_DATA_DIR}/
   DESTINATION ${VANTARA_INSTALL_DATA_DIR}/data
   FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The Debian package as a player gets it: unpacked into a scratch root, it holds the program,
 # its data, a valid menu entry, icons and metadata, and nothing of the tests; it depends on
-# the libraries the program links; and the unpacked game, started from / (where no data
-# folder lies), finds its data, passes the splash, reaches the menu and quits with 0.
+# the libraries the program links; the unpacked game imports a proven level (its replay
+# runner beside it checks the proof against the installed data); and the unpacked game, started
+# from / (where no data folder lies), finds its data, passes the splash, reaches the menu and
+# quits with 0.
 # Needs a display (xvfb-run). Usage: installed_game.sh <vantara_*.deb>
 set -u
 deb=$1
@@ -23,7 +25,8 @@ for library in libsdl2 libglew libopenal libstb libc6 libstdc++6; do
   [[ "$depends" == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 files=$(dpkg-deb -c "$deb" | sed -n 's|^[^.]*\(\./.*[^/]\)$|\1|p')
-unexpected=$(echo "$files" | grep -v -e '^\./usr/bin/vantara$' -e '^\./usr/share/vantara/data/' \
+unexpected=$(echo "$files" | grep -v -e '^\./usr/bin/vantara$' -e '^\./usr/bin/vantara-replay$' \
+  -e '^\./usr/share/vantara/data/' \
   -e "^\./usr/share/applications/$id\.desktop$" -e "^\./usr/share/metainfo/$id\.metainfo\.xml$" \
   -e "^\./usr/share/icons/hicolor/[0-9]*x[0-9]*/apps/$id\.png$")
 [ -z "$unexpected" ] || fail "files a player does not need: $unexpected"
@@ -44,6 +47,15 @@ version=$(dpkg-deb -f "$deb" Version)
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$id.metainfo.xml" ||
   fail "the metainfo has no release entry for $version"
 [ "$("$root/usr/bin/vantara" --version)" = "Vantara $version" ] || fail "--version differs from $version"
+
+# A level shared with its proof (the installed Level_1 and its committed replay, named by the
+# SHA-256 of its text without comments) is imported from the unpacked package.
+shipped=$root/usr/share/vantara/data/levels/level_1.level
+{ cat "$shipped"; echo "proof $(grep -v -e '^#' -e '^$' "$shipped" | sha256sum | cut -d' ' -f1)"
+  cat "$(dirname "$0")/../levels/replays/7.txt"; } > "$XDG_RUNTIME_DIR/shared.level"
+(cd / && XDG_DATA_HOME=$XDG_RUNTIME_DIR/data "$root/usr/bin/vantara" --import "$XDG_RUNTIME_DIR/shared.level") \
+  > "$XDG_RUNTIME_DIR/import" 2>&1 || fail "the import failed: $(cat "$XDG_RUNTIME_DIR/import")"
+ls "$XDG_RUNTIME_DIR"/data/vantara/levels/*.level > /dev/null 2>&1 || fail "the imported level was not kept"
 
 # Plays: started from /, the game must find its data in the unpacked share/vantara.
 (cd / && exec "$root/usr/bin/vantara") 2>"$XDG_RUNTIME_DIR/stderr" &
