@@ -92,7 +92,8 @@ int ImportLevel(const char* path)
         std::fprintf(stderr, "Vantara: %s is not imported: %s\n", path, error.c_str());
         return IMPORT_FAILED;
     }
-    std::printf("Vantara: imported \"%s\" (%s) as %s/%s; play it from Level Select, My levels\n",
+    std::printf("Vantara: imported \"%s\", %s; kept as %s/%s and listed under Level Select, "
+                "My levels\n",
                 level.title.c_str(), reason.c_str(), KeptLevelsFolder().c_str(), fileName.c_str());
     return IMPORT_KEPT;
 }

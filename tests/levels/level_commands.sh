@@ -52,7 +52,7 @@ cmp -s "$work/file.json" "$work/state.json" || fail "--level level_3.level diffe
 tail -n 1 "$work/file.json" | grep -q '"event": "complete"' || fail "--level does not end at the exit"
 
 # Imported: only the proven share is kept, under its key, and reads back proven.
-expect 0 "imported \"Level_1\" (proven" "$game" --import "$work/level_1.share"
+expect 0 "imported \"Level_1\", proven: its run reaches the exit" "$game" --import "$work/level_1.share"
 kept=("$XDG_DATA_HOME"/vantara/levels/*.level)
 check
 [[ ${#kept[@]} -eq 1 && $(basename "${kept[0]}") =~ ^[0-9a-f]{16}\.level$ ]] || fail "kept: ${kept[*]}"
