@@ -24,6 +24,7 @@
 #include "game/scene/render_layer.h"
 #include "game/scene/sprite_sheet.h"
 
+#include <algorithm>
 #include <cstdio>
 
 SoundChannel* LevelMusicChannel = nullptr;
@@ -394,11 +395,13 @@ void LevelFrame()
 }
 
 // The recorded run: every frame from the first with nothing held, as a script line with the
-// frame time the frame ran with, like a recording.
+// frame time the frame ran with, like a recording (within what a script may hold: a frame
+// stalled for hours, a machine asleep, counts as an hour).
 void RecordProofFrame(double frameTime)
 {
+    constexpr double LONGEST_FRAME = 3600.0;
     ScriptLine line = {Played.recordedFrames++, LiveReplayInput()};
-    line.input.frameTime = static_cast<float>(frameTime);
+    line.input.frameTime = static_cast<float>(std::min(frameTime, LONGEST_FRAME));
     std::vector<ScriptLine>& proof = Played.result.proof;
     // Like the runner's scripts, a line only where the input changes.
     if (!proof.empty())
@@ -415,10 +418,11 @@ void LevelUpdate()
     LevelFrame();
     if (CurrentStateId != GS_PLAYED_LEVEL || !Played.options.recordsProof || !Loaded.loaded)
         return;
-    if (!Played.waiting) RecordProofFrame(frameTime);
-    // Only a finish keeps its run: it is the level's proof.
+    // Only a finish within the hour a proof may last keeps its run: it is the level's proof.
+    const bool tooLong = Played.recordedFrames >= LEVEL_PROOF_FRAME_LIMIT;
+    if (!Played.waiting && !tooLong) RecordProofFrame(frameTime);
     const bool leaving = NextStateId != CurrentStateId && NextStateId != GS_RESTART;
-    if (leaving && !Played.result.finished) Played.result.proof.clear();
+    if ((leaving && !Played.result.finished) || tooLong) Played.result.proof.clear();
 }
 
 void LevelFree()
