@@ -128,6 +128,7 @@ void StartGameLoop(GameStateId first)
 
 void EnterState()
 {
+    SetStateLoading(true);
     if (NextStateId == GS_RESTART)
         NextStateId = CurrentStateId;
     else
@@ -139,6 +140,7 @@ void EnterState()
         DiscardPicturesBefore(round);
     }
     ActiveInit();
+    SetStateLoading(false);
     StateJustEntered = true;
 }
 
