@@ -130,6 +130,7 @@ int VantaraMain(const LaunchOptions& options)
     RegisterGameStates();
 
     RunSession(recording, playing);
+    KeepSettingsNow(); // a change made in the last second of play
 
     if (FrameStatsEnabled()) PrintFrameStats(stdout);
     ShutDown();
