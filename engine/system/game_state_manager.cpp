@@ -96,6 +96,8 @@ static bool StateJustEntered = false;
 // When the switch under way began (LeaveState), while frame statistics are recorded; -1
 // before the first state is entered, which the start-up marks time instead.
 static double SwitchStarted = -1.0;
+// Set between a state's EnterState and its LeaveState, for StepGameLoop.
+static bool StateEntered = false;
 
 void RunFrame()
 {
@@ -125,6 +127,7 @@ void RunFrame()
 
 void StartGameLoop(GameStateId first)
 {
+    StateEntered = false;
     CurrentStateId = NextStateId = PreviousStateId = first;
     BindStateOperations();
     SwitchStarted = -1.0;
@@ -165,12 +168,24 @@ bool LeaveState()
     return NextStateId != GS_QUIT;
 }
 
+bool StepGameLoop(StateOperation frame)
+{
+    if (!StateEntered)
+    {
+        EnterState();
+        StateEntered = true;
+    }
+    // An Init that already asked for another state gets no frame, as in the plain loop.
+    if (NextStateId == CurrentStateId) frame();
+    if (NextStateId == CurrentStateId) return true;
+    StateEntered = false;
+    return LeaveState();
+}
+
 void RunGameLoop(GameStateId first)
 {
     StartGameLoop(first);
-    do
+    while (StepGameLoop(RunFrame))
     {
-        EnterState();
-        while (NextStateId == CurrentStateId) RunFrame();
-    } while (LeaveState());
+    }
 }

@@ -9,7 +9,7 @@
 // Run from the build folder (it reads data/). fair_load.sh compares it idle and loaded.
 #include "engine/graphics/picture_decoder.h"
 #include "engine/graphics/texture.h"
-#include "game/game_states.h"
+#include "game/startup/game_states.h"
 #include "tools/replay/replay_runner.h"
 
 #include <algorithm>
