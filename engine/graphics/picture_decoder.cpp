@@ -54,7 +54,8 @@ class DecoderPool
             stopping_ = true;
             for (const JobPointer& job : jobs_) job->stop = true;
         }
-        wake_.notify_all();
+        WakeOf(true).notify_all();
+        WakeOf(false).notify_all();
         for (std::thread& worker : workers_) worker.join();
     }
 
@@ -64,7 +65,7 @@ class DecoderPool
             std::lock_guard<std::mutex> lock(mutex_);
             loading_ = loading;
         }
-        wake_.notify_all();
+        WakeOf(!loading).notify_all();
     }
 
     void Request(const char* const* paths, size_t count)
@@ -92,7 +93,7 @@ class DecoderPool
             }
         }
         StartWorkers();
-        wake_.notify_all();
+        WakeOf(!loading_).notify_all();
     }
 
     bool Take(const char* path, const std::vector<uint8_t>& bytes, ImageRGBA* image)
@@ -177,10 +178,19 @@ class DecoderPool
         for (;;)
         {
             JobPointer job;
-            wake_.wait(lock, [&] { return stopping_ || (job = NextFor(yielding)) != nullptr; });
+            WakeOf(yielding).wait(lock, [&] {
+                return stopping_ || (job = NextFor(yielding)) != nullptr;
+            });
             if (stopping_) return;
             Run(lock, job, yielding);
         }
+    }
+
+    // Each kind of worker is woken only when it may work: a background worker woken during a
+    // load would hold the lock at its low priority, where a busy machine can leave it for long.
+    std::condition_variable& WakeOf(bool yielding)
+    {
+        return yielding ? wakeBackground_ : wakeLoading_;
     }
 
     // Background workers rest while a state loads and loading workers while frames are
@@ -264,7 +274,8 @@ class DecoderPool
     }
 
     std::mutex mutex_;
-    std::condition_variable wake_; // a job was queued, loading began or ended, or stopping
+    // A job was queued for this kind of worker, its turn came, or the pool is stopping.
+    std::condition_variable wakeBackground_, wakeLoading_;
     std::condition_variable done_; // a job was finished
     std::list<JobPointer> jobs_;   // listed jobs, in the order they were asked for
     std::vector<std::thread> workers_;
