@@ -52,6 +52,14 @@ TEST_F(InputStateTest, ATapBetweenTwoUpdatesIsTriggeredOnceThenUp)
     ScriptedKeyUp('A');
     InputFrame();
     EXPECT_FALSE(IsKeyDown('A'));
+
+    // Held, let go and pressed again between two updates: a new press (a mashed jump).
+    ScriptedKeyDown(KEY_SPACE);
+    InputFrame();
+    ScriptedKeyUp(KEY_SPACE);
+    ScriptedKeyDown(KEY_SPACE);
+    InputFrame();
+    EXPECT_TRUE(IsKeyTriggered(KEY_SPACE));
 }
 
 TEST_F(InputStateTest, AQuickChordIsSeenWholeThoughItsModifierIsLetGoBeforeTheNextFrame)
@@ -74,6 +82,21 @@ TEST_F(InputStateTest, AQuickChordIsSeenWholeThoughItsModifierIsLetGoBeforeTheNe
     InputFrame();
     ScriptedKeyUp(KEY_CONTROL);
     ScriptedKeyDown('Q');
+    InputFrame();
+    EXPECT_FALSE(IsKeyDown(KEY_CONTROL));
+    EXPECT_TRUE(IsKeyTriggered('Q'));
+    ScriptedKeyUp('Q');
+    InputFrame();
+    // Ctrl+D, then Q after Ctrl was let go, all before the next frame: the chord is Ctrl+D,
+    // and Q comes a frame later, on its own.
+    ScriptedKeyDown(KEY_CONTROL);
+    InputFrame();
+    ScriptedKeyDown('D');
+    ScriptedKeyUp(KEY_CONTROL);
+    ScriptedKeyDown('Q');
+    InputFrame();
+    EXPECT_TRUE(IsKeyDown(KEY_CONTROL) && IsKeyTriggered('D'));
+    EXPECT_FALSE(IsKeyDown('Q'));
     InputFrame();
     EXPECT_FALSE(IsKeyDown(KEY_CONTROL));
     EXPECT_TRUE(IsKeyTriggered('Q'));
@@ -138,6 +161,21 @@ TEST_F(InputStateTest, TheCursorIsMeasuredFromTheClientCentreWithYUp)
     EXPECT_EQ(MousePosition.y, 540.0f);
     EXPECT_EQ(MouseDelta.x, -960.0f);
     EXPECT_EQ(MouseDelta.y, 540.0f);
+
+    // Full screen moves and grows the window under the resting pointer: its place in the
+    // window changes, yet the mouse did not move.
+    ScriptedSetCursor(300.0f, 200.0f);
+    InputFrame();
+    ScriptedSetScreenSize(2560, 1440);
+    SetFullscreen(true);
+    ScriptedSetCursor(400.0f, 300.0f); // the same place on the screen, from the window's new corner
+    InputFrame();
+    EXPECT_EQ(MousePosition.x, 400.0f - ScriptedWindow().clientWidth * 0.5f);
+    EXPECT_EQ(MouseDelta.x, 0.0f);
+    EXPECT_EQ(MouseDelta.y, 0.0f);
+    ScriptedSetCursor(410.0f, 300.0f);
+    InputFrame();
+    EXPECT_EQ(MouseDelta.x, 10.0f);
 }
 
 TEST_F(InputStateTest, EdgePixelsCountAsInsideTheWindow)
@@ -253,7 +291,7 @@ TEST_F(InputStateTest, ThePadLastUsedDrivesAndADriftingStickStealsNothing)
     ScriptedSetGamepad(3, &drifting);
     ResetInput();
     InputFrame();
-    EXPECT_EQ(ActiveGamepad, 3) << "a stick leaving its dead zone is a use";
+    EXPECT_EQ(ActiveGamepad, 3) << "with no pad driving, a stick leaving its dead zone is a use";
     EXPECT_FALSE(IsPadButtonDown(PAD_A));
 
     ScriptedSetGamepad(0, &pressing);
@@ -261,15 +299,54 @@ TEST_F(InputStateTest, ThePadLastUsedDrivesAndADriftingStickStealsNothing)
     EXPECT_EQ(ActiveGamepad, 0);
     EXPECT_TRUE(IsPadButtonTriggered(PAD_A));
     InputFrame();
-    EXPECT_EQ(ActiveGamepad, 0) << "the drift of pad 3 goes on, unnoticed";
     EXPECT_TRUE(IsPadButtonDown(PAD_A));
     EXPECT_FALSE(IsPadButtonTriggered(PAD_A));
 
-    ScriptedSetGamepad(0, nullptr);
+    // Pad 3's stick, frame by frame (thousandths of full deflection), and who drives after
+    // each frame: drift, a jolt and a push held short of six frames steal nothing; six frames
+    // past half way take over.
+    const struct
+    {
+        int16_t stick;
+        int driver;
+    } frames[] = {{400, 0}, {900, 0}, {300, 0}, {600, 0}, {600, 0}, {600, 0}, {600, 0},
+                  {600, 0}, {300, 0}, {700, 0}, {700, 0}, {700, 0}, {700, 0}, {700, 0},
+                  {700, 3}, {700, 3}};
+    for (const auto& f : frames)
+    {
+        drifting.leftStickX = static_cast<int16_t>(f.stick * 32767 / 1000);
+        ScriptedSetGamepad(3, &drifting);
+        InputFrame();
+        EXPECT_EQ(ActiveGamepad, f.driver) << "stick at " << f.stick;
+    }
+
+    ScriptedSetGamepad(3, nullptr);
     InputFrame();
     EXPECT_EQ(ActiveGamepad, -1) << "an unplugged pad drives nothing";
     EXPECT_FALSE(IsPadButtonDown(PAD_A));
     EXPECT_EQ(ActivePad(), nullptr);
+}
+
+TEST_F(InputStateTest, TriggersFireAtHalfPullAndLetGoBelowAQuarter)
+{
+    // The right trigger's pull, frame by frame, and whether it has fired.
+    const struct
+    {
+        uint8_t pull;
+        bool fired;
+    } frames[] = {{30, false},  {31, false}, {30, false}, {31, false}, {127, false},
+                  {128, true},  {100, true}, {64, true},  {127, true}, {63, false},
+                  {64, false},  {127, false}, {255, true}, {0, false}};
+    GamepadReading pad = {};
+    ScriptedSetGamepad(0, &pad);
+    ResetInput();
+    for (const auto& f : frames)
+    {
+        pad.rightTrigger = f.pull;
+        ScriptedSetGamepad(0, &pad);
+        InputFrame();
+        EXPECT_EQ(Gamepads[0].rightTriggerFired, f.fired) << "pulled to " << int(f.pull);
+    }
 }
 
 TEST_F(InputStateTest, APlayedBackPadStandsInForThePadsReallyThere)
@@ -295,5 +372,9 @@ TEST_F(InputStateTest, APlayedBackPadStandsInForThePadsReallyThere)
     InputFrame(); // the next look finds the real pad again
     FrameTime = 1.0 / 60.0;
     EXPECT_TRUE(Gamepads[2].connected);
-    EXPECT_TRUE(IsPadButtonDown(PAD_B));
+    EXPECT_FALSE(IsPadButtonDown(PAD_B)) << "what it held while set aside is forgotten";
+    ScriptedPadButton(2, PAD_B, false);
+    ScriptedPadButton(2, PAD_B, true);
+    InputFrame();
+    EXPECT_TRUE(IsPadButtonTriggered(PAD_B));
 }
