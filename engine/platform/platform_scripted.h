@@ -82,7 +82,10 @@ struct ScriptedGLContext
 };
 void ScriptedUseGLContext(const ScriptedGLContext* context);
 
-// Plugs a pad into slot `index` with this reading, or unplugs it with null.
+// Plugs a pad into slot `index` with this reading, or unplugs it with null. Its buttons that
+// changed are pressed or let go by pad button messages in the next pump.
 void ScriptedSetGamepad(int index, const GamepadReading* reading);
+// One button (a GamepadButton bit) of the pad in slot `index` pressed or let go, queued.
+void ScriptedPadButton(int index, uint16_t button, bool down);
 uint32_t ScriptedGamepadReads(int index);
 void ScriptedGamepadVibration(int index, uint16_t* left, uint16_t* right);

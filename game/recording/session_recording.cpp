@@ -58,7 +58,14 @@ ReplayInput LiveInput()
     input.mouseY = MousePosition.y;
     input.leftButton = IsMouseButtonDown(0);
     // The pad that drives, as the runner's first pad.
-    if (const GamepadState* pad = ActivePad()) AddPadReading(pad->pad, TriggerThreshold, &input);
+    // Its triggers as they fire, pulled all the way or not at all, as the runner plays them.
+    if (const GamepadState* pad = ActivePad())
+    {
+        GamepadReading fired = pad->pad;
+        fired.leftTrigger = pad->leftTriggerFired ? 255 : 0;
+        fired.rightTrigger = pad->rightTriggerFired ? 255 : 0;
+        AddPadReading(fired, TriggerThreshold, &input);
+    }
     return input;
 }
 
@@ -128,7 +135,9 @@ bool DuringPlayback(const WindowMessage& message)
     case WINDOW_MESSAGE_KEY_UP:
     case WINDOW_MESSAGE_MOUSE_DOWN:
     case WINDOW_MESSAGE_MOUSE_UP:
-    case WINDOW_MESSAGE_MOUSE_WHEEL: return true;
+    case WINDOW_MESSAGE_MOUSE_WHEEL:
+    case WINDOW_MESSAGE_PAD_BUTTON_DOWN: // the pads are set aside until the playback ends
+    case WINDOW_MESSAGE_PAD_BUTTON_UP: return true;
     case WINDOW_MESSAGE_DESTROY: return false;
     }
     return false;
