@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The replay runner's command line: every kind of bad input is refused before a frame runs,
-# naming the file and line, and one script always prints the same bytes.
+# naming the file and line, but for a last line cut off as it was written; one script always
+# prints the same bytes; and what scripts name plays as the game does (a closed window, a
+# minimise, the pad).
 set -uo pipefail
 replay=$1
 work=$(mktemp -d)
@@ -72,6 +74,40 @@ if ! cmp -s "$work/a" "$work/c"; then echo "FAIL: dt=0 is not the default frame 
 # One line per frame (the player runs off the floor's end, so registry lines follow each death).
 frames=$(grep -c '"state"' "$work/a")
 if [[ $frames -ne 500 ]]; then echo "FAIL: expected 500 frame lines, got $frames"; failures=$((failures + 1)); fi
+
+# A last line cut off as it was written (a full disk, a killed game; here with the NULs a crash
+# can leave) is left out with one line on standard error; the frames before it play.
+printf '0 D 0 0 0\n40 - 0 0 0\n70 D 1.5 \0\0' > "$work/cut.txt"
+"$replay" --arena "$work/ok.arena" "$work/cut.txt" > "$work/out" 2> "$work/err"
+code=$? last=$(tail -1 "$work/out" | grep -o '"frame": [0-9]*')
+if [[ $code -ne 0 || $last != '"frame": 40' || $(wc -l < "$work/err") -ne 1 ]] ||
+    ! grep -q "^$work/cut.txt:3: the last line is cut off" "$work/err"; then
+    echo "FAIL: a cut-off last line: exit $code, last $last, stderr: $(cat "$work/err")"
+    failures=$((failures + 1))
+fi
+
+# A closed window (CLOSE: its close box, the window manager, a signal) quits on that very frame,
+# even where the frame restarts; the frames asked for beyond it never run.
+ends() { "$replay" "$@" | tail -1 | grep -o '"frame": [0-9]*, "state"\|"event": [^,}]*' | tr -d '\n'; }
+for closing in '10 CLOSE 0 0 0' '10 CLOSE+R 0 0 0\n11 CLOSE 0 0 0'; do
+    printf "0 D 0 0 0\n$closing\n" > "$work/close.txt"
+    got=$(ends --arena "$work/ok.arena" --frames 500 "$work/close.txt")
+    want=$(tail -1 "$work/close.txt" | cut -d' ' -f1)
+    if [[ $got != "\"frame\": $want, \"state\"\"event\": \"quit\"" ]]; then
+        echo "FAIL: $closing ended with $got"
+        failures=$((failures + 1))
+    fi
+done
+
+# Ctrl+Alt+Delete only asks for a minimise: Level 1 pauses where the recording says the window
+# manager minimised the window (MIN), never at the request alone.
+paused() { printf "0 - 0 0 0\n60 CTRL+ALT+DELETE 0 0 0\n$1\n120 - 0 0 0\n" | "$replay" --state 7 - |
+    tail -1 | grep -o '"paused": [a-z]*'; }
+ignored=$(paused '62 - 0 0 0') honoured=$(paused '61 CTRL+ALT+DELETE+MIN 0 0 0\n62 MIN 0 0 0\n90 - 0 0 0')
+if [[ $ignored != '"paused": false' || $honoured != '"paused": true' ]]; then
+    echo "FAIL: minimise: request alone $ignored, minimised $honoured"
+    failures=$((failures + 1))
+fi
 
 # The pad: its D-pad runs as D does, its stick pushed a quarter of the way too, a lighter push
 # (inside the dead zone) not at all; the whole line of the player after 60 frames is the same.
