@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program under X: quitting with Ctrl+Q (also on Russian and French keyboard layouts)
-# and Alt+F4, closing the window, a second copy, and a machine with no display.
+# and Alt+F4, closing the window, a second copy, and a machine with no display (where a file
+# named to --record is left as it was).
 # Usage: program_lifecycle.sh <vantara binary> <xclose binary> <case>
 set -u
 game=$1
@@ -141,10 +142,14 @@ case "$case_name" in
     wait_exit 120
     ;;
   no-display)
-    env -u DISPLAY -u WAYLAND_DISPLAY "$game" 2>"$XDG_RUNTIME_DIR/stderr"
+    # A session to record is written only once there is a window: an earlier one stays.
+    echo "an earlier session" > "$XDG_RUNTIME_DIR/session.txt"
+    env -u DISPLAY -u WAYLAND_DISPLAY "$game" --record "$XDG_RUNTIME_DIR/session.txt" 2>"$XDG_RUNTIME_DIR/stderr"
     code=$?
     [ "$code" != 0 ] || fail "no display reported success"
     grep -q "cannot open a display" "$XDG_RUNTIME_DIR/stderr" || fail "no message: $(cat "$XDG_RUNTIME_DIR/stderr")"
+    [ "$(cat "$XDG_RUNTIME_DIR/session.txt")" = "an earlier session" ] ||
+      fail "--record emptied its file with no display to play on"
     ;;
   no-data)
     # A copy of the program with no data/ beside it, started from a folder without one.
