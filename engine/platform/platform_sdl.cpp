@@ -297,8 +297,8 @@ void PlatformPumpMessages()
         Deliver({WINDOW_MESSAGE_DESTROY, 0, 0, 0});
     }
     // Only what the window manager did counts, never the request: a window manager may ignore
-    // one (a bare X server, i3 and sway never minimise), and some back ends of SDL mark the
-    // window at the request itself, in the middle of a frame.
+    // one (a bare X server, i3 and sway never minimise), and on some systems (Windows, for one)
+    // SDL marks the window minimised within the request, in the middle of a frame.
     Minimised = Window && (SDL_GetWindowFlags(Window) & SDL_WINDOW_MINIMIZED);
 }
 

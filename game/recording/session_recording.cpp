@@ -23,8 +23,8 @@ std::string RecordingPath;
 double LastFlush = 0.0;
 GameStateId RecordedState = GS_QUIT; // the state of the last frame written
 
-FrameWatch Watch;         // the player before the frame, to tell what the frame did
-float WatchedFrameTime = 0; // the frame time the frame runs with, as its line carries it
+FrameWatch Watch;              // the player before the frame, to tell what the frame did
+float WatchedFrameTime = 0.0f; // the frame time the frame runs with, as its line carries it
 
 std::vector<ScriptLine> Playback;
 size_t NextPlaybackLine = 0;
