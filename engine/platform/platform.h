@@ -111,7 +111,11 @@ void PlatformSetWindowPosition(int left, int top);
 void PlatformSetBorderlessFullscreen(bool on);
 void PlatformGetScreenSize(uint32_t* width, uint32_t* height);
 bool PlatformWindowHasFocus();
+// Whether the window is minimised, as the last PlatformPumpMessages found it: what the window
+// manager did, not what was asked of it.
 bool PlatformWindowIsMinimised();
+// Asks for the window to be minimised; a window manager may ignore it (a bare X server, i3 and
+// sway always do).
 void PlatformMinimiseWindow();
 // Pixels are RGBA, top row first.
 void PlatformSetWindowIcon(const uint8_t* pixels, int width, int height);

@@ -1,10 +1,10 @@
 // platform_scripted.cpp: the platform with no operating system behind it.
 //
 // Implements: clock (virtual; sleeping moves it on at once), window (a record), message pump
-// (scripted messages), cursor, focus and minimised state, screen size, message boxes
-// (captured), game controllers (scripted readings, their buttons as messages), instance lock
-// (a flag), OpenGL (refused, so that the renderer runs headless, unless a program lends a
-// context: ScriptedUseGLContext). Not implemented: window icons (ignored).
+// (scripted messages), cursor, focus and minimised state (both as the test sets them), screen
+// size, message boxes (captured), game controllers (scripted readings, their buttons as
+// messages), instance lock (a flag), OpenGL (refused, so that the renderer runs headless, unless
+// a program lends a context: ScriptedUseGLContext). Not implemented: window icons (ignored).
 #include "engine/platform/platform_scripted.h"
 
 #include <cstdio>
@@ -267,11 +267,7 @@ void PlatformGetScreenSize(uint32_t* width, uint32_t* height)
 bool PlatformWindowHasFocus() { return Machine.window.exists && Machine.window.focused; }
 bool PlatformWindowIsMinimised() { return Machine.window.minimised; }
 
-void PlatformMinimiseWindow()
-{
-    Machine.window.minimised = true;
-    Machine.window.minimiseRequests++;
-}
+void PlatformMinimiseWindow() { Machine.window.minimiseRequests++; }
 
 void PlatformSetWindowIcon(const uint8_t*, int, int) {}
 

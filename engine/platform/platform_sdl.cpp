@@ -6,7 +6,8 @@
 // OpenGL 3.3 core context, and game controllers read in the XInput layout, their buttons as
 // messages: any number of them, plugged in and out while the game runs (SDL's controller
 // database names their buttons); the first four take the four XInput slots, and a further one
-// waits for a slot to free.
+// waits for a slot to free. SIGTERM and SIGINT close the window as its close box does. The
+// window's minimised state is read once per pump, so that every reader of one frame sees the same.
 // The instance lock lives in instance_lock.cpp; file opening in file_system.cpp; which key
 // number a key event stands for in key_translation.cpp.
 #include "engine/platform/platform.h"
@@ -17,6 +18,7 @@
 #include <SDL.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -35,6 +37,19 @@ MessageBoxHandler BoxHandler = nullptr;
 SDL_GameController* Pads[PadCount] = {};
 std::vector<SDL_GameController*> WaitingPads; // plugged in while all four slots were taken
 bool VideoReady = false;
+bool Minimised = false; // as the last pump found the window
+
+// Set by a signal to end; the pump turns it into the window's close message, so that a game
+// told to end by the desktop, kill or Ctrl+C in a terminal quits as a closed window does.
+volatile std::sig_atomic_t EndSignalled = 0;
+constexpr int END_SIGNALS[] = {SIGTERM, SIGINT};
+
+void OnEndSignal(int signal)
+{
+    EndSignalled = 1;
+    // A second one ends the program at once, however busy the game is.
+    std::signal(signal, SIG_DFL);
+}
 
 SDL_JoystickID PadId(SDL_GameController* pad)
 {
@@ -176,6 +191,10 @@ bool PlatformInit()
 {
     // The game pauses itself when it loses focus; a minimised full-screen window is not wanted.
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // The signals to end are the game's own: they close the window (OnEndSignal).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    EndSignalled = 0;
+    for (int signal : END_SIGNALS) std::signal(signal, OnEndSignal);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
     {
         std::fprintf(stderr, "Vantara: cannot open a display: %s\n", SDL_GetError());
@@ -208,6 +227,7 @@ void PlatformShutdown()
     WaitingPads.clear();
     SDL_Quit();
     VideoReady = false;
+    for (int signal : END_SIGNALS) std::signal(signal, SIG_DFL);
 }
 
 int64_t PlatformPerformanceCounter() { return static_cast<int64_t>(SDL_GetPerformanceCounter()); }
@@ -252,6 +272,7 @@ bool PlatformCreateWindow(const char* title, int left, int top, uint32_t clientW
         return false;
     }
     Procedure = procedure;
+    Minimised = false;
     return true;
 }
 
@@ -260,6 +281,7 @@ void PlatformDestroyWindow()
     if (Window) SDL_DestroyWindow(Window);
     Window = nullptr;
     Procedure = nullptr;
+    Minimised = false;
 }
 
 void PlatformPumpMessages()
@@ -314,6 +336,16 @@ void PlatformPumpMessages()
         default: break;
         }
     }
+    // A signal that came before the window was made waits for it.
+    if (EndSignalled && Procedure)
+    {
+        EndSignalled = 0;
+        Deliver({WINDOW_MESSAGE_DESTROY, 0, 0, 0});
+    }
+    // Only what the window manager did counts, never the request: a window manager may ignore
+    // one (a bare X server, i3 and sway never minimise), and on some systems (Windows, for one)
+    // SDL marks the window minimised within the request, in the middle of a frame.
+    Minimised = Window && (SDL_GetWindowFlags(Window) & SDL_WINDOW_MINIMIZED);
 }
 
 void PlatformGetClientSize(uint32_t* width, uint32_t* height)
@@ -360,10 +392,7 @@ void PlatformGetScreenSize(uint32_t* width, uint32_t* height)
 
 bool PlatformWindowHasFocus() { return Window && SDL_GetKeyboardFocus() == Window; }
 
-bool PlatformWindowIsMinimised()
-{
-    return Window && (SDL_GetWindowFlags(Window) & SDL_WINDOW_MINIMIZED);
-}
+bool PlatformWindowIsMinimised() { return Window && Minimised; }
 
 void PlatformMinimiseWindow()
 {
