@@ -3,12 +3,19 @@
 // Implements: clock (virtual; sleeping moves it on at once), window (a record), message pump
 // (scripted messages), cursor, focus and minimised state (both as the test sets them), screen
 // size, message boxes (captured), game controllers (scripted readings, their buttons as
-// messages), instance lock (a flag), OpenGL (refused, so that the renderer runs headless, unless
-// a program lends a context: ScriptedUseGLContext). Not implemented: window icons (ignored).
+// messages), instance lock (a flag), worker priority (lowered for real, as the game's), OpenGL
+// (refused, so that the renderer runs headless, unless a program lends a context:
+// ScriptedUseGLContext). Not implemented: window icons (ignored).
 #include "engine/platform/platform_scripted.h"
 
 #include <cstdio>
 #include <deque>
+
+#if defined(__linux__)
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
 
 namespace
 {
@@ -176,8 +183,14 @@ void PlatformSleep(double seconds)
     Machine.sleptTicks += ticks;
 }
 
-// The scripted machine schedules nothing.
-void PlatformLowerThreadPriority() {}
+// The decoding workers are real threads even here: they yield as the game's do, so that a
+// load timed headless sees the game's scheduling.
+void PlatformLowerThreadPriority()
+{
+#if defined(__linux__)
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 19);
+#endif
+}
 
 // The machine's one thread works whenever it is not asleep.
 double PlatformThreadCpuSeconds()

@@ -103,9 +103,9 @@ int VantaraStart(const LaunchOptions& options)
         return EXIT_NO_GRAPHICS;
     }
     // The pictures and sounds live in data/ beside the program in a build tree, under
-    // share/vantara/ in an installed game, or (for a player who starts a copy of the program
-    // from the source folder) under the working directory. Without them the game would open
-    // on a blank menu; say so instead.
+    // share/games/vantara/ in an installed game, or (for a player who starts a copy of the
+    // program from the source folder) under the working directory. Without them the game
+    // would open on a blank menu; say so instead.
     if (!PlatformEnterDataFolder(INSTALLED_DATA_FOLDER))
     {
         PlatformShowMessageBox("Vantara",
@@ -157,6 +157,7 @@ bool VantaraStep() { return StepGameLoop(SessionFrame); }
 
 int VantaraFinish()
 {
+    KeepSettingsNow(); // a change made in the last second of play
     if (FrameStatsEnabled()) PrintFrameStats(stdout);
     ShutDown();
     return EXIT_OK;
