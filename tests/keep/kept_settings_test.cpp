@@ -1,4 +1,6 @@
 // kept_settings_test.cpp: settings.ini read, written and survived when damaged.
+#include "engine/input/input_state.h"
+#include "engine/platform/platform_scripted.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/saves/kept_settings.h"
@@ -154,6 +156,60 @@ TEST_F(KeptSettingsFile, AWindowSizeComesBackWithTheNextSizeOfTheButton)
     EXPECT_EQ(WindowWidth, 1280u);
     EXPECT_EQ(WindowHeight, 720u);
     EXPECT_EQ(ResolutionIndex, 1) << "after 1280 x 720 the button gives 1920 x 1080";
+}
+
+// A window edge dragged for two and a half seconds, then a volume clicked, and clicked again a
+// quarter of a second later with the button held a while: frames of 1/60 s on the virtual
+// clock, with the settings kept after each, as the game does.
+TEST_F(KeptSettingsFile, SettingsOnTheMoveAreWrittenAtMostOnceASecondAndOnRelease)
+{
+    ScriptedReset();
+    ASSERT_TRUE(CreateGameWindow());
+    InitInput();
+    Start();
+    IsFullscreen = false;
+    std::vector<double> writes; // when the file on disk changed
+    std::string onDisk;
+    auto frames = [&](int count) {
+        for (int i = 0; i < count; ++i)
+        {
+            ScriptedAdvanceClock(1.0 / 60.0);
+            PlatformPumpMessages();
+            UpdateInput();
+            KeepSettingsIfChanged();
+            const std::string now = ReadFile(Path());
+            if (now != onDisk) writes.push_back(ScriptedClockSeconds());
+            onDisk = now;
+        }
+    };
+    for (uint32_t width = 1000; width < 1150; ++width)
+    {
+        WindowWidth = width;
+        frames(1);
+    }
+    ASSERT_EQ(writes.size(), 3u) << "at the start of the drag, a second in and two seconds in";
+    EXPECT_GE(writes[2] - writes[1], 1.0);
+    frames(1);
+    ASSERT_EQ(writes.size(), 4u) << "written as soon as the edge rests";
+    EXPECT_NE(onDisk.find("width = 1149"), std::string::npos) << onDisk;
+
+    frames(120);
+    ScriptedMouseButton(0, true);
+    MusicVolume = 0.95f; // what the click on the settings window's minus does
+    frames(3);
+    ScriptedMouseButton(0, false);
+    frames(12);
+    ASSERT_EQ(writes.size(), 5u) << "a lone click is written at once";
+    ScriptedMouseButton(0, true);
+    MusicVolume = 0.9f;
+    frames(15);
+    EXPECT_EQ(writes.size(), 5u) << "not while the button is held within the second";
+    ScriptedMouseButton(0, false);
+    frames(1);
+    ASSERT_EQ(writes.size(), 6u) << "written on release";
+    EXPECT_LT(writes[5] - writes[4], 1.0);
+    EXPECT_NE(onDisk.find("music_volume = 0.9"), std::string::npos) << onDisk;
+    DestroyGameWindow();
 }
 
 TEST_F(KeptSettingsFile, ADamagedFileGivesDefaultsOneLineAndIsSetAsideNotLost)

@@ -3,6 +3,7 @@
 //     vantara-replay [--state N | --arena FILE | --level FILE] [--frames N] [--from-selector]
 //                    [--png FRAME FILE] SCRIPT
 //     vantara-replay --verify FILE
+//     vantara-replay --help
 //
 // SCRIPT may be - for standard input, and so may the FILE of --level or --verify. --verify
 // plays the proof a level file carries and says in one line whether it finishes the level:
@@ -10,7 +11,8 @@
 // would see it at 1920 x 1080, to FILE; it needs a display. Prints one JSON line after every Init and one after
 // every frame (replay_json.h). Anything wrong with the options, the script or the arena is
 // refused before a frame runs: exit code 2, nothing on standard output, one line on standard
-// error.
+// error. A script's last line cut off as it was written (a recording of a killed game) is only
+// left out, with one line on standard error.
 #include "engine/platform/picture_window.h"
 #include "engine/platform/platform.h"
 #include "tools/replay/level_proof.h"
@@ -37,7 +39,8 @@ constexpr size_t ARENA_LIMIT = LEVEL_FILE_LIMIT;
 constexpr const char* USAGE =
     "usage: vantara-replay [--state N | --arena FILE | --level FILE] [--frames N] "
     "[--from-selector] [--png FRAME FILE] SCRIPT\n"
-    "       vantara-replay --verify FILE";
+    "       vantara-replay --verify FILE\n"
+    "       vantara-replay --help";
 constexpr uint32_t PICTURE_WIDTH = 1920;
 constexpr uint32_t PICTURE_HEIGHT = 1080;
 
@@ -175,6 +178,11 @@ int main(int argc, char** argv)
         }
         else if (arg == "--from-selector")
             setup.fromSelector = true;
+        else if (arg == "--help")
+        {
+            std::printf("%s\n", USAGE);
+            return 0;
+        }
         else if (arg.size() > 1 && arg[0] == '-')
             return Refuse("vantara-replay: unknown option '" + arg + "'");
         else if (scriptPath.empty())
@@ -221,9 +229,11 @@ int main(int argc, char** argv)
         if (!ReadShippedLevel(*level, &file, &error)) return Refuse(error);
     }
 
-    std::string script;
+    std::string script, cutOff;
     if (!ReadAll(scriptPath, &script)) return Refuse(scriptName + ":0: cannot be read");
-    if (!ParseScript(script, scriptName, &setup.script, &error)) return Refuse(error);
+    if (!ParseScript(script, scriptName, &setup.script, &error, &cutOff)) return Refuse(error);
+    // A recording whose writing stopped mid-line plays up to its last whole line.
+    if (!cutOff.empty()) std::fprintf(stderr, "%s\n", cutOff.c_str());
 
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
