@@ -220,7 +220,7 @@ void MyLevelsInit()
     if (PreviousStateId != GS_LEVEL_SELECTOR || RestartRequested) StartMenuMusic();
     RestartRequested = false;
     StartHoverChannels(Channels, CHANNEL_COUNT);
-    Focus.index = focus;
+    OpenMenuFocus(Focus, focus);
 }
 
 void MyLevelsUpdate()

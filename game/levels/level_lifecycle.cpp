@@ -24,7 +24,6 @@
 #include "game/scene/render_layer.h"
 #include "game/scene/sprite_sheet.h"
 
-#include <algorithm>
 #include <cstdio>
 
 SoundChannel* LevelMusicChannel = nullptr;
@@ -395,13 +394,11 @@ void LevelFrame()
 }
 
 // The recorded run: every frame from the first with nothing held, as a script line with the
-// frame time the frame ran with, like a recording (within what a script may hold: a frame
-// stalled for hours, a machine asleep, counts as an hour).
-void RecordProofFrame(double frameTime)
+// frame time the frame ran with, like a recording.
+void RecordProofFrame(float frameTime)
 {
-    constexpr double LONGEST_FRAME = 3600.0;
     ScriptLine line = {Played.recordedFrames++, LiveReplayInput()};
-    line.input.frameTime = static_cast<float>(std::min(frameTime, LONGEST_FRAME));
+    line.input.frameTime = frameTime;
     std::vector<ScriptLine>& proof = Played.result.proof;
     // Like the runner's scripts, a line only where the input changes.
     if (!proof.empty())
@@ -414,10 +411,13 @@ void RecordProofFrame(double frameTime)
 
 void LevelUpdate()
 {
-    const double frameTime = FrameTime;
+    const bool recording =
+        CurrentStateId == GS_PLAYED_LEVEL && Played.options.recordsProof && Loaded.loaded;
+    // A recorded frame runs with the frame time its line carries, so that its replay is exact.
+    if (recording) FrameTime = ScriptFrameTime(FrameTime);
+    const float frameTime = static_cast<float>(FrameTime);
     LevelFrame();
-    if (CurrentStateId != GS_PLAYED_LEVEL || !Played.options.recordsProof || !Loaded.loaded)
-        return;
+    if (!recording) return;
     // Only a finish within the hour a proof may last keeps its run: it is the level's proof.
     const bool tooLong = Played.recordedFrames >= LEVEL_PROOF_FRAME_LIMIT;
     if (!Played.waiting && !tooLong) RecordProofFrame(frameTime);

@@ -72,11 +72,12 @@ TEST_F(MyLevels, ALevelStartedOnThePageIsTimedByItsKeyAndComesBackToIt)
     WriteFile(data + "/vantara/levels/broken.level", "vantara-level 1\ntitle Broken\nstart 0 0\n");
     testing::internal::CaptureStderr();
 
-    // Enter on the first row ("Across the spikes"), the pointer resting on no button, then
-    // its proof played by hand from the level's first frame.
-    std::vector<ScriptLine> script = {{0, {}}, {5, {}}};
+    // Enter on the first row ("Across the spikes"), the pointer resting on no button (the
+    // first Enter shows the focus, the second presses it), then its proof played by hand from
+    // the level's first frame.
+    std::vector<ScriptLine> script = {{0, {}}, {2, {}}, {3, {}}, {5, {}}};
     for (ScriptLine& line : script) line.input.mouseX = line.input.mouseY = 500.0f;
-    script[1].input.keys = uint64_t{1} << REPLAY_ENTER;
+    script[1].input.keys = script[3].input.keys = uint64_t{1} << REPLAY_ENTER;
     for (ScriptLine line : first.proof.lines)
     {
         line.frame += 6;
