@@ -146,8 +146,8 @@ TEST_F(BestTimesKept, DamagedFilesAreSaidSetAsideNeverWrittenOverAndTheGoodTimes
         EXPECT_EQ(BestFrames(2), 500u - i);
         testing::internal::CaptureStderr();
         RecordLevelTime(15, 800 - i);
-        const std::string said = testing::internal::GetCapturedStderr();
-        EXPECT_NE(said.find(SetAsideName(Path(), std::min(i, SET_ASIDE_LIMIT - 1))), std::string::npos);
+        const std::string keptAs = SetAsideName(Path(), std::min(i, SET_ASIDE_LIMIT - 1));
+        EXPECT_NE(testing::internal::GetCapturedStderr().find(keptAs), std::string::npos);
     }
     // Twelve damaged files: the two oldest dropped, the others under the ten names, oldest first.
     for (int n = 0; n < SET_ASIDE_LIMIT; ++n)
@@ -207,7 +207,7 @@ TEST_F(BestTimesKept, WritersKilledAtRandomMomentsLeaveAWholeFile)
         ASSERT_EQ(text, FormatBestTimes(best)) << "a file as written, whole";
         ASSERT_LE(best[0], before);
     }
-    EXPECT_LE(best[0], 1000000u - 175) << "every writer waited for wrote";
+    EXPECT_LE(best[0], 1000000u - 175) << "each writer waited for wrote at least once";
     LoadBestTimes();
     RecordLevelTime(7, best[0] - 1);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root + "/dotfiles"), {}), 2)
@@ -218,9 +218,11 @@ TEST_F(BestTimesKept, WritersKilledAtRandomMomentsLeaveAWholeFile)
 
 TEST_F(BestTimesKept, TwoCopiesWritingAtOnceLoseNoTime)
 {
-    // Each improves every level, the first copy by a little more on the odd ones, the second on
-    // the even ones.
-    auto frames = [](int copy, int k) { return 100000u - 10 * k - 5 * ((k % LEVEL_COUNT + 1 + copy) % 2); };
+    // Each improves every level in turn, the first copy by a little more on the odd ones, the
+    // second on the even ones.
+    auto frames = [](int copy, int k) {
+        return 100000u - 10 * k - 5 * ((k % LEVEL_COUNT + 1 + copy) % 2);
+    };
     constexpr int WRITES = 100;
     int go[2];
     ASSERT_EQ(pipe(go), 0);
