@@ -25,14 +25,17 @@ enum WindowMessageType
     WINDOW_MESSAGE_MOUSE_UP,
     WINDOW_MESSAGE_MOUSE_WHEEL,
     WINDOW_MESSAGE_DESTROY, // the window was closed: close box, the desktop's Alt+F4, a signal
+    WINDOW_MESSAGE_PAD_BUTTON_DOWN, // a game controller's button, however briefly pressed
+    WINDOW_MESSAGE_PAD_BUTTON_UP,
 };
 
 struct WindowMessage
 {
     WindowMessageType type;
-    uint32_t key;  // virtual-key code for key messages; may be 256 or more for unknown keys
-    int button;    // 0 left, 1 right, 2 middle for mouse messages
-    float wheel;   // notches (one notch is 120 raw units), positive away from the user
+    uint32_t key; // virtual-key code for key messages, may be 256 or more for unknown keys;
+                  // the GamepadButton bit for pad button messages
+    int button;   // 0 left, 1 right, 2 middle for mouse messages; the pad (0..3) for pad ones
+    float wheel;  // notches (one notch is 120 raw units), positive away from the user
 };
 
 using WindowProcedure = void (*)(const WindowMessage& message);
@@ -108,7 +111,11 @@ void PlatformSetWindowPosition(int left, int top);
 void PlatformSetBorderlessFullscreen(bool on);
 void PlatformGetScreenSize(uint32_t* width, uint32_t* height);
 bool PlatformWindowHasFocus();
+// Whether the window is minimised, as the last PlatformPumpMessages found it: what the window
+// manager did, not what was asked of it.
 bool PlatformWindowIsMinimised();
+// Asks for the window to be minimised; a window manager may ignore it (a bare X server, i3 and
+// sway always do).
 void PlatformMinimiseWindow();
 // Pixels are RGBA, top row first.
 void PlatformSetWindowIcon(const uint8_t* pixels, int width, int height);
@@ -130,7 +137,9 @@ void PlatformDestroyGLContext();
 void PlatformSwapBuffers();
 
 // Game controllers 0..3, the first four plugged in; a further one takes the slot of the
-// next one unplugged. False when that slot holds no pad.
+// next one unplugged. False when that slot holds no pad. The reading has the sticks and the
+// triggers; the buttons come as pad button messages, so that a press shorter than a frame
+// is seen, and its button bits are 0.
 bool PlatformReadGamepad(int index, GamepadReading* reading);
 void PlatformSetGamepadVibration(int index, uint16_t left, uint16_t right);
 
