@@ -168,15 +168,21 @@ std::vector<std::string> PlatformListFolder(const std::string& folder);
 bool PlatformRunSiblingProgram(const char* name, const std::vector<std::string>& arguments,
                                const std::string& input, int* exitCode, std::string* output);
 
-// Files kept between runs (kept_files.cpp). The folder for one kind of them: settings under
-// $XDG_CONFIG_HOME/vantara, progress under $XDG_DATA_HOME/vantara (~/.config and
-// ~/.local/share when the variable is unset or not an absolute path). Empty without HOME.
+// Files kept between runs (kept_files.cpp): the contract every back end keeps. The game
+// decides what the files hold and when one is damaged; these only move whole files about.
+//
+// The folder for one kind of them: settings under $XDG_CONFIG_HOME/vantara, progress under
+// $XDG_DATA_HOME/vantara (~/.config and ~/.local/share when the variable is unset or not an
+// absolute path). Empty without HOME.
 enum KeptFolder
 {
     KEPT_SETTINGS,
     KEPT_PROGRESS,
 };
 std::string PlatformKeptFolder(KeptFolder folder);
+// The file a kept path stands for: through symbolic links (a dotfile manager's) the file they
+// point to, where it is read, written and set aside; `path` itself when it is no link.
+std::string PlatformKeptFileTarget(const std::string& path);
 // Reads a whole file of at most `limit` bytes. KEPT_READ with the text, KEPT_MISSING when no
 // such file exists, KEPT_UNREADABLE (with the reason) otherwise, a larger file included.
 enum KeptReadResult
@@ -187,10 +193,31 @@ enum KeptReadResult
 };
 KeptReadResult PlatformReadKeptFile(const std::string& path, size_t limit, std::string* text,
                                     std::string* reason);
-// Makes the folder of `path` if needed, writes `text` to a temporary file beside it, flushes
-// it to the disk and renames it over `path`, so a crash leaves the old file or the new one,
-// never half a file. False, with the reason, when any step fails.
+// Makes the folder if needed, writes `text` to a new temporary file beside the file (created
+// exclusively, under a name no other writer uses, never through a file or link already
+// there), flushes it to the disk, renames it over the file and flushes the folder: a crash or
+// a power cut leaves the old file or the new one, never half a file, and once this returned
+// true never the old one. Through a link it replaces the file the link points to and leaves
+// the link; the new file keeps the old one's permissions. While this process holds the kept
+// files' lock it also removes the temporary files of writers that died. False, with the
+// reason, when any step fails.
 bool PlatformWriteKeptFile(const std::string& path, const std::string& text, std::string* reason);
-// Renames a file (a damaged kept file is set aside, never deleted). False when it fails; a
-// file that is already gone is no failure.
-bool PlatformRenameFile(const std::string& from, const std::string& to);
+// Renames a file within its folder, never over a file already there, and flushes the folder.
+enum KeptMoveResult
+{
+    KEPT_MOVED,
+    KEPT_NAME_TAKEN,      // a file (or link, or folder) has the name `to`
+    KEPT_NOTHING_TO_MOVE, // there is no file `from`
+    KEPT_MOVE_FAILED,     // with the reason
+};
+KeptMoveResult PlatformMoveKeptFile(const std::string& from, const std::string& to,
+                                    std::string* reason);
+// Deletes a file; one already gone is no failure.
+bool PlatformRemoveKeptFile(const std::string& path, std::string* reason);
+// Copies of the game that run at once (other sessions, su, ssh, a shared home) take turns with
+// the kept files: each holds this lock, on the file "saves.lock" in the progress folder, from
+// reading a kept file back until its new text is in place. Waits while another copy holds it
+// (for the milliseconds of its write). The system drops it when the process ends, however it
+// ends. False when there is no place for it (the caller writes on without it). Not nested.
+bool PlatformLockKeptFiles();
+void PlatformUnlockKeptFiles();

@@ -19,7 +19,8 @@ constexpr uint32_t MIN_WIDTH = 320, MIN_HEIGHT = 180, MAX_SIZE = 16384;
 // The window sizes of the settings window's button, and the size each one is followed by.
 constexpr uint32_t SIZES[3][2] = {{1920, 1080}, {1600, 900}, {1280, 720}};
 
-KeptFile File = {KEPT_SETTINGS, "settings.ini", false, false, {}};
+int ReadBack(const std::string& onDisk, std::string* text);
+KeptFile File = {KEPT_SETTINGS, "settings.ini", ReadBack, false, {}};
 // The settings as the last frame left them, and when the file was last written.
 std::string LastSeen;
 double LastWriteTime = -1.0;
@@ -87,6 +88,14 @@ std::string Number(float value)
     return std::string(text, result.ptr);
 }
 
+// The settings of the last change made win over another copy's: the file on the disk is only
+// judged, to be set aside when damaged.
+int ReadBack(const std::string& onDisk, std::string*)
+{
+    KeptSettings judged;
+    return ParseSettings(onDisk, &judged);
+}
+
 int NextSizeIndex(uint32_t width, uint32_t height)
 {
     for (int i = 0; i < 3; ++i)
@@ -135,14 +144,14 @@ void ApplySettings(const KeptSettings& s)
 
 bool LoadKeptSettings()
 {
-    File = {KEPT_SETTINGS, "settings.ini", false, false, {}};
+    File = {KEPT_SETTINGS, "settings.ini", ReadBack, false, {}};
     KeptSettings settings;
     std::string text;
     if (ReadKeptFile(&File, &text))
     {
         const int badLine = ParseSettings(text, &settings);
         if (badLine != 0)
-            ReportDamagedKeptFile(&File, "is damaged at line " + std::to_string(badLine));
+            ReportDamagedKeptFile(File, "is damaged at line " + std::to_string(badLine));
     }
     ApplySettings(settings);
     // Nothing is written until a setting changes.

@@ -5,6 +5,7 @@
 #include "game/audio/sound_system.h"
 #include "game/saves/kept_settings.h"
 #include "game/frontend/settings.h"
+#include "game/saves/ini_reader.h"
 #include "game/saves/kept_file.h"
 #include "tests/keep/kept_folder.h"
 
@@ -53,6 +54,9 @@ TEST(KeptSettings, ReadsWhatItCanAndNamesTheFirstLineItCannot)
         {"a line over the limit is damaged whole, never split",
          "[window]\n# " + std::string(500, '-') + " width = 1280\nheight = 720\n",
          With(1, 1, false, true, 1920, 720), 2},
+        {"a line of the limit's length before its CR LF",
+         "[window]\r\n#" + std::string(INI_LINE_LIMIT - 1, '-') + "\r\nwidth = 1280\r\n",
+         With(1, 1, false, true, 1280, 1080), 0},
         {"a byte-order mark and CR LF", "\xEF\xBB\xBF[sound]\r\nmuted = on\r\n",
          With(1, 1, true, true, 1920, 1080), 0},
         {"a section without its bracket", "[sound\nmuted = on\n", With(1, 1, false, true, 1920, 1080), 1},
