@@ -37,8 +37,12 @@ struct DecodeJob
 using JobPointer = std::shared_ptr<DecodeJob>;
 
 // Two workers: with the main thread loading too, that keeps a two-core machine busy without
-// crowding it out.
+// crowding it out. The browser build has no threads: its pictures are decoded as they load.
+#ifdef __EMSCRIPTEN__
+constexpr unsigned MaxWorkers = 0;
+#else
 constexpr unsigned MaxWorkers = 2;
+#endif
 
 class DecoderPool
 {
@@ -215,7 +219,7 @@ DecoderPool& Pool()
 
 void DecodePicturesAhead(const char* const* paths, size_t count)
 {
-    if (PicturesDrawn()) Pool().Request(paths, count);
+    if (MaxWorkers > 0 && PicturesDrawn()) Pool().Request(paths, count);
 }
 
 bool TakePictureDecodedAhead(const char* path, const std::vector<uint8_t>& bytes,

@@ -9,6 +9,9 @@
 #include <string>
 
 #include <sys/stat.h>
+#ifdef __EMSCRIPTEN__
+#include <emscripten/emscripten.h>
+#endif
 #include <unistd.h>
 
 FILE* PlatformOpenFile(const char* path, const char* mode)
@@ -37,6 +40,21 @@ bool HasDataFolder(const std::string& folder)
     return stat((folder + "/data").c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+#ifdef __EMSCRIPTEN__
+// Built for Node (the replay runner) the program is its script, and data/ lies beside it; in
+// a page there is no such folder (the data package is under the root).
+EM_JS(int, ScriptFolder, (char* folder, int size), {
+    if (typeof __dirname === "undefined") return 0;
+    stringToUTF8(__dirname, folder, size);
+    return 1;
+});
+
+std::string ExecutableFolder()
+{
+    char folder[4096];
+    return ScriptFolder(folder, sizeof folder) ? std::string(folder) : std::string();
+}
+#else
 std::string ExecutableFolder()
 {
     char path[4096];
@@ -47,6 +65,7 @@ std::string ExecutableFolder()
     const size_t slash = folder.rfind('/');
     return slash == std::string::npos ? std::string() : folder.substr(0, slash);
 }
+#endif
 } // namespace
 
 bool PlatformEnterDataFolder(const char* installedFolder)

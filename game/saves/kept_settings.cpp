@@ -6,6 +6,7 @@
 #include "game/frontend/settings.h"
 #include "game/saves/ini_reader.h"
 #include "game/saves/kept_file.h"
+#include "game/saves/number_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -21,11 +22,8 @@ KeptFile File = {KEPT_SETTINGS, "settings.ini", false, false, {}};
 
 bool ReadVolume(const char* text, float* volume)
 {
-    const char* end = text + std::strlen(text);
     float value = 0.0f;
-    const auto result = std::from_chars(text, end, value);
-    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value) || value < 0.0f ||
-        value > 1.0f)
+    if (!ReadFloatText(text, &value) || !std::isfinite(value) || value < 0.0f || value > 1.0f)
         return false;
     *volume = value;
     return true;
@@ -68,12 +66,7 @@ bool OnValue(void* user, const char* section, const char* name, const char* valu
     return true;
 }
 
-std::string Number(float value)
-{
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, result.ptr);
-}
+std::string Number(float value) { return ShortestFloatText(value); }
 
 int NextSizeIndex(uint32_t width, uint32_t height)
 {
