@@ -1,4 +1,9 @@
-# Debian packages found through pkg-config; scripts/setup.sh installs them.
+# Debian packages found through pkg-config; scripts/setup.sh installs them. The browser build
+# has its own (scripts/web.sh).
+if(EMSCRIPTEN)
+  include(cmake/WebDependencies.cmake)
+  return()
+endif()
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
 pkg_check_modules(GLEW REQUIRED IMPORTED_TARGET glew)

@@ -1,0 +1,52 @@
+// main_web.cpp: the program's entry point in a web browser.
+//
+// The browser owns the loop: the game starts, then each of the page's animation frames runs
+// one frame of it (no frame is run twice as fast on a faster display). When the game quits
+// (Quit, Ctrl+Q), it shuts down and the page says so and offers to start again, through the
+// page's own Module.onGameEnded. The page may also run frames one at a time itself
+// (VantaraStepFrame, its frame-by-frame mode for tests) and ask which state is up.
+#include "engine/system/frame_controller.h"
+#include "engine/system/game_state_manager.h"
+#include "game/startup/vantara_main.h"
+
+#include <emscripten/emscripten.h>
+
+namespace
+{
+bool Ended = false;
+
+void EndPage(int code)
+{
+    Ended = true;
+    EM_ASM({ if (Module["onGameEnded"]) Module["onGameEnded"]($0); }, code);
+}
+
+void GameFrame()
+{
+    if (Ended || VantaraStep()) return;
+    emscripten_cancel_main_loop();
+    EndPage(VantaraFinish());
+}
+
+void AnimationFrame()
+{
+    if (HostFrameDue()) GameFrame();
+}
+} // namespace
+
+extern "C" EMSCRIPTEN_KEEPALIVE void VantaraStepFrame() { GameFrame(); }
+
+extern "C" EMSCRIPTEN_KEEPALIVE int VantaraCurrentState() { return CurrentStateId; }
+
+int main()
+{
+    const int started = VantaraStart(LaunchOptions());
+    if (started != EXIT_RUNNING)
+    {
+        EndPage(started);
+        return started;
+    }
+    UseHostPacing(true);
+    emscripten_set_main_loop(AnimationFrame, 0, false);
+    return EXIT_OK;
+}
