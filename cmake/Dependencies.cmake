@@ -13,6 +13,8 @@ pkg_check_modules(SPNG REQUIRED IMPORTED_TARGET spng)
 pkg_check_modules(ZLIB REQUIRED IMPORTED_TARGET zlib)
 pkg_check_modules(IMGUI REQUIRED IMPORTED_TARGET imgui)
 pkg_check_modules(OPENAL REQUIRED IMPORTED_TARGET openal)
+# The asset generator encodes the music as Ogg Vorbis.
+pkg_check_modules(VORBISENC REQUIRED IMPORTED_TARGET vorbisenc vorbis ogg)
 find_package(OpenGL REQUIRED)
 find_package(Threads REQUIRED)
 if(VANTARA_TESTS)

@@ -73,8 +73,8 @@ constexpr LevelObject RockAt(float x, float y, float w, float h, int32_t reset)
 
 enum LevelMusic : uint8_t
 {
-    MUSIC_TUTORIAL, // "data\Tutorial.wav", through the four tutorial stages
-    MUSIC_LEVELS,   // "data\SubTrain_v1.wav", on from level to level
+    MUSIC_TUTORIAL, // "data\Tutorial.ogg", through the four tutorial stages
+    MUSIC_LEVELS,   // "data\SubTrain_v1.ogg", on from level to level
 };
 
 struct LevelDefinition

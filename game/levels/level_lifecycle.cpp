@@ -48,7 +48,7 @@ constexpr LevelPicture SHARED_PICTURES[] = {PICTURE_FAR_BACKGROUND, PICTURE_COLU
                                             PICTURE_SPIKES};
 // The pictures the player's constructor loads for the hook, at every Init.
 constexpr const char* PLAYER_PICTURES[] = {"data/Lava.png", "data/Rope.png"};
-constexpr const char* MUSIC_PATHS[] = {"data\\Tutorial.wav", "data\\SubTrain_v1.wav"};
+constexpr const char* MUSIC_PATHS[] = {"data\\Tutorial.ogg", "data\\SubTrain_v1.ogg"};
 constexpr const char* RUN_SHEET_PATH = ".\\data\\run_extra_8x1";
 constexpr const char* ENEMY_SHEET_PATH = ".\\data\\Enemy_Sprite";
 
