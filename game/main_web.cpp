@@ -4,7 +4,8 @@
 // one frame of it (no frame is run twice as fast on a faster display). When the game quits
 // (Quit, Ctrl+Q), it shuts down and the page says so and offers to start again, through the
 // page's own Module.onGameEnded. The page may also run frames one at a time itself
-// (VantaraStepFrame, its frame-by-frame mode for tests) and ask which state is up.
+// (VantaraStepFrame, its frame-by-frame mode for tests) and ask which state is up and how
+// many frames have run.
 #include "engine/system/frame_controller.h"
 #include "engine/system/game_state_manager.h"
 #include "game/startup/vantara_main.h"
@@ -14,16 +15,23 @@
 namespace
 {
 bool Ended = false;
+int FramesRun = 0;
 
 void EndPage(int code)
 {
     Ended = true;
-    EM_ASM({ if (Module["onGameEnded"]) Module["onGameEnded"]($0); }, code);
+    EM_ASM(
+        {
+            if (Module["onGameEnded"]) Module["onGameEnded"]($0);
+        },
+        code);
 }
 
 void GameFrame()
 {
-    if (Ended || VantaraStep()) return;
+    if (Ended) return;
+    ++FramesRun;
+    if (VantaraStep()) return;
     emscripten_cancel_main_loop();
     EndPage(VantaraFinish());
 }
@@ -34,9 +42,20 @@ void AnimationFrame()
 }
 } // namespace
 
-extern "C" EMSCRIPTEN_KEEPALIVE void VantaraStepFrame() { GameFrame(); }
+extern "C" EMSCRIPTEN_KEEPALIVE void VantaraStepFrame()
+{
+    GameFrame();
+}
 
-extern "C" EMSCRIPTEN_KEEPALIVE int VantaraCurrentState() { return CurrentStateId; }
+extern "C" EMSCRIPTEN_KEEPALIVE int VantaraCurrentState()
+{
+    return CurrentStateId;
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE int VantaraFramesRun()
+{
+    return FramesRun;
+}
 
 int main()
 {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the browser version of Vantara into build-web/: the page (index.html), its script,
-# the game as WebAssembly, its data package, and the replay runner for Node. Installs what it
+# Builds the browser version of Vantara into build-web/: in build-web/site/ the page
+# (index.html), its script, the game as WebAssembly and its data package, all a static web host
+# needs; and build-web/vantara-replay.js, the replay runner for Node. Installs what it
 # needs on a fresh Debian 12 machine (Emscripten, Chromium for the tests), and makes the
 # pictures and sounds with the desktop build's asset generator (in build/).
 #
@@ -74,6 +75,11 @@ if [ ! -f build/CMakeCache.txt ]; then
 fi
 cmake --build build -j"$(nproc)" --target vantara_assets
 
+# The browser tests' driver for Debian's Chromium (package.json; no browser is downloaded).
+if [ ! -d node_modules/puppeteer-core ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
+    PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error
+fi
+
 start=$SECONDS
 emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DVANTARA_WERROR=ON \
     -DVANTARA_TESTS=OFF -DVANTARA_DATA_SOURCE="$PWD/build/data" >/dev/null
@@ -81,5 +87,5 @@ cmake --build build-web -j"$(nproc)"
 echo "web: built build-web/ in $((SECONDS - start)) s"
 
 if $serve; then
-    exec node tests/web/serve.js build-web
+    exec node tests/web/serve.js build-web/site
 fi

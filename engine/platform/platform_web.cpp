@@ -75,7 +75,7 @@ void EnterWantedFullscreen()
     EM_ASM({
         const page = document.documentElement;
         const allowed = !navigator.userActivation || navigator.userActivation.isActive;
-        if (allowed && page.requestFullscreen) page.requestFullscreen().catch(() => {});
+        if (allowed && page.requestFullscreen) page.requestFullscreen().catch(() = > {});
     });
 }
 
@@ -87,8 +87,8 @@ EM_BOOL OnKey(int eventType, const EmscriptenKeyboardEvent* event, void*)
     Deliver({down ? WINDOW_MESSAGE_KEY_DOWN : WINDOW_MESSAGE_KEY_UP, key, 0, 0});
     // The game's keys are the game's (Space must not scroll, F11 is the game's full screen);
     // the browser keeps the others (F5, F12) and every key the game has no use for.
-    const bool browserKey = key == UnknownKey || (key >= KEY_F1 && key <= KEY_F12 &&
-                                                  key != KEY_F11 && key != KEY_F4);
+    const bool browserKey =
+        key == UnknownKey || (key >= KEY_F1 && key <= KEY_F12 && key != KEY_F11 && key != KEY_F4);
     return browserKey ? EM_FALSE : EM_TRUE;
 }
 
@@ -96,10 +96,14 @@ int TranslateButton(unsigned short button)
 {
     switch (button)
     {
-    case 0: return 0; // left
-    case 2: return 1; // right
-    case 1: return 2; // middle
-    default: return -1;
+    case 0:
+        return 0; // left
+    case 2:
+        return 1; // right
+    case 1:
+        return 2; // middle
+    default:
+        return -1;
     }
 }
 
@@ -138,6 +142,14 @@ EM_BOOL OnVisibility(int, const EmscriptenVisibilityChangeEvent* event, void*)
     return EM_FALSE;
 }
 
+// The player left full screen the browser's way (Escape): the game does not take it back at
+// the next key.
+EM_BOOL OnFullscreenChange(int, const EmscriptenFullscreenChangeEvent* event, void*)
+{
+    if (!event->isFullscreen) WantFullscreen = false;
+    return EM_FALSE;
+}
+
 EM_BOOL OnFocus(int eventType, const EmscriptenFocusEvent*, void*)
 {
     PageFocused = eventType == EMSCRIPTEN_EVENT_FOCUS;
@@ -173,7 +185,10 @@ void PlatformShutdown()
     for (bool& present : PadPresent) present = false;
 }
 
-bool PlatformAcquireInstanceLock(const char*) { return true; }
+bool PlatformAcquireInstanceLock(const char*)
+{
+    return true;
+}
 void PlatformReleaseInstanceLock() {}
 
 int64_t PlatformPerformanceCounter()
@@ -181,12 +196,18 @@ int64_t PlatformPerformanceCounter()
     return static_cast<int64_t>(emscripten_get_now() * 1000.0);
 }
 
-int64_t PlatformPerformanceFrequency() { return 1000000; }
+int64_t PlatformPerformanceFrequency()
+{
+    return 1000000;
+}
 
 void PlatformSleep(double) {}
 void PlatformLowerThreadPriority() {}
 // The browser does not say how much processor time the page has used.
-double PlatformThreadCpuSeconds() { return 0.0; }
+double PlatformThreadCpuSeconds()
+{
+    return 0.0;
+}
 
 bool PlatformCreateWindow(const char* title, int, int, uint32_t, uint32_t,
                           WindowProcedure procedure)
@@ -202,10 +223,12 @@ bool PlatformCreateWindow(const char* title, int, int, uint32_t, uint32_t,
     emscripten_set_mousemove_callback(Canvas, nullptr, EM_TRUE, OnMouseMove);
     emscripten_set_wheel_callback(Canvas, nullptr, EM_TRUE, OnWheel);
     emscripten_set_visibilitychange_callback(nullptr, EM_TRUE, OnVisibility);
+    emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_TRUE,
+                                             OnFullscreenChange);
     emscripten_set_focus_callback(window, nullptr, EM_TRUE, OnFocus);
     emscripten_set_blur_callback(window, nullptr, EM_TRUE, OnFocus);
     // The page's context menu would steal the right button.
-    EM_ASM({ Module["canvas"].addEventListener("contextmenu", (e) => e.preventDefault()); });
+    EM_ASM({ Module["canvas"].addEventListener("contextmenu", (e) = > e.preventDefault()); });
     EmscriptenVisibilityChangeEvent visibility;
     if (emscripten_get_visibility_status(&visibility) == EMSCRIPTEN_RESULT_SUCCESS)
         TabHidden = visibility.hidden != 0;
@@ -240,7 +263,10 @@ void PlatformGetClientSize(uint32_t* width, uint32_t* height)
 
 // The page decides the canvas's size: it fills the browser's window or the screen.
 void PlatformSetClientSize(uint32_t, uint32_t) {}
-void PlatformGetWindowPosition(int* left, int* top) { *left = *top = 0; }
+void PlatformGetWindowPosition(int* left, int* top)
+{
+    *left = *top = 0;
+}
 void PlatformSetWindowPosition(int, int) {}
 
 void PlatformSetBorderlessFullscreen(bool on)
@@ -252,7 +278,7 @@ void PlatformSetBorderlessFullscreen(bool on)
         return;
     }
     EM_ASM({
-        if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
+        if (document.fullscreenElement) document.exitFullscreen().catch(() = > {});
     });
 }
 
@@ -263,8 +289,14 @@ void PlatformGetScreenSize(uint32_t* width, uint32_t* height)
     *height = static_cast<uint32_t>(EM_ASM_INT({ return screen.height; }) * ratio);
 }
 
-bool PlatformWindowHasFocus() { return WindowMade && PageFocused && !Minimised; }
-bool PlatformWindowIsMinimised() { return WindowMade && Minimised; }
+bool PlatformWindowHasFocus()
+{
+    return WindowMade && PageFocused && !Minimised;
+}
+bool PlatformWindowIsMinimised()
+{
+    return WindowMade && Minimised;
+}
 // A page cannot hide its tab.
 void PlatformMinimiseWindow() {}
 // The page's icon is its own (index.html).
@@ -286,9 +318,15 @@ void PlatformShowMessageBox(const char* caption, const char* text, MessageBoxSty
     std::fprintf(stderr, "%s: %s\n", caption, text);
 }
 
-void PlatformSetMessageBoxHandler(MessageBoxHandler handler) { BoxHandler = handler; }
+void PlatformSetMessageBoxHandler(MessageBoxHandler handler)
+{
+    BoxHandler = handler;
+}
 
-void PlatformDebugOutput(const char* text) { std::fputs(text, stderr); }
+void PlatformDebugOutput(const char* text)
+{
+    std::fputs(text, stderr);
+}
 
 bool PlatformCreateGLContext()
 {
@@ -325,21 +363,32 @@ bool PlatformReadGamepad(int index, GamepadReading* reading)
         int button;
         uint16_t bit;
     } ButtonBits[] = {
-        {0, PAD_A},           {1, PAD_B},           {2, PAD_X},
-        {3, PAD_Y},           {4, PAD_LEFT_SHOULDER}, {5, PAD_RIGHT_SHOULDER},
-        {8, PAD_BACK},        {9, PAD_START},       {10, PAD_LEFT_THUMB},
-        {11, PAD_RIGHT_THUMB}, {12, PAD_DPAD_UP},   {13, PAD_DPAD_DOWN},
-        {14, PAD_DPAD_LEFT},  {15, PAD_DPAD_RIGHT},
+        {0, PAD_A},
+        {1, PAD_B},
+        {2, PAD_X},
+        {3, PAD_Y},
+        {4, PAD_LEFT_SHOULDER},
+        {5, PAD_RIGHT_SHOULDER},
+        {8, PAD_BACK},
+        {9, PAD_START},
+        {10, PAD_LEFT_THUMB},
+        {11, PAD_RIGHT_THUMB},
+        {12, PAD_DPAD_UP},
+        {13, PAD_DPAD_DOWN},
+        {14, PAD_DPAD_LEFT},
+        {15, PAD_DPAD_RIGHT},
     };
     GamepadReading r = {};
     for (const auto& b : ButtonBits)
         if (b.button < pad.numButtons && pad.digitalButton[b.button]) r.buttons |= b.bit;
-    auto trigger = [&pad](int button) {
+    auto trigger = [&pad](int button)
+    {
         const double v = button < pad.numButtons ? pad.analogButton[button] : 0.0;
         return static_cast<uint8_t>(std::lround(std::fmin(std::fmax(v, 0.0), 1.0) * 255.0));
     };
     // The Gamepad API's stick y grows downwards, XInput's upwards.
-    auto axis = [&pad](int index, double sign) {
+    auto axis = [&pad](int index, double sign)
+    {
         const double v = index < pad.numAxes ? pad.axis[index] * sign : 0.0;
         return static_cast<int16_t>(std::lround(std::fmin(std::fmax(v, -1.0), 1.0) * 32767.0));
     };

@@ -16,7 +16,8 @@ const types = {
   ".png": "image/png",
 };
 
-function serve(root, port) {
+// onSent(name, bytes), when given, hears of every file body sent (a test counts downloads).
+function serve(root, port, onSent) {
   root = path.resolve(root);
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, "http://x").pathname);
@@ -42,8 +43,12 @@ function serve(root, port) {
       }
       headers["Content-Length"] = info.size;
       response.writeHead(200, headers);
-      if (request.method === "HEAD") response.end();
-      else fs.createReadStream(file).pipe(response);
+      if (request.method === "HEAD") {
+        response.end();
+        return;
+      }
+      if (onSent) onSent(name, info.size);
+      fs.createReadStream(file).pipe(response);
     });
   });
   return new Promise((resolve) =>
