@@ -75,7 +75,7 @@ void EnterWantedFullscreen()
     EM_ASM({
         const page = document.documentElement;
         const allowed = !navigator.userActivation || navigator.userActivation.isActive;
-        if (allowed && page.requestFullscreen) page.requestFullscreen().catch(() = > {});
+        if (allowed && page.requestFullscreen) page.requestFullscreen().catch(function() {});
     });
 }
 
@@ -228,7 +228,7 @@ bool PlatformCreateWindow(const char* title, int, int, uint32_t, uint32_t,
     emscripten_set_focus_callback(window, nullptr, EM_TRUE, OnFocus);
     emscripten_set_blur_callback(window, nullptr, EM_TRUE, OnFocus);
     // The page's context menu would steal the right button.
-    EM_ASM({ Module["canvas"].addEventListener("contextmenu", (e) = > e.preventDefault()); });
+    EM_ASM({ Module["canvas"].addEventListener("contextmenu", function(e) { e.preventDefault(); }); });
     EmscriptenVisibilityChangeEvent visibility;
     if (emscripten_get_visibility_status(&visibility) == EMSCRIPTEN_RESULT_SUCCESS)
         TabHidden = visibility.hidden != 0;
@@ -278,7 +278,7 @@ void PlatformSetBorderlessFullscreen(bool on)
         return;
     }
     EM_ASM({
-        if (document.fullscreenElement) document.exitFullscreen().catch(() = > {});
+        if (document.fullscreenElement) document.exitFullscreen().catch(function() {});
     });
 }
 

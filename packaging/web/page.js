@@ -7,13 +7,18 @@
 // first frame was drawn (since the page was asked for), the game frames run, the main thread's
 // time of each of the last 600; and with ?step in the
 // address the game runs only when asked (vantara.step()), one frame at a time.
-// vantara.state() is the game state up (1 the main menu, 3 to 15 the tutorial and levels).
+// vantara.state() is the game state up (1 the main menu, 3 to 15 the tutorial and levels),
+// vantara.inputs the key and pointer events received.
 (function () {
   "use strict";
   const stepping = new URLSearchParams(location.search).has("step");
   const status = document.getElementById("status");
   const fill = document.getElementById("fill");
-  const info = (window.vantara = { firstFrame: 0, frames: 0, frameTimes: [], ended: null });
+  const info = (window.vantara = { firstFrame: 0, frames: 0, frameTimes: [], ended: null,
+                                    inputs: 0 });
+  // The key and pointer events the page has had, so a test driving it knows they arrived.
+  for (const type of ["keydown", "keyup", "mousedown", "mouseup", "mousemove"])
+    window.addEventListener(type, () => (info.inputs += 1), true);
 
   function fail(text) {
     document.getElementById("loading").hidden = true;
