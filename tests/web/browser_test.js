@@ -299,7 +299,8 @@ async function main() {
   }
   for (const k of held) await keyboard.up(k);
   await shot("tutorial-end");
-  check((await state()) === 4, "Tutorial 1's recorded keys finish it (on to Tutorial 2)");
+  const after = await state();
+  check(after === 4, "Tutorial 1's recorded keys finish it (on to Tutorial 2; state " + after + ")");
 
   check(errors.length === 0, "no script errors on the page" + (errors.length ? ": " + errors[0] : ""));
   await browser.close();
