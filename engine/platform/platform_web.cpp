@@ -3,9 +3,11 @@
 // Implements: the window as the page's canvas (#canvas), which fills the page and whose
 // drawing buffer follows its size on screen times the device pixel ratio; keys by their
 // KeyboardEvent code and key (as the desktop reads them, key_translation_web.cpp); the
-// pointer relative to the canvas; pads through the Gamepad API's standard mapping; full
-// screen through the Fullscreen API; a hidden tab as a lost focus and a minimised window; a
-// WebGL 2 context; a clock in microseconds. The browser paces the frames (the host calls each
+// pointer relative to the canvas; pads through the Gamepad API's standard mapping (the first
+// four take the four slots and keep them until unplugged; their buttons as messages, each
+// change the page sees between two frames); full screen through the Fullscreen API; a hidden
+// tab as a lost focus and a minimised window, read once per pump; a WebGL 2 context; a clock
+// in microseconds. The browser paces the frames (the host calls each
 // one), so sleeping is never asked of it. Message boxes go to the browser's console. Files are
 // in Emscripten's file system: the data package under /data, kept files under /kept in the
 // browser's storage (platform_web_pre.js). There is no lock: every tab is its own game.
@@ -16,6 +18,7 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -38,7 +41,8 @@ float CursorX = 0.0f, CursorY = 0.0f;
 uint32_t ClientWidth = 1920, ClientHeight = 1080;
 bool PadsReady = false;
 EmscriptenGamepadEvent PadState[PadCount];
-bool PadPresent[PadCount] = {};
+long PadSource[PadCount] = {-1, -1, -1, -1}; // the Gamepad API's index of each slot's pad
+uint16_t PadHeld[PadCount] = {};               // the buttons each slot's last messages left down
 
 void Deliver(const WindowMessage& message)
 {
@@ -156,21 +160,82 @@ EM_BOOL OnFocus(int eventType, const EmscriptenFocusEvent*, void*)
     return EM_FALSE;
 }
 
+// The standard mapping's buttons, in the layout of an XInput pad.
+constexpr struct
+{
+    int button;
+    uint16_t bit;
+} ButtonBits[] = {
+    {0, PAD_A},
+    {1, PAD_B},
+    {2, PAD_X},
+    {3, PAD_Y},
+    {4, PAD_LEFT_SHOULDER},
+    {5, PAD_RIGHT_SHOULDER},
+    {8, PAD_BACK},
+    {9, PAD_START},
+    {10, PAD_LEFT_THUMB},
+    {11, PAD_RIGHT_THUMB},
+    {12, PAD_DPAD_UP},
+    {13, PAD_DPAD_DOWN},
+    {14, PAD_DPAD_LEFT},
+    {15, PAD_DPAD_RIGHT},
+};
+
+// Presses and releases that take a slot's buttons from what its messages left to `buttons`.
+void SendPadButtons(int slot, uint16_t buttons)
+{
+    for (const auto& b : ButtonBits)
+        if ((PadHeld[slot] ^ buttons) & b.bit)
+            Deliver({buttons & b.bit ? WINDOW_MESSAGE_PAD_BUTTON_DOWN : WINDOW_MESSAGE_PAD_BUTTON_UP,
+                     b.bit, slot, 0});
+    PadHeld[slot] = buttons;
+}
+
+// The browser has no button events, only a reading: a press and release between two frames
+// is not seen, a press held into the next pump is, as a message like any other back end's.
 void ReadPads()
 {
     if (!PadsReady || emscripten_sample_gamepad_data() != EMSCRIPTEN_RESULT_SUCCESS) return;
     const int count = emscripten_get_num_gamepads();
-    int slot = 0;
-    for (int i = 0; i < count && slot < PadCount; ++i)
+    EmscriptenGamepadEvent state[PadCount];
+    bool seen[PadCount] = {};
+    // A pad gone (or no longer with the standard mapping) lets go of everything it held.
+    for (int slot = 0; slot < PadCount; ++slot)
     {
-        EmscriptenGamepadEvent state;
-        if (emscripten_get_gamepad_status(i, &state) != EMSCRIPTEN_RESULT_SUCCESS) continue;
+        const long source = PadSource[slot];
         // Only the standard mapping says which button is which.
-        if (!state.connected || std::strcmp(state.mapping, "standard") != 0) continue;
-        PadState[slot] = state;
-        PadPresent[slot++] = true;
+        seen[slot] = source >= 0 && source < count &&
+                     emscripten_get_gamepad_status(static_cast<int>(source), &state[slot]) ==
+                         EMSCRIPTEN_RESULT_SUCCESS &&
+                     state[slot].connected && std::strcmp(state[slot].mapping, "standard") == 0;
+        if (seen[slot]) continue;
+        SendPadButtons(slot, 0);
+        PadSource[slot] = -1;
     }
-    for (; slot < PadCount; ++slot) PadPresent[slot] = false;
+    // A new pad takes the first free slot; a fifth waits for one.
+    for (int i = 0; i < count; ++i)
+    {
+        const bool placed = std::find(PadSource, PadSource + PadCount, i) != PadSource + PadCount;
+        const auto free = std::find(PadSource, PadSource + PadCount, -1);
+        if (placed || free == PadSource + PadCount) continue;
+        const int slot = static_cast<int>(free - PadSource);
+        if (emscripten_get_gamepad_status(i, &state[slot]) != EMSCRIPTEN_RESULT_SUCCESS ||
+            !state[slot].connected || std::strcmp(state[slot].mapping, "standard") != 0)
+            continue;
+        PadSource[slot] = i;
+        seen[slot] = true;
+    }
+    for (int slot = 0; slot < PadCount; ++slot)
+    {
+        if (!seen[slot]) continue;
+        PadState[slot] = state[slot];
+        uint16_t buttons = 0;
+        for (const auto& b : ButtonBits)
+            if (b.button < state[slot].numButtons && state[slot].digitalButton[b.button])
+                buttons |= b.bit;
+        SendPadButtons(slot, buttons);
+    }
 }
 } // namespace
 
@@ -182,7 +247,11 @@ bool PlatformInit()
 
 void PlatformShutdown()
 {
-    for (bool& present : PadPresent) present = false;
+    for (int slot = 0; slot < PadCount; ++slot)
+    {
+        PadSource[slot] = -1;
+        PadHeld[slot] = 0;
+    }
 }
 
 bool PlatformAcquireInstanceLock(const char*)
@@ -355,32 +424,10 @@ void PlatformSwapBuffers() {}
 
 bool PlatformReadGamepad(int index, GamepadReading* reading)
 {
-    if (index < 0 || index >= PadCount || !PadPresent[index]) return false;
+    if (index < 0 || index >= PadCount || PadSource[index] < 0) return false;
     const EmscriptenGamepadEvent& pad = PadState[index];
-    // The standard mapping's buttons, in the layout of an XInput pad.
-    static const struct
-    {
-        int button;
-        uint16_t bit;
-    } ButtonBits[] = {
-        {0, PAD_A},
-        {1, PAD_B},
-        {2, PAD_X},
-        {3, PAD_Y},
-        {4, PAD_LEFT_SHOULDER},
-        {5, PAD_RIGHT_SHOULDER},
-        {8, PAD_BACK},
-        {9, PAD_START},
-        {10, PAD_LEFT_THUMB},
-        {11, PAD_RIGHT_THUMB},
-        {12, PAD_DPAD_UP},
-        {13, PAD_DPAD_DOWN},
-        {14, PAD_DPAD_LEFT},
-        {15, PAD_DPAD_RIGHT},
-    };
+    // The buttons came as messages.
     GamepadReading r = {};
-    for (const auto& b : ButtonBits)
-        if (b.button < pad.numButtons && pad.digitalButton[b.button]) r.buttons |= b.bit;
     auto trigger = [&pad](int button)
     {
         const double v = button < pad.numButtons ? pad.analogButton[button] : 0.0;
