@@ -5,20 +5,28 @@
 //
 // For tests and the benchmark the page keeps a few numbers on window.vantara: the time the
 // first frame was drawn (since the page was asked for), the game frames run, the main thread's
-// time of each of the last 600; and with ?step in the
-// address the game runs only when asked (vantara.step()), one frame at a time.
-// vantara.state() is the game state up (1 the main menu, 3 to 15 the tutorial and levels),
-// vantara.inputs the key and pointer events received.
+// time of each of the last 600. With ?step in the address the frames are gated: the game shows
+// its first frame, then runs one more, at its animation frame and with the steady 1/60 s, only
+// for each vantara.step() (vantara.step(n): n more), so that a test can send a frame's key
+// and pointer events first. vantara.state() is the game state up (1 the main menu, 3 to 15 the
+// tutorial and levels); vantara.keys (each key's code: "down" or "up"), vantara.pointer
+// ([x, y] in page pixels) and vantara.buttons (the buttons held) are the input events as the
+// page last had them, so a test knows when its events have arrived.
 (function () {
   "use strict";
   const stepping = new URLSearchParams(location.search).has("step");
   const status = document.getElementById("status");
   const fill = document.getElementById("fill");
   const info = (window.vantara = { firstFrame: 0, frames: 0, frameTimes: [], ended: null,
-                                    inputs: 0 });
-  // The key and pointer events the page has had, so a test driving it knows they arrived.
-  for (const type of ["keydown", "keyup", "mousedown", "mouseup", "mousemove"])
-    window.addEventListener(type, () => (info.inputs += 1), true);
+                                    keys: {}, pointer: null, buttons: 0 });
+  // The key and pointer events as the page last had them.
+  for (const type of ["keydown", "keyup"])
+    window.addEventListener(type, (e) => (info.keys[e.code] = type.slice(3)), true);
+  for (const type of ["mousedown", "mouseup", "mousemove"])
+    window.addEventListener(type, (e) => {
+      info.pointer = [e.clientX, e.clientY];
+      info.buttons = e.buttons;
+    }, true);
 
   function fail(text) {
     document.getElementById("loading").hidden = true;
@@ -91,7 +99,11 @@
           info.frames += 1;
           info.frameTimes.push(spent);
           if (info.frameTimes.length > 600) info.frameTimes.shift();
-          if (stepping) Module.pauseMainLoop();
+        },
+        onRuntimeInitialized: () => {
+          if (!stepping) return;
+          Module._VantaraGateFrames();
+          Module._VantaraAllowFrame(); // the first frame shows, as without the gate
         },
         onGameEnded: (code) => {
           info.ended = code;
@@ -106,12 +118,10 @@
         },
         onAbort: (what) => fail("The game has stopped: " + what),
       };
-      info.step = () => {
-        const at = performance.now();
-        Module._VantaraStepFrame();
-        info.frames += 1;
-        info.frameTimes.push(performance.now() - at);
-      };
+      if (stepping)
+        info.step = (n = 1) => {
+          for (let i = 0; i < n; i++) Module._VantaraAllowFrame();
+        };
       info.state = () => Module._VantaraCurrentState();
       status.textContent = "Starting";
       return addScript("vantara-data.js").then(() => addScript("vantara.js"));

@@ -3,13 +3,18 @@
 //   node tests/web/browser_test.js SITE REFERENCES
 //
 // SITE is build-web/site; REFERENCES holds the desktop runner's pictures of the same frames,
-// scaled to the page's 960 x 540 (splash.png, menu.png, level1.png; tests/web/run.sh makes
-// them). The page runs in its frame-by-frame mode (?step), so each key reaches the same frame
-// as in the runner's script, and the pictures can be compared. Everything waits by polling.
+// scaled to the page's 960 x 540 (splash.png, menu.png, level1.png), and in tutorial.txt the
+// frame on which its Tutorial 1 replay finishes (tests/web/run.sh makes them). The page runs
+// with its frames gated (?step): each frame's key and pointer events go through the browser's
+// own event path (Chromium's input, as a player's would) and are waited for until the page
+// has them; only then is that one frame let run, with the runner's steady 1/60 s. So each key
+// reaches the same frame as in the runner's script, and the pictures can be compared.
+// Everything waits by polling for what it waits for; no step depends on the machine's speed.
 // Checks: the download (size, progress bar, a second visit from the cache); the splash, then
 // the menu after a key; sound running after the first key, and a click sound after an ended one;
 // Play, and Level 1's first frame; Escape pauses; Ctrl+Q ends on a page that offers to play
-// again; a lowered music volume survives a reload; Tutorial 1 finished by its recorded keys.
+// again; a lowered music volume survives a reload; Tutorial 1 finished by its recorded keys on
+// the runner's frame.
 "use strict";
 const fs = require("fs");
 const os = require("os");
@@ -61,31 +66,41 @@ async function main() {
   const errors = [];
   const page = await browser.newPage();
   // Every key and pointer event is waited for until the page has it, so that it reaches the
-  // frame it is meant for.
-  let sentInputs = 0;
-  const arrived = async (timeout = 30000) => {
-    sentInputs += 1;
-    await page.waitForFunction((n) => window.vantara.inputs >= n, { polling: 10, timeout },
-                               sentInputs);
-  };
-  let pointer = null;
+  // frame it is meant for. Chromium sends a pointer move only to a new place: the mouse (one
+  // for the page, kept over reloads) is where it was last sent, and a page that has not yet
+  // seen it there is shown it by a move beside it first.
+  const until = (fn, ...args) =>
+    page.waitForFunction(fn, { polling: "raf", timeout: 60000 }, ...args);
+  const keyIs = (code, how) => until((c, h) => window.vantara.keys[c] === h, code, how);
   const keyboard = {
-    down: async (k) => { await page.keyboard.down(k); await arrived(); },
-    up: async (k) => { await page.keyboard.up(k); await arrived(); },
+    down: async (code) => { await page.keyboard.down(code); await keyIs(code, "down"); },
+    up: async (code) => { await page.keyboard.up(code); await keyIs(code, "up"); },
   };
+  let mouseAt = [0, 0];
+  const pointerAt = (x, y) => until((p) => {
+    const at = window.vantara.pointer;
+    return at !== null && at[0] === p[0] && at[1] === p[1];
+  }, [x, y]);
+  const buttonIs = (held) => until((h) => (window.vantara.buttons & 1) === h, held ? 1 : 0);
   const mouse = {
-    // A move to where the pointer already is sends no event.
     move: async (x, y) => {
-      if (pointer && pointer[0] === x && pointer[1] === y) return;
+      const seen = await page.evaluate(() => window.vantara.pointer);
+      if (seen && seen[0] === x && seen[1] === y) return;
+      if (mouseAt[0] === x && mouseAt[1] === y) {
+        await page.mouse.move(x + 1, y);
+        await pointerAt(x + 1, y);
+      }
       await page.mouse.move(x, y);
-      if (pointer) await arrived();
-      else await arrived(2000).catch(() => (sentInputs -= 1));
-      pointer = [x, y];
+      mouseAt = [x, y];
+      await pointerAt(x, y);
     },
-    down: async () => { await page.mouse.down(); await arrived(); },
-    up: async () => { await page.mouse.up(); await arrived(); },
+    down: async () => { await page.mouse.down(); await buttonIs(true); },
+    up: async () => { await page.mouse.up(); await buttonIs(false); },
   };
   page.on("pageerror", (e) => errors.push(e.message));
+  // What the game says on its standard error, shown when a check fails.
+  const said = [];
+  page.on("console", (message) => said.push(message.text()));
   // The progress bar's widths, as the page set them.
   await page.evaluateOnNewDocument(() => {
     window.progressSeen = [];
@@ -99,20 +114,21 @@ async function main() {
     page.waitForFunction(fn, { polling: 100, timeout }, arg);
   const frames = () => page.evaluate(() => window.vantara.frames);
   const state = () => page.evaluate(() => window.vantara.state());
+  // Lets n more frames run and waits until they have.
   const step = async (n = 1) => {
-    for (let i = 0; i < n; i++) await page.evaluate(() => window.vantara.step());
+    if (n <= 0) return;
+    const target = (await frames()) + n;
+    await page.evaluate((k) => window.vantara.step(k), n);
+    await page.waitForFunction((t) => window.vantara.frames >= t,
+                               { polling: "raf", timeout: 60000 + 100 * n }, target);
   };
   const shot = async (name) => {
     const file = path.join(work, name + ".png");
     await page.screenshot({ path: file });
     return file;
   };
-  const loaded = async () => {
-    await poll(() => window.vantara && window.vantara.frames >= 1 && window.Module &&
-                     window.Module._VantaraCurrentState);
-    sentInputs = await page.evaluate(() => window.vantara.inputs);
-    pointer = null;
-  };
+  const loaded = () => poll(() => window.vantara && window.vantara.frames >= 1 &&
+                                  window.Module && window.Module._VantaraCurrentState);
   const open = async () => {
     await page.goto(url + "?step");
     await loaded();
@@ -168,12 +184,13 @@ async function main() {
   };
   await step(5);
   check(await hoverPlays(690, 180), "hovering a button plays its click"); // Credits
-  await step(90);
-  const ended = await page.evaluate(() => Object.values(AL.currentCtx.sources).filter((s) => {
+  // The click plays in the browser's time: frames run until it has ended there.
+  const ended = () => page.evaluate(() => Object.values(AL.currentCtx.sources).filter((s) => {
     AL.updateSourceTime(s);
     return s.state === 0x1014; // AL_STOPPED
   }).length);
-  check(ended > 0 && (await hoverPlays(690, 306)), // Tutorial
+  for (let i = 0; i < 3600 && (await ended()) === 0; i++) await step();
+  check((await ended()) > 0 && (await hoverPlays(690, 306)), // Tutorial
         "a click after one that ended plays as well");
   await mouse.move(WIDTH / 2, HEIGHT / 2);
   await step(2);
@@ -209,11 +226,11 @@ async function main() {
   await step();
   await keyboard.up("Escape");
   await step(2);
-  await keyboard.down("Control");
+  await keyboard.down("ControlLeft");
   await keyboard.down("KeyQ");
   await step();
   await keyboard.up("KeyQ");
-  await keyboard.up("Control");
+  await keyboard.up("ControlLeft");
   await poll(() => window.vantara.ended !== null, null, 30000);
   check(await page.evaluate(() => window.vantara.ended === 0 &&
                             !document.getElementById("ended").hidden &&
@@ -228,8 +245,8 @@ async function main() {
   const big = (sent["/vantara.data"] || 0) + (sent["/vantara.wasm"] || 0);
   check(big === 0, "a second visit loads the game and its data from the browser's cache");
 
-  // The settings window opens on the music's minus: Enter lowers the music, and the file is
-  // kept in the browser's storage.
+  // The settings window opens with its focus on the music's minus: a first Enter shows the
+  // focus, a second presses it and lowers the music; the file is kept in the browser's storage.
   for (let logo = 0; logo < 2; logo++) {
     await keyboard.down("Space");
     await step();
@@ -244,10 +261,12 @@ async function main() {
   await mouse.up();
   await step(5);
   const writes = await page.evaluate(() => window.Module.keptWrites || 0);
-  await keyboard.down("Enter");
-  await step();
-  await keyboard.up("Enter");
-  await step(5);
+  for (let press = 0; press < 2; press++) {
+    await keyboard.down("Enter");
+    await step();
+    await keyboard.up("Enter");
+    await step(5);
+  }
   await poll((before) => (window.Module.keptWrites || 0) > before, writes, 30000).catch(() => {});
   const settings = "/kept/config/vantara/settings.ini";
   const volume = () => page.evaluate((file) => {
@@ -263,9 +282,11 @@ async function main() {
   check(lowered > 0 && lowered < 1, "the settings window's minus lowers the music (" + lowered + ")");
   await page.reload();
   await loaded();
-  check((await volume()) === lowered, "the lowered music volume is there after a reload");
+  check(lowered > 0 && lowered < 1 && (await volume()) === lowered,
+        "the lowered music volume is there after a reload");
 
-  // Tutorial 1, played into the page by key events, frame by frame as recorded.
+  // Tutorial 1, played into the page by key events, frame by frame as recorded: it finishes
+  // on the frame the runner finishes it.
   for (let logo = 0; logo < 2; logo++) {
     await keyboard.down("Space");
     await step();
@@ -286,9 +307,10 @@ async function main() {
       keys: keys === "-" ? [] : keys.split("+") }));
   const codes = { D: "KeyD", A: "KeyA", W: "KeyW", S: "KeyS", SPACE: "Space", R: "KeyR",
                   ESC: "Escape", ENTER: "Enter" };
+  const expected = Number(fs.readFileSync(path.join(references, "tutorial.txt"), "utf8"));
   let held = [];
-  const last = script[script.length - 1].frame;
-  for (let frame = 0, line = 0; frame <= last + 5 && (await state()) === 3; frame++) {
+  let finished = -1;
+  for (let frame = 0, line = 0; frame <= expected + 60 && finished < 0; frame++) {
     if (line < script.length && script[line].frame === frame) {
       const want = script[line++].keys.map((k) => codes[k]);
       for (const k of held) if (!want.includes(k)) await keyboard.up(k);
@@ -296,13 +318,17 @@ async function main() {
       held = want;
     }
     await step();
+    if ((await state()) !== 3) finished = frame;
   }
   for (const k of held) await keyboard.up(k);
   await shot("tutorial-end");
   const after = await state();
-  check(after === 4, "Tutorial 1's recorded keys finish it (on to Tutorial 2; state " + after + ")");
+  check(after === 4 && finished === expected,
+        "Tutorial 1's recorded keys finish it on the runner's frame " + expected +
+        " (finished on " + finished + ", on to state " + after + ")");
 
   check(errors.length === 0, "no script errors on the page" + (errors.length ? ": " + errors[0] : ""));
+  if (failed > 0) console.log("the page said:\n  " + said.join("\n  "));
   await browser.close();
   server.close();
 }

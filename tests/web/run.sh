@@ -4,7 +4,7 @@
 # 1. The replay runner built for the web, under Node, prints the same bytes as the desktop
 #    runner for every committed replay.
 # 2. The page in headless Chromium (browser_test.js), against the desktop runner's pictures
-#    of the same frames.
+#    of the same frames and the frame its Tutorial 1 replay finishes on.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:-build}
@@ -38,6 +38,10 @@ picture() { # NAME STATE FRAME SCRIPT-LINES...
 picture splash 1 0 '0 - 0 0 0' &&
     picture menu 1 30 '1 SPACE 0 0 0' '2 - 0 0 0' '3 SPACE 0 0 0' '4 - 0 0 0' '30 - 0 0 0' &&
     picture level1 7 0 '0 - 0 0 0' || { echo "FAIL: the desktop runner drew no pictures"; exit 1; }
+# The frame on which the desktop runner's Tutorial 1 replay leaves for Tutorial 2.
+"$build/vantara-replay" --state 3 tests/levels/replays/3.txt |
+    sed -n 's/^{"frame": \([0-9]*\), "state": 3, "next": 4,.*/\1/p' | head -1 >"$work/tutorial.txt"
+[ -s "$work/tutorial.txt" ] || { echo "FAIL: the desktop runner did not finish Tutorial 1"; exit 1; }
 
 start=$SECONDS
 node tests/web/browser_test.js "$web/site" "$work" || status=1
