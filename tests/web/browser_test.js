@@ -13,8 +13,8 @@
 // Checks: the download (size, progress bar, a second visit from the cache); the splash, then
 // the menu after a key; sound running after the first key, and a click sound after an ended one;
 // Play, and Level 1's first frame; Escape pauses; Ctrl+Q ends on a page that offers to play
-// again; a lowered music volume survives a reload; Tutorial 1 finished by its recorded keys on
-// the runner's frame.
+// again; a lowered music volume survives a reload; a file one tab keeps survives another tab's
+// write; Tutorial 1 finished by its recorded keys on the runner's frame.
 "use strict";
 const fs = require("fs");
 const os = require("os");
@@ -100,7 +100,7 @@ async function main() {
   page.on("pageerror", (e) => errors.push(e.message));
   // What the game says on its standard error, shown when a check fails.
   const said = [];
-  page.on("console", (message) => said.push(message.text()));
+  page.on("console", (message) => message.text() && said.push(message.text()));
   // The progress bar's widths, as the page set them.
   await page.evaluateOnNewDocument(() => {
     window.progressSeen = [];
@@ -284,6 +284,48 @@ async function main() {
   await loaded();
   check(lowered > 0 && lowered < 1 && (await volume()) === lowered,
         "the lowered music volume is there after a reload");
+
+  // Two tabs are two copies of the game. What one keeps (written as the game writes: whole,
+  // then renamed over the old file) reaches the other, whose own write then keeps it too.
+  const other = await browser.newPage();
+  await other.goto(url + "?step");
+  await other.waitForFunction(() => window.vantara && window.vantara.frames >= 1,
+                              { polling: 100, timeout: 180000 });
+  const keepFile = (tab, file, text) => tab.evaluate((f, t) => {
+    const FS = window.Module.FS;
+    FS.mkdirTree(f.slice(0, f.lastIndexOf("/")));
+    FS.writeFile(f + ".test.tmp", t);
+    FS.rename(f + ".test.tmp", f);
+  }, file, text);
+  const readFile = (tab, file) => tab.evaluate((f) => {
+    try {
+      return new TextDecoder().decode(window.Module.FS.readFile(f));
+    } catch (e) {
+      return null;
+    }
+  }, file);
+  const best = "/kept/data/vantara/best_times.ini";
+  const bestText = "[best_frames]\nlevel_1 = 2843\n";
+  const otherSettings = "[sound]\nmusic_volume = 0.25\n";
+  await keepFile(page, best, bestText);
+  await other.waitForFunction((f) => {
+    try {
+      return window.Module.FS.readFile(f).length > 0;
+    } catch (e) {
+      return false;
+    }
+  }, { polling: 100, timeout: 30000 }, best).catch(() => {});
+  const otherWrites = await other.evaluate(() => window.Module.keptWrites || 0);
+  await keepFile(other, settings, otherSettings);
+  await other.waitForFunction((n) => (window.Module.keptWrites || 0) > n,
+                              { polling: 100, timeout: 30000 }, otherWrites).catch(() => {});
+  await other.close();
+  await page.bringToFront();
+  await page.reload();
+  await loaded();
+  check((await readFile(page, best)) === bestText &&
+        (await readFile(page, settings)) === otherSettings,
+        "a file one tab keeps survives another tab's write");
 
   // Tutorial 1, played into the page by key events, frame by frame as recorded: it finishes
   // on the frame the runner finishes it.
