@@ -1,10 +1,11 @@
 # The browser build (scripts/web.sh): the game as WebAssembly with WebGL 2, its page, and its
 # data as one package the page downloads, all in build-web/site/, a folder any static web host
 # can serve as it is.
-set(VANTARA_DATA_SOURCE "" CACHE PATH "The data/ folder the desktop build's generator made")
-if(NOT IS_DIRECTORY "${VANTARA_DATA_SOURCE}")
-  message(FATAL_ERROR "VANTARA_DATA_SOURCE must name the desktop build's data/ (scripts/web.sh)")
+# Its pictures and sounds are those the desktop build drew (VANTARA_HOST_BUILD).
+if(NOT EXISTS "${VANTARA_HOST_BUILD}/data/.generated")
+  message(FATAL_ERROR "VANTARA_HOST_BUILD must name a desktop build with its data drawn (scripts/web.sh)")
 endif()
+set(VANTARA_DATA_SOURCE ${VANTARA_HOST_BUILD}/data)
 
 add_executable(vantara ${PROJECT_SOURCE_DIR}/game/main_web.cpp)
 target_link_libraries(vantara PRIVATE

@@ -82,7 +82,7 @@ fi
 
 start=$SECONDS
 emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DVANTARA_WERROR=ON \
-    -DVANTARA_TESTS=OFF -DVANTARA_DATA_SOURCE="$PWD/build/data" >/dev/null
+    -DVANTARA_TESTS=OFF -DVANTARA_HOST_BUILD="$PWD/build" >/dev/null
 cmake --build build-web -j"$(nproc)"
 echo "web: built build-web/ in $((SECONDS - start)) s"
 
