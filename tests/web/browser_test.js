@@ -14,7 +14,8 @@
 // the menu after a key; sound running after the first key, and a click sound after an ended one;
 // Play, and Level 1's first frame; Escape pauses; Ctrl+Q ends on a page that offers to play
 // again; a lowered music volume survives a reload; a file one tab keeps survives another tab's
-// write; Tutorial 1 finished by its recorded keys on the runner's frame.
+// write; a pad's A skips the logos; Tutorial 1 finished by its recorded keys on the runner's
+// frame.
 "use strict";
 const fs = require("fs");
 const os = require("os");
@@ -108,6 +109,9 @@ async function main() {
       const fill = document.getElementById("fill");
       if (fill) window.progressSeen.push(fill.style.width);
     }).observe(document, { subtree: true, attributes: true, attributeFilter: ["style"] });
+    // The Gamepad API as the page reads it, with a pad the test plugs in: a standard one.
+    window.testPads = [];
+    navigator.getGamepads = () => window.testPads;
   });
 
   const poll = (fn, arg, timeout = 180000) =>
@@ -327,15 +331,30 @@ async function main() {
         (await readFile(page, settings)) === otherSettings,
         "a file one tab keeps survives another tab's write");
 
-  // Tutorial 1, played into the page by key events, frame by frame as recorded: it finishes
-  // on the frame the runner finishes it.
+  // A pad with the Gamepad API's standard mapping: its A skips the two logos as Space does
+  // (frame 30 shows the menu as the runner draws it), and unplugged it leaves nothing held.
+  await page.evaluate(() => {
+    const buttons = Array.from({ length: 17 }, () => ({ pressed: false, touched: false, value: 0 }));
+    window.testPads = [{ id: "test pad", index: 0, connected: true, mapping: "standard",
+                         timestamp: 0, axes: [0, 0, 0, 0], buttons: buttons }];
+  });
+  const padA = (down) => page.evaluate((d) => {
+    window.testPads[0].buttons[0] = { pressed: d, touched: d, value: d ? 1 : 0 };
+  }, down);
   for (let logo = 0; logo < 2; logo++) {
-    await keyboard.down("Space");
+    await padA(true);
     await step();
-    await keyboard.up("Space");
+    await padA(false);
     await step();
   }
-  await step(30);
+  await step(30 - (await frames()) + 1);
+  check(differingShare(await shot("menu-by-pad"), path.join(references, "menu.png")) < 0.02,
+        "a pad's A skips the logos to the menu, as Space does");
+  await page.evaluate(() => (window.testPads = []));
+  await step(3);
+
+  // Tutorial 1, played into the page by key events, frame by frame as recorded: it finishes
+  // on the frame the runner finishes it.
   await mouse.move(690, 306); // Tutorial
   await step();
   await mouse.down();
