@@ -7,10 +7,11 @@
 // four take the four slots and keep them until unplugged; their buttons as messages, each
 // change the page sees between two frames); full screen through the Fullscreen API; a hidden
 // tab as a lost focus and a minimised window, read once per pump; a WebGL 2 context; a clock
-// in microseconds. The browser paces the frames (the host calls each
-// one), so sleeping is never asked of it. Message boxes go to the browser's console. Files are
-// in Emscripten's file system: the data package under /data, kept files under /kept in the
-// browser's storage (platform_web_pre.js). There is no lock: every tab is its own game.
+// in microseconds. The browser paces the frames (the host calls each one), so sleeping is
+// never asked of it. Message boxes go to the browser's console. Files are in Emscripten's
+// file system: the data package under /data, kept files under /kept in the browser's storage
+// (platform_web_pre.js, which also hands each tab's kept files to the others). There is no
+// instance lock: every tab is its own game.
 #include "engine/platform/platform.h"
 
 #include "engine/platform/key_translation.h"
