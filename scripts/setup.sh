@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake pkg-config git
+  build-essential cmake pkg-config git ccache
   libsdl2-dev libglew-dev libstb-dev libspng-dev libimgui-dev libopenal-dev libx11-dev libvorbis-dev
   zlib1g-dev
   libgtest-dev googletest

@@ -9,12 +9,16 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 
 jobs=$(nproc)
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTARA_WERROR=ON >/dev/null
+# ccache keeps compiled files between runs on a machine that is used again (paths are taken
+# relative to the checkout, so another clone of it hits the same cache).
+export CCACHE_BASEDIR=$PWD
+cache=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTARA_WERROR=ON "${cache[@]}" >/dev/null
 cmake --build build -j"$jobs"
 # The sanitizer build takes the pictures and sounds the normal build drew (the generator
 # itself runs under the sanitizers in its tests).
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTARA_WERROR=ON \
-  -DVANTARA_SANITIZE=ON -DVANTARA_HOST_BUILD="$PWD/build" >/dev/null
+  -DVANTARA_SANITIZE=ON -DVANTARA_HOST_BUILD="$PWD/build" "${cache[@]}" >/dev/null
 cmake --build build-sanitize -j"$jobs"
 rm -f build/vantara_*.deb
 (cd build && cpack -G DEB >/dev/null)
