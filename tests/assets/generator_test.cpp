@@ -63,6 +63,9 @@ TEST(Generator, TwoRunsWriteTheSameBytes)
     ASSERT_EQ(Generate("\"" + fresh.Path() + "/data\""), 0);
     auto a = FilesUnder(fresh.Path() + "/data"), b = FilesUnder(VANTARA_DATA_DIR);
     b.erase(".generated"); // the build's stamp
+    // The shipped levels are copied in beside the generator's files by the build.
+    for (auto it = b.begin(); it != b.end();)
+        it = it->first.rfind("levels/", 0) == 0 ? b.erase(it) : std::next(it);
     ASSERT_FALSE(a.empty());
     ASSERT_EQ(a.size(), b.size());
     for (const auto& [name, bytes] : a)
