@@ -294,6 +294,11 @@ bool Save()
 
 void Share()
 {
+    if (!KeepingFiles)
+    {
+        Say("Levels are not kept in this run.", BAD);
+        return;
+    }
     if (!Model.Proven())
     {
         Say("Test-play it to the exit first (P): a shared level carries the run that proves it.",
