@@ -18,6 +18,9 @@ LSAN_OPTIONS=suppressions=$PWD/tests/sanitizer/lsan.supp \
 echo "== the Debian package, unpacked and played"
 tests/package/installed_game.sh build/vantara_*.deb || status=1
 
+echo "== the browser build: replays under Node, the page in headless Chromium"
+tests/web/run.sh build build-web || status=1
+
 echo "== end-to-end tests again, normal build, while two other processes keep the cores busy"
 yes >/dev/null &
 load1=$!

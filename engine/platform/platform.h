@@ -2,8 +2,9 @@
 //
 // Everything the engine needs from the machine goes through these functions: the window and
 // its messages, the clock, the cursor, focus and minimised state, message boxes, the OpenGL
-// context, game controllers and the single-instance lock. Two back ends implement them:
-//   platform_sdl.cpp       SDL2, what a player runs;
+// context, game controllers and the single-instance lock. Three back ends implement them:
+//   platform_sdl.cpp       SDL2, what a player runs on the desktop;
+//   platform_web.cpp       a web browser, the page's canvas (Emscripten);
 //   platform_scripted.cpp  no window system at all: a virtual clock, scripted messages and a
 //                          virtual window, so that game logic runs headless and exactly
 //                          repeatably in tests (see platform_scripted.h for its controls).

@@ -19,6 +19,8 @@ static constexpr double StartLateness = 0.001;
 static double RecentLateness = StartLateness;
 
 static bool VirtualFrameTime = false;
+static bool HostPaced = false;
+static double PreviousFrameStart = -1.0;
 
 double GetPreciseTime()
 {
@@ -52,6 +54,20 @@ void StartFrameTimer() { FrameStartTime = GetPreciseTime(); }
 
 void UseVirtualFrameTime(bool on) { VirtualFrameTime = on; }
 
+void UseHostPacing(bool on)
+{
+    HostPaced = on;
+    PreviousFrameStart = -1.0;
+}
+
+bool HostFrameDue()
+{
+    // A display's 60 Hz is rarely exactly 60: a frame called a little early still runs, one
+    // of a 120 Hz display's in-between calls does not.
+    constexpr double Slack = 0.004;
+    return PreviousFrameStart < 0.0 || GetPreciseTime() - PreviousFrameStart >= MinFrameTime - Slack;
+}
+
 void LimitFrameRate()
 {
     if (VirtualFrameTime)
@@ -59,6 +75,17 @@ void LimitFrameRate()
         FrameRate = 1.0 / MinFrameTime;
         FrameCount += 1;
         FrameTime = MinFrameTime;
+        FrameWaitTime = FrameSleepTime = 0.0;
+        return;
+    }
+    if (HostPaced)
+    {
+        const double span = PreviousFrameStart < 0.0 ? MinFrameTime
+                                                      : FrameStartTime - PreviousFrameStart;
+        PreviousFrameStart = FrameStartTime;
+        FrameTime = std::clamp(span, MinFrameTime, MaxHostFrameTime);
+        FrameRate = 1.0 / FrameTime;
+        FrameCount += 1;
         FrameWaitTime = FrameSleepTime = 0.0;
         return;
     }

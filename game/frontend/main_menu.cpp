@@ -30,7 +30,7 @@
 
 Sound* MenuMusic = nullptr;
 SoundChannel* MenuMusicChannel = nullptr;
-const char* const MENU_MUSIC_PATH = "data\\Adagio.wav";
+const char* const MENU_MUSIC_PATH = "data\\Adagio.ogg";
 
 namespace
 {

@@ -53,7 +53,7 @@ constexpr LevelPicture SHARED_PICTURES[] = {PICTURE_FAR_BACKGROUND, PICTURE_COLU
                                             PICTURE_SPIKES};
 // The pictures the player's constructor loads for the hook, at every Init.
 constexpr const char* PLAYER_PICTURES[] = {"data/Lava.png", "data/Rope.png"};
-constexpr const char* MUSIC_PATHS[MUSIC_COUNT] = {"data\\Tutorial.wav", "data\\SubTrain_v1.wav"};
+constexpr const char* MUSIC_PATHS[MUSIC_COUNT] = {"data\\Tutorial.ogg", "data\\SubTrain_v1.ogg"};
 // The far and near background pictures of each background.
 constexpr LevelPicture BACKGROUND_PICTURES[BACKGROUND_COUNT][2] = {
     {PICTURE_FAR_BACKGROUND, PICTURE_COLUMNS},

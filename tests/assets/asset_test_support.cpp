@@ -79,8 +79,8 @@ const std::vector<PictureUse>& PicturesTheGameLoads()
 
 const std::vector<std::string>& MusicTheGameLoops()
 {
-    static const std::vector<std::string> list = {"data\\Adagio.wav", "data\\Tutorial.wav",
-                                                  "data\\SubTrain_v1.wav"};
+    static const std::vector<std::string> list = {"data\\Adagio.ogg", "data\\Tutorial.ogg",
+                                                  "data\\SubTrain_v1.ogg"};
     return list;
 }
 

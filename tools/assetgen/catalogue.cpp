@@ -49,9 +49,9 @@ std::vector<Asset> Catalogue()
 {
     // The slowest jobs come first so that the workers finish together.
     std::vector<Asset> list = {
-        Sound("SubTrain_v1.wav", LevelTheme),
-        Sound("Adagio.wav", MenuTheme),
-        Sound("Tutorial.wav", TutorialTheme),
+        Sound("SubTrain_v1.ogg", LevelTheme),
+        Sound("Adagio.ogg", MenuTheme),
+        Sound("Tutorial.ogg", TutorialTheme),
         Picture("LevelBackground2.png", FarBackground),
         Picture("Column.png", NearColumns),
         Picture("Menus/Menu Background.png", MainMenuBackground),
