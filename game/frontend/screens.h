@@ -41,6 +41,7 @@ void RegisterMyLevels();
 void RegisterCreditsScreen();
 void RegisterControlsScreen();
 void RegisterWinScreen();
+void RegisterEditor();
 
 // For the replay runner: the windows open on the current screen (the main menu's, or the
 // pause menu's in a level).

@@ -479,6 +479,16 @@ void SetPlayedLevel(const LevelFile& level, const PlayedLevelOptions& options)
 
 const PlayedLevelResult& LastPlayedLevelResult() { return Played.result; }
 
+GameStateId PausedLevelLeavesTo()
+{
+    return CurrentStateId == GS_PLAYED_LEVEL ? Played.options.leaveTo : GS_MAIN_MENU;
+}
+
+const char* LevelPicturePath(LevelPicture picture)
+{
+    return picture < PICTURE_COUNT ? PICTURE_PATHS[picture] : nullptr;
+}
+
 void RegisterLevelStates()
 {
     for (size_t i = 0; i < LevelCount; ++i)

@@ -89,6 +89,7 @@ std::vector<Asset> Catalogue()
         Button("Menus/Play.png", "Play", 500, 200),
         Button("Menus/Level Select.png", "Level Select", 500, 200),
         Button("Menus/Tutorial.png", "Tutorial", 500, 200),
+        Button("Menus/Make.png", "Make", 500, 200),
         // Shown at 250 x 100 in the main menu and 150 x 75 in the pause menu: a compromise.
         Button("Menus/Exit.png", "Quit", 450, 200),
         Button("Menus/Credits.png", "Credits", 450, 200),
