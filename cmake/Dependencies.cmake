@@ -1,4 +1,6 @@
-# Debian packages found through pkg-config; scripts/setup.sh installs them.
+# Debian packages found through pkg-config; scripts/setup.sh installs them. The Windows game
+# finds the same libraries cross-built by scripts/windows.sh, but for OpenAL Soft: it sounds
+# through SDL2.
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
 pkg_check_modules(GLEW REQUIRED IMPORTED_TARGET glew)
@@ -7,7 +9,9 @@ pkg_check_modules(SPNG REQUIRED IMPORTED_TARGET spng)
 # zlib comes with libspng-dev; its crc32 checks pictures that are not decoded.
 pkg_check_modules(ZLIB REQUIRED IMPORTED_TARGET zlib)
 pkg_check_modules(IMGUI REQUIRED IMPORTED_TARGET imgui)
-pkg_check_modules(OPENAL REQUIRED IMPORTED_TARGET openal)
+if(NOT WIN32)
+  pkg_check_modules(OPENAL REQUIRED IMPORTED_TARGET openal)
+endif()
 pkg_check_modules(INIH REQUIRED IMPORTED_TARGET inih)
 find_package(OpenGL REQUIRED)
 find_package(Threads REQUIRED)

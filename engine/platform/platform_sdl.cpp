@@ -6,8 +6,9 @@
 // OpenGL 3.3 core context, and game controllers read in the XInput layout: any number of them,
 // plugged in and out while the game runs (SDL's controller database names their buttons); the
 // first four take the four XInput slots, and a further one waits for a slot to free.
-// The instance lock lives in instance_lock.cpp; file opening in file_system.cpp; which key
-// number a key event stands for in key_translation.cpp.
+// The instance lock lives in instance_lock.cpp; file opening in file_system.cpp; sleeping and
+// the thread's processor time in thread_clock.cpp (each with a _windows twin for Windows);
+// which key number a key event stands for in key_translation.cpp.
 #include "engine/platform/platform.h"
 
 #include "engine/platform/driver_pin.h"
@@ -15,12 +16,9 @@
 
 #include <SDL.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <initializer_list>
-#include <thread>
 #include <vector>
 
 namespace
@@ -181,21 +179,7 @@ int64_t PlatformPerformanceFrequency()
     return static_cast<int64_t>(SDL_GetPerformanceFrequency());
 }
 
-void PlatformSleep(double seconds)
-{
-    // nanosleep rather than SDL_Delay: whole milliseconds are too coarse for the limiter.
-    if (seconds <= 0.0) return;
-    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-}
-
 void PlatformLowerThreadPriority() { SDL_SetThreadPriority(SDL_THREAD_PRIORITY_LOW); }
-
-double PlatformThreadCpuSeconds()
-{
-    timespec now = {};
-    if (clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now) != 0) return 0.0;
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
 
 bool PlatformCreateWindow(const char* title, int left, int top, uint32_t clientWidth,
                           uint32_t clientHeight, WindowProcedure procedure)

@@ -1,0 +1,14 @@
+# The game's data for a cross build: the pictures, sounds and desktop icons that a build for
+# the build machine drew (its vantara_assets target), copied into this build's data/ and icons/.
+if(NOT EXISTS ${VANTARA_HOST_BUILD}/data/.generated)
+  message(FATAL_ERROR "${VANTARA_HOST_BUILD} holds no generated data: build its vantara_assets first")
+endif()
+add_custom_command(
+  OUTPUT ${VANTARA_DATA_DIR}/.generated
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${VANTARA_DATA_DIR} ${VANTARA_ICON_DIR}
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${VANTARA_HOST_BUILD}/data ${VANTARA_DATA_DIR}
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${VANTARA_HOST_BUILD}/icons ${VANTARA_ICON_DIR}
+  DEPENDS ${VANTARA_HOST_BUILD}/data/.generated
+  COMMENT "Copying the game's pictures and sounds from ${VANTARA_HOST_BUILD}"
+  VERBATIM)
+add_custom_target(vantara_assets ALL DEPENDS ${VANTARA_DATA_DIR}/.generated)
