@@ -1,0 +1,68 @@
+# Makes the Windows packages from a built game (cmake -P, run by the windows_packages target):
+#   vantara-VERSION-windows-x64.zip        the portable game in a folder Vantara\
+#   vantara-VERSION-windows-x64-setup.exe  the installer (NSIS)
+# Inputs: EXE, DATA, STRIP, MAKENSIS, ICON, VERSION, SOURCE (this folder), OUT.
+set(stage ${OUT}/windows-stage/Vantara)
+file(REMOVE_RECURSE ${OUT}/windows-stage)
+file(MAKE_DIRECTORY ${stage})
+
+execute_process(COMMAND ${STRIP} -o ${stage}/vantara.exe ${EXE} COMMAND_ERROR_IS_FATAL ANY)
+file(COPY ${DATA}/ DESTINATION ${stage}/data PATTERN .generated EXCLUDE)
+# The read-me in Windows' line ends, so that Notepad of any age shows it right.
+file(READ ${SOURCE}/README.txt readme)
+string(REPLACE "@VERSION@" "${VERSION}" readme "${readme}")
+string(REPLACE "\n" "\r\n" readme "${readme}")
+file(WRITE ${stage}/README.txt "${readme}")
+
+set(zip ${OUT}/vantara-${VERSION}-windows-x64.zip)
+file(REMOVE ${zip})
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip Vantara
+  WORKING_DIRECTORY ${OUT}/windows-stage COMMAND_ERROR_IS_FATAL ANY)
+
+# What the installer puts down and what its uninstaller takes away: the same list of files, and
+# the folders emptied, deepest first.
+file(GLOB_RECURSE files RELATIVE ${stage} ${stage}/*)
+list(SORT files)
+set(install "")
+set(remove "")
+set(folders "")
+set(size 0)
+foreach(f IN LISTS files)
+  get_filename_component(folder ${f} DIRECTORY)
+  string(REPLACE "/" "\\" wf "${f}")
+  string(REPLACE "/" "\\" wfolder "${folder}")
+  if(folder AND NOT folder IN_LIST folders)
+    list(APPEND folders ${folder})
+    string(APPEND install "SetOutPath \"$INSTDIR\\${wfolder}\"\n")
+  elseif(NOT folder AND NOT "." IN_LIST folders)
+    list(APPEND folders .)
+    string(APPEND install "SetOutPath \"$INSTDIR\"\n")
+  endif()
+  string(APPEND install "File \"/oname=${wf}\" \"${stage}/${f}\"\n")
+  string(APPEND remove "Delete \"$INSTDIR\\${wf}\"\n")
+  file(SIZE ${stage}/${f} bytes)
+  math(EXPR size "${size} + ${bytes}")
+endforeach()
+string(APPEND install "SetOutPath \"$INSTDIR\"\n")
+list(REMOVE_ITEM folders .)
+list(SORT folders ORDER DESCENDING)
+foreach(folder IN LISTS folders)
+  string(REPLACE "/" "\\" wfolder "${folder}")
+  string(APPEND remove "RMDir \"$INSTDIR\\${wfolder}\"\n")
+endforeach()
+file(WRITE ${OUT}/windows-stage/files.nsh "${install}")
+file(WRITE ${OUT}/windows-stage/remove.nsh "${remove}")
+math(EXPR size_kb "(${size} + 1023) / 1024")
+
+set(setup ${OUT}/vantara-${VERSION}-windows-x64-setup.exe)
+file(REMOVE ${setup})
+execute_process(COMMAND ${MAKENSIS} -V2 -NOCD
+    -DVERSION=${VERSION} -DFILES=${OUT}/windows-stage/files.nsh
+    -DREMOVE=${OUT}/windows-stage/remove.nsh -DICON=${ICON} -DOUTFILE=${setup}
+    -DSIZE_KB=${size_kb} ${SOURCE}/vantara.nsi
+  COMMAND_ERROR_IS_FATAL ANY)
+foreach(package ${zip} ${setup})
+  file(SIZE ${package} bytes)
+  math(EXPR mb "${bytes} / 1048576")
+  message(STATUS "${package}: ${bytes} bytes (${mb} MiB)")
+endforeach()
