@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <string>
 
-#include "game/command_line.h"
-#include "game/vantara_main.h"
-#include "game/version.h"
+#include "game/startup/command_line.h"
+#include "game/startup/vantara_main.h"
+#include "game/startup/version.h"
 
 int main(int argc, char** argv)
 {

@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake pkg-config git
-  libsdl2-dev libglew-dev libstb-dev libspng-dev libimgui-dev libopenal-dev libx11-dev libinih-dev
+  libsdl2-dev libglew-dev libstb-dev libspng-dev libimgui-dev libopenal-dev libx11-dev
   zlib1g-dev
   libgtest-dev googletest
   xvfb xauth xdotool x11-xkb-utils imagemagick openbox x11-utils libgl1-mesa-dri

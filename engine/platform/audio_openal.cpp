@@ -1,4 +1,4 @@
-// audio_openal.cpp: the audio device over OpenAL Soft, with WAV files decoded by SDL2.
+// audio_openal.cpp: the audio device over OpenAL Soft, playing sounds decoded by sound_file.cpp.
 //
 // Owns the device and its context, one source per voice and one buffer per loaded sound.
 // Voices are 2D: every source sits on the listener, so a mono sample plays centred and a stereo
@@ -8,14 +8,13 @@
 #include "engine/platform/audio.h"
 
 #include "engine/platform/platform.h"
+#include "engine/platform/sound_file.h"
 
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
-#include <SDL.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -113,16 +112,6 @@ void Complain(const char* path, const char* why)
     std::fprintf(stderr, "Vantara: cannot load sound \"%s\": %s\n", path, why);
 }
 
-// The OpenAL format for a decoded WAV, or 0 when OpenAL cannot take it as it is.
-ALenum BufferFormat(const SDL_AudioSpec& layout)
-{
-    if (layout.freq <= 0 || (layout.channels != 1 && layout.channels != 2)) return 0;
-    if (layout.format == AUDIO_U8) return layout.channels == 1 ? AL_FORMAT_MONO8 : AL_FORMAT_STEREO8;
-    if (layout.format == AUDIO_S16LSB)
-        return layout.channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
-    return 0;
-}
-
 bool IsLoaded(const PlatformSound* sound)
 {
     return std::any_of(Sounds.begin(), Sounds.end(),
@@ -182,8 +171,6 @@ bool PlatformAudioOpen(int voiceCount, const char** failure)
         alSource3f(sources[i], AL_POSITION, 0.0f, 0.0f, 0.0f);
         alSourcef(sources[i], AL_ROLLOFF_FACTOR, 0.0f);
     }
-    // A WAV whose data stops short is damaged, not a shorter sound.
-    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
     return true;
 }
 
@@ -212,49 +199,27 @@ PlatformVoice* PlatformAudioVoice(int index)
 PlatformSound* PlatformLoadSound(const char* path)
 {
     if (!Context || !path) return nullptr;
-    FILE* file = PlatformOpenFile(path, "rb");
-    if (!file)
+    DecodedSound decoded;
+    std::string reason;
+    if (!DecodeSoundFile(path, &decoded, &reason))
     {
-        Complain(path, std::strerror(errno));
+        Complain(path, reason.c_str());
         return nullptr;
     }
-    SDL_RWops* stream = SDL_RWFromFP(file, SDL_TRUE);
-    if (!stream)
+    const ALenum format = decoded.channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
+    const size_t bytes = decoded.samples.size() * sizeof(int16_t);
+    if (bytes > static_cast<size_t>(INT_MAX))
     {
-        std::fclose(file);
-        Complain(path, SDL_GetError());
+        Complain(path, "too long to hold in one sample");
         return nullptr;
     }
-    SDL_AudioSpec layout;
-    Uint8* data = nullptr;
-    Uint32 size = 0;
-    if (!SDL_LoadWAV_RW(stream, 1, &layout, &data, &size))
-    {
-        Complain(path, SDL_GetError());
-        return nullptr;
-    }
-    const ALenum format = BufferFormat(layout);
-    if (!format || size > static_cast<Uint32>(INT_MAX))
-    {
-        SDL_FreeWAV(data);
-        Complain(path, format ? "too long to hold in one sample"
-                              : "not 8- or 16-bit PCM in one or two channels");
-        return nullptr;
-    }
-#if SDL_BYTEORDER == SDL_BIG_ENDIAN
-    if (format == AL_FORMAT_MONO16 || format == AL_FORMAT_STEREO16)
-    {
-        Uint16* samples = reinterpret_cast<Uint16*>(data);
-        for (Uint32 i = 0; i < size / 2; ++i) samples[i] = SDL_SwapLE16(samples[i]);
-    }
-#endif
 
     alGetError();
     ALuint buffer = 0;
     alGenBuffers(1, &buffer);
     if (alGetError() == AL_NO_ERROR)
-        alBufferData(buffer, format, data, static_cast<ALsizei>(size), layout.freq);
-    SDL_FreeWAV(data);
+        alBufferData(buffer, format, decoded.samples.data(), static_cast<ALsizei>(bytes),
+                     decoded.sampleRate);
     if (alGetError() != AL_NO_ERROR)
     {
         if (buffer != 0) alDeleteBuffers(1, &buffer);

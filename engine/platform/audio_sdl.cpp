@@ -3,22 +3,21 @@
 // For systems without OpenAL Soft (the Windows game). Same contract as the OpenAL back end:
 // 2D voices, a mono sample centred at OpenAL's level, a stereo one on its two channels;
 // looping, pause, volume and the "playing" state; a loopback device for tests, which mixes
-// only when the test renders. WAV files are decoded by SDL2.
+// only when the test renders. Sounds are decoded by sound_file.cpp, as for every back end.
 //
 // Mixing runs on SDL's audio thread for a real device; every change of a voice or a sample is
 // made with the device locked, so the mixer never sees half a change.
 #include "engine/platform/audio.h"
 
-#include "engine/platform/platform.h"
+#include "engine/platform/sound_file.h"
 
 #include <SDL.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 struct PlatformSound
@@ -145,35 +144,15 @@ void Complain(const char* path, const char* why)
     std::fprintf(stderr, "Vantara: cannot load sound \"%s\": %s\n", path, why);
 }
 
-// The WAV's samples as floats, or false when they are not 8- or 16-bit PCM in one or two
-// channels.
-bool ToFloats(const SDL_AudioSpec& layout, const Uint8* data, Uint32 size, PlatformSound* sound)
+// The decoded 16-bit samples as floats, which the mixer adds up.
+void ToFloats(const DecodedSound& decoded, PlatformSound* sound)
 {
-    if (layout.freq <= 0 || (layout.channels != 1 && layout.channels != 2)) return false;
-    sound->channels = layout.channels;
-    sound->rate = layout.freq;
-    if (layout.format == AUDIO_U8)
-    {
-        sound->samples.resize(size);
-        for (Uint32 i = 0; i < size; ++i)
-            sound->samples[i] = (static_cast<float>(data[i]) - 128.0f) / 128.0f;
-    }
-    else if (layout.format == AUDIO_S16LSB)
-    {
-        sound->samples.resize(size / 2);
-        for (Uint32 i = 0; i < size / 2; ++i)
-        {
-            const int16_t value = static_cast<int16_t>(data[2 * i] | (data[2 * i + 1] << 8));
-            sound->samples[i] = static_cast<float>(value) / 32768.0f;
-        }
-    }
-    else
-    {
-        return false;
-    }
-    sound->frames = sound->samples.size() / static_cast<size_t>(sound->channels);
-    sound->samples.resize(static_cast<size_t>(sound->frames) * static_cast<size_t>(sound->channels));
-    return true;
+    sound->channels = decoded.channels;
+    sound->rate = decoded.sampleRate;
+    sound->samples.resize(decoded.samples.size());
+    for (size_t i = 0; i < decoded.samples.size(); ++i)
+        sound->samples[i] = static_cast<float>(decoded.samples[i]) / 32768.0f;
+    sound->frames = decoded.samples.size() / static_cast<size_t>(decoded.channels);
 }
 } // namespace
 
@@ -213,8 +192,6 @@ bool PlatformAudioOpen(int voiceCount, const char** failure)
         MixRate = DEVICE_RATE;
         SDL_PauseAudioDevice(Device, 0);
     }
-    // A WAV whose data stops short is damaged, not a shorter sound.
-    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
     Open = true;
     return true;
 }
@@ -243,35 +220,15 @@ PlatformVoice* PlatformAudioVoice(int index)
 PlatformSound* PlatformLoadSound(const char* path)
 {
     if (!Open || !path) return nullptr;
-    FILE* file = PlatformOpenFile(path, "rb");
-    if (!file)
+    DecodedSound decoded;
+    std::string reason;
+    if (!DecodeSoundFile(path, &decoded, &reason))
     {
-        Complain(path, std::strerror(errno));
-        return nullptr;
-    }
-    SDL_RWops* stream = SDL_RWFromFP(file, SDL_TRUE);
-    if (!stream)
-    {
-        std::fclose(file);
-        Complain(path, SDL_GetError());
-        return nullptr;
-    }
-    SDL_AudioSpec layout;
-    Uint8* data = nullptr;
-    Uint32 size = 0;
-    if (!SDL_LoadWAV_RW(stream, 1, &layout, &data, &size))
-    {
-        Complain(path, SDL_GetError());
+        Complain(path, reason.c_str());
         return nullptr;
     }
     auto sound = std::make_unique<PlatformSound>();
-    const bool usable = ToFloats(layout, data, size, sound.get());
-    SDL_FreeWAV(data);
-    if (!usable)
-    {
-        Complain(path, "not 8- or 16-bit PCM in one or two channels");
-        return nullptr;
-    }
+    ToFloats(decoded, sound.get());
     MixerLock lock;
     Sounds.push_back(std::move(sound));
     return Sounds.back().get();

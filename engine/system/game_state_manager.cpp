@@ -93,6 +93,8 @@ static double CpuNow() { return FrameStatsEnabled() ? PlatformThreadCpuSeconds()
 
 // Set by EnterState: the next frame is a state's first, which draws what its Load brought.
 static bool StateJustEntered = false;
+// Set between a state's EnterState and its LeaveState, for StepGameLoop.
+static bool StateEntered = false;
 
 void RunFrame()
 {
@@ -122,6 +124,7 @@ void RunFrame()
 
 void StartGameLoop(GameStateId first)
 {
+    StateEntered = false;
     CurrentStateId = NextStateId = PreviousStateId = first;
     BindStateOperations();
 }
@@ -155,12 +158,24 @@ bool LeaveState()
     return NextStateId != GS_QUIT;
 }
 
+bool StepGameLoop(StateOperation frame)
+{
+    if (!StateEntered)
+    {
+        EnterState();
+        StateEntered = true;
+    }
+    // An Init that already asked for another state gets no frame, as in the plain loop.
+    if (NextStateId == CurrentStateId) frame();
+    if (NextStateId == CurrentStateId) return true;
+    StateEntered = false;
+    return LeaveState();
+}
+
 void RunGameLoop(GameStateId first)
 {
     StartGameLoop(first);
-    do
+    while (StepGameLoop(RunFrame))
     {
-        EnterState();
-        while (NextStateId == CurrentStateId) RunFrame();
-    } while (LeaveState());
+    }
 }

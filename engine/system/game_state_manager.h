@@ -52,6 +52,14 @@ void BindStateOperations();
 // Starts in `first` and runs state visits until a state asks for GS_QUIT.
 void RunGameLoop(GameStateId first);
 
+// The loop one frame at a time, for a driver that is called once per frame (a browser's
+// animation frame) or acts around each frame:
+//   StartGameLoop(first); while (StepGameLoop(RunFrame)) {}
+// Each step enters the current state when due, runs `frame` (RunFrame, or a driver's frame
+// that calls it) unless the state has already asked for another, and leaves the state once it
+// has. False once the game has quit.
+bool StepGameLoop(StateOperation frame);
+
 // The same loop in pieces, for a driver that acts between frames (the replay runner):
 //   StartGameLoop(first);
 //   do { EnterState(); while (NextStateId == CurrentStateId) RunFrame(); } while (LeaveState());

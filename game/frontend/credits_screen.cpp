@@ -10,7 +10,7 @@
 #include "game/frontend/menu_focus.h"
 #include "game/frontend/menu_widgets.h"
 #include "game/frontend/screens.h"
-#include "game/missing_files.h"
+#include "game/startup/missing_files.h"
 
 namespace
 {

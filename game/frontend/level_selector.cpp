@@ -10,12 +10,12 @@
 #include "engine/input/input_state.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
-#include "game/best_times.h"
+#include "game/saves/best_times.h"
 #include "game/frontend/menu_focus.h"
 #include "game/frontend/menu_widgets.h"
 #include "game/frontend/screens.h"
 #include "game/frontend/time_label.h"
-#include "game/game_states.h"
+#include "game/startup/game_states.h"
 #include "game/levels/level.h"
 
 namespace

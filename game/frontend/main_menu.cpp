@@ -20,8 +20,8 @@
 #include "game/frontend/pause_menu.h"
 #include "game/frontend/screens.h"
 #include "game/frontend/settings.h"
-#include "game/game_states.h"
-#include "game/missing_files.h"
+#include "game/startup/game_states.h"
+#include "game/startup/missing_files.h"
 #include "game/scene/render_layer.h"
 
 #include <algorithm>

@@ -7,7 +7,7 @@
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/frontend/menu_focus.h"
-#include "game/missing_files.h"
+#include "game/startup/missing_files.h"
 #include "game/scene/camera.h"
 
 #include <cmath>

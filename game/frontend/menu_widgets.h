@@ -8,7 +8,7 @@
 #pragma once
 
 #include "engine/graphics/math2d.h"
-#include "game/count_of.h"
+#include "game/scene/count_of.h"
 #include "game/scene/game_object.h"
 
 struct Sound;

@@ -7,7 +7,7 @@
 #include "game/audio/sound_system.h"
 #include "game/frontend/settings.h"
 #include "game/levels/level.h"
-#include "game/pad_controls.h"
+#include "game/controls/pad_controls.h"
 #include "game/scene/camera.h"
 #include "game/scene/render_layer.h"
 

@@ -3,7 +3,7 @@
 
 #include "engine/input/input_state.h"
 #include "game/gameplay/player.h"
-#include "game/pad_controls.h"
+#include "game/controls/pad_controls.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 #include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
 #include "game/gameplay/player.h"
-#include "game/pad_controls.h"
+#include "game/controls/pad_controls.h"
 #include "game/scene/camera.h"
 #include "game/scene/render_layer.h"
 

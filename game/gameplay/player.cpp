@@ -6,7 +6,7 @@
 #include "engine/system/frame_controller.h"
 #include "game/gameplay/enemy.h"
 #include "game/gameplay/grappling_hook.h"
-#include "game/pad_controls.h"
+#include "game/controls/pad_controls.h"
 #include "game/scene/camera.h"
 
 bool Grounded = false;

@@ -9,7 +9,7 @@
 #pragma once
 
 #include "engine/system/game_state_manager.h"
-#include "game/count_of.h"
+#include "game/scene/count_of.h"
 #include "game/scene/object_kind.h"
 
 #include <cstddef>

@@ -1,5 +1,5 @@
 // The command line: options with and without an argument, and every way to get one wrong.
-#include "game/command_line.h"
+#include "game/startup/command_line.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The program's start-up when it cannot run (another copy, no OpenGL), and its command line.
 #include "engine/platform/platform_scripted.h"
 #include "engine/system/window.h"
-#include "game/vantara_main.h"
+#include "game/startup/vantara_main.h"
 
 #include <gtest/gtest.h>
 

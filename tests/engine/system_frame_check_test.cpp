@@ -1,7 +1,7 @@
 // The keys that work in every state: quit, full screen, minimise, restart, level skips.
 #include "scripted_machine.h"
 
-#include "game/program_keys.h"
+#include "game/controls/program_keys.h"
 
 class SystemFrameCheckTest : public ScriptedMachineTest
 {

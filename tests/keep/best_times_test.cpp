@@ -1,7 +1,7 @@
 // best_times_test.cpp: best times counted in play, kept in best_times.ini, shown in the
 // selector and on the win screen.
 #include "engine/system/game_state_manager.h"
-#include "game/best_times.h"
+#include "game/saves/best_times.h"
 #include "game/scene/game_object.h"
 #include "tests/keep/kept_folder.h"
 #include "tools/replay/replay_runner.h"

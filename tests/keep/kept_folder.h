@@ -1,7 +1,7 @@
 // kept_folder.h: a fresh XDG config and data folder for each test of the kept files.
 #pragma once
 
-#include "game/kept_file.h"
+#include "game/saves/kept_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // kept_settings_test.cpp: settings.ini read, written and survived when damaged.
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
-#include "game/frontend/kept_settings.h"
+#include "game/saves/kept_settings.h"
 #include "game/frontend/settings.h"
-#include "game/kept_file.h"
+#include "game/saves/kept_file.h"
 #include "tests/keep/kept_folder.h"
 
 #include <gtest/gtest.h>
@@ -40,8 +40,20 @@ TEST(KeptSettings, ReadsWhatItCanAndNamesTheFirstLineItCannot)
         {"unknown keys and sections are no damage", "[sound]\nbass = 3\n[extra]\nx = y\n",
          DEFAULTS, 0},
         {"garbage", "\x7f" "ELF\x01\x02\x03 binary junk\n", DEFAULTS, 1},
-        {"a NUL byte", std::string("[sound]\nmusic_volume = 0.5\n\0muted=1\n", 36),
-         DEFAULTS, 3},
+        {"lines before a NUL byte are read",
+         std::string("[sound]\nmusic_volume = 0.5\n\0muted=1\n", 36),
+         With(0.5f, 1, false, true, 1920, 1080), 3},
+        {"a value cut by a NUL is not read", std::string("[sound]\nmusic_volume = 0.5\0\0", 29),
+         DEFAULTS, 2},
+        {"comments as the README writes them",
+         "[sound]\nmusic_volume = 0.75      # 0 to 1\nmuted = false ; no\n# all\n; of it\n",
+         With(0.75f, 1, false, true, 1920, 1080), 0},
+        {"a line over the limit is damaged whole, never split",
+         "[window]\n# " + std::string(500, '-') + " width = 1280\nheight = 720\n",
+         With(1, 1, false, true, 1920, 720), 2},
+        {"a byte-order mark and CR LF", "\xEF\xBB\xBF[sound]\r\nmuted = on\r\n",
+         With(1, 1, true, true, 1920, 1080), 0},
+        {"a section without its bracket", "[sound\nmuted = on\n", With(1, 1, false, true, 1920, 1080), 1},
         {"NaN", "[sound]\nmusic_volume = nan\n", DEFAULTS, 2},
         {"infinity", "[sound]\neffects_volume = inf\n", DEFAULTS, 2},
         {"above 1", "[sound]\nmusic_volume = 1.05\n", DEFAULTS, 2},

@@ -1,6 +1,6 @@
 // recorded_pad_test.cpp: a live pad's reading, written into a recording and read back by the
 // runner, is the very reading the game saw.
-#include "tools/replay/replay_script.h"
+#include "game/recording/replay_script.h"
 
 #include <gtest/gtest.h>
 

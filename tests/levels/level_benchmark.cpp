@@ -10,7 +10,7 @@
 #include "engine/graphics/picture_decoder.h"
 #include "engine/graphics/texture.h"
 #include "engine/platform/picture_window.h"
-#include "game/game_states.h"
+#include "game/startup/game_states.h"
 #include "tools/replay/replay_runner.h"
 
 #include <chrono>

@@ -14,7 +14,7 @@
 #include "game/gameplay/grappling_hook.h"
 #include "game/gameplay/player.h"
 #include "tools/replay/replay_runner.h"
-#include "tools/replay/replay_text.h"
+#include "game/recording/replay_text.h"
 
 #include <algorithm>
 #include <cmath>

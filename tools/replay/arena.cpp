@@ -10,7 +10,7 @@
 #include "game/scene/camera.h"
 #include "game/scene/render_layer.h"
 #include "game/scene/sprite_sheet.h"
-#include "tools/replay/replay_text.h"
+#include "game/recording/replay_text.h"
 
 namespace
 {

@@ -12,7 +12,7 @@
 #include "engine/platform/platform.h"
 #include "tools/replay/replay_json.h"
 #include "tools/replay/replay_runner.h"
-#include "tools/replay/replay_text.h"
+#include "game/recording/replay_text.h"
 
 #include <cstdio>
 #include <cstring>

@@ -16,8 +16,6 @@
 
 namespace
 {
-const char* const EventNames[] = {nullptr, "complete", "died", "restart", "quit"};
-
 void Append(std::string& line, const char* text) { line += text; }
 
 void AppendFloat(std::string& line, float value)
@@ -168,8 +166,8 @@ void JsonReplayWriter::OnFrame(uint64_t frame, const Player* player, ReplayEvent
     Append(line_, ", \"fullscreen\": ");
     AppendBool(line_, IsFullscreen);
     Append(line_, ", \"event\": ");
-    if (EventNames[event])
-        AppendString(line_, EventNames[event]);
+    if (const char* name = FrameEventName(event))
+        AppendString(line_, name);
     else
         Append(line_, "null");
     Append(line_, "}\n");

@@ -8,7 +8,7 @@
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/frontend/screens.h"
-#include "game/game_states.h"
+#include "game/startup/game_states.h"
 #include "game/gameplay/player.h"
 
 namespace
@@ -102,31 +102,6 @@ void StopGame()
 
 Player* FindPlayerObject() { return dynamic_cast<Player*>(FindGameObject(PLAYER_OBJECT_NAME)); }
 
-// What the frame did, from the player's flags before and after it.
-struct FrameWatch
-{
-    uint32_t playerId = 0;
-    bool complete = false;
-    bool died = false;
-
-    void Before()
-    {
-        const Player* player = FindPlayerObject();
-        playerId = player ? player->id : 0;
-        complete = player && player->levelComplete;
-        died = PlayerDied;
-    }
-
-    ReplayEvent After(const Player* player) const
-    {
-        const bool wasComplete = complete && player && player->id == playerId;
-        if (player && player->levelComplete && !wasComplete) return REPLAY_COMPLETE;
-        if (PlayerDied && !died) return REPLAY_DIED;
-        if (NextStateId == GS_RESTART) return REPLAY_RESTART;
-        if (NextStateId == GS_QUIT) return REPLAY_QUIT;
-        return REPLAY_NO_EVENT;
-    }
-};
 } // namespace
 
 bool IsGameState(GameStateId id)
@@ -167,11 +142,10 @@ void RunReplay(const ReplaySetup& setup, ReplayObserver* observer)
         FrameTime = wanted.frameTime > 0.0f ? wanted.frameTime : MinFrameTime;
 
         observer->BeforeFrame(frame);
-        FrameWatch watch;
-        watch.Before();
+        const FrameWatch watch = WatchPlayerBeforeFrame();
         RunFrame();
+        const ReplayEvent event = FrameEventAfter(watch);
         const Player* player = FindPlayerObject();
-        const ReplayEvent event = watch.After(player);
         observer->OnFrame(frame, player, event);
 
         if (setup.useArena && event == REPLAY_COMPLETE) break;

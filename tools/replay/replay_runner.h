@@ -8,7 +8,8 @@
 
 #include "engine/system/game_state_manager.h"
 #include "tools/replay/arena.h"
-#include "tools/replay/replay_script.h"
+#include "game/recording/frame_event.h"
+#include "game/recording/replay_script.h"
 
 #include <cstdint>
 #include <vector>
@@ -24,15 +25,6 @@ struct ReplaySetup
     int64_t frames = -1; // -1: until the script's last listed frame
     bool fromSelector = false;
     bool drawWithGL = false; // a GL context has been lent (picture_window.h): draw for real
-};
-
-enum ReplayEvent
-{
-    REPLAY_NO_EVENT,
-    REPLAY_COMPLETE, // the player reached the exit this frame
-    REPLAY_DIED,     // the player died this frame
-    REPLAY_RESTART,  // the state restarts after this frame (R, or a death)
-    REPLAY_QUIT,     // the game ends after this frame
 };
 
 // What the runner reports; the runner's state (registry, player, module state) can be read

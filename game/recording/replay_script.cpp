@@ -1,8 +1,8 @@
 // replay_script.cpp: reading input scripts.
-#include "tools/replay/replay_script.h"
+#include "game/recording/replay_script.h"
 
 #include "engine/platform/key_codes.h"
-#include "tools/replay/replay_text.h"
+#include "game/recording/replay_text.h"
 
 #include <algorithm>
 #include <sstream>

@@ -1,10 +1,10 @@
 // game_states.cpp: the table of the game's states, in registration order.
-#include "game/game_states.h"
+#include "game/startup/game_states.h"
 
 #include "engine/system/game_state_manager.h"
 #include "game/frontend/screens.h"
 #include "game/levels/level.h"
-#include "game/program_keys.h"
+#include "game/controls/program_keys.h"
 
 bool StartedFromLevelSelector = false;
 

@@ -1,5 +1,5 @@
 // missing_files.cpp: the one line about the first missing file.
-#include "game/missing_files.h"
+#include "game/startup/missing_files.h"
 
 #include <cstdio>
 

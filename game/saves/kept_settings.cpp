@@ -1,16 +1,15 @@
-// kept_settings.cpp: settings.ini read with inih, written whole on every change.
-#include "game/frontend/kept_settings.h"
+// kept_settings.cpp: settings.ini, read at start and written whole on every change.
+#include "game/saves/kept_settings.h"
 
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/frontend/settings.h"
-#include "game/kept_file.h"
+#include "game/saves/ini_reader.h"
+#include "game/saves/kept_file.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstring>
-
-#include <ini.h>
 
 namespace
 {
@@ -52,9 +51,9 @@ bool ReadSize(const char* text, uint32_t low, uint32_t* size)
     return true;
 }
 
-// inih's handler: nonzero when the line was understood. Unknown keys are no damage: a later
-// version of the game may add some.
-int OnValue(void* user, const char* section, const char* name, const char* value)
+// True when the line was understood. Unknown keys are no damage: a later version of the game
+// may add some.
+bool OnValue(void* user, const char* section, const char* name, const char* value)
 {
     KeptSettings& s = *static_cast<KeptSettings*>(user);
     auto is = [&](const char* sectionName, const char* key) {
@@ -66,7 +65,7 @@ int OnValue(void* user, const char* section, const char* name, const char* value
     if (is("window", "fullscreen")) return ReadFlag(value, &s.fullscreen);
     if (is("window", "width")) return ReadSize(value, MIN_WIDTH, &s.windowWidth);
     if (is("window", "height")) return ReadSize(value, MIN_HEIGHT, &s.windowHeight);
-    return 1;
+    return true;
 }
 
 std::string Number(float value)
@@ -86,15 +85,7 @@ int NextSizeIndex(uint32_t width, uint32_t height)
 
 int ParseSettings(const std::string& text, KeptSettings* settings)
 {
-    // inih reads up to the first NUL; a file holding one is not a text file.
-    const size_t nul = text.find('\0');
-    if (nul != std::string::npos)
-    {
-        int line = 1;
-        for (size_t i = 0; i < nul; ++i) line += text[i] == '\n';
-        return line;
-    }
-    return ini_parse_string(text.c_str(), OnValue, settings);
+    return ParseIni(text, OnValue, settings);
 }
 
 std::string FormatSettings(const KeptSettings& s)

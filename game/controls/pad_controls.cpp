@@ -1,5 +1,5 @@
 // pad_controls.cpp: the pad's play controls, over the engine's active pad.
-#include "game/pad_controls.h"
+#include "game/controls/pad_controls.h"
 
 #include "engine/input/input_state.h"
 

@@ -1,5 +1,5 @@
 // replay_text.cpp: tokens, whole numbers and decimals for replay scripts and arenas.
-#include "tools/replay/replay_text.h"
+#include "game/recording/replay_text.h"
 
 #include <cerrno>
 #include <cmath>

@@ -1,12 +1,12 @@
 // session_recording.cpp: the live input written as script lines, and script lines fed back.
-#include "game/session_recording.h"
+#include "game/recording/session_recording.h"
 
 #include "engine/input/input_state.h"
 #include "engine/system/frame_controller.h"
 #include "engine/system/window.h"
-#include "game/gameplay/player.h"
-#include "tools/replay/replay_script.h"
-#include "tools/replay/replay_text.h"
+#include "game/recording/frame_event.h"
+#include "game/recording/replay_script.h"
+#include "game/recording/replay_text.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -23,26 +23,7 @@ std::string RecordingPath;
 double LastFlush = 0.0;
 GameStateId RecordedState = GS_QUIT; // the state of the last frame written
 
-// The player before the frame, to tell what the frame did: the runner's events.
-struct PlayerWatch
-{
-    uint32_t id = 0;
-    bool complete = false;
-    bool died = false;
-} Watch;
-
-const Player* FindPlayerObject() { return dynamic_cast<Player*>(FindGameObject(PLAYER_OBJECT_NAME)); }
-
-const char* FrameEvent()
-{
-    const Player* player = FindPlayerObject();
-    const bool wasComplete = Watch.complete && player && player->id == Watch.id;
-    if (player && player->levelComplete && !wasComplete) return "complete";
-    if (PlayerDied && !Watch.died) return "died";
-    if (NextStateId == GS_RESTART) return "restart";
-    if (NextStateId == GS_QUIT) return "quit";
-    return nullptr;
-}
+FrameWatch Watch; // the player before the frame, to tell what the frame did
 
 std::vector<ScriptLine> Playback;
 size_t NextPlaybackLine = 0;
@@ -105,11 +86,7 @@ bool StartRecording(const char* path)
     return true;
 }
 
-void WatchFrame()
-{
-    const Player* player = FindPlayerObject();
-    Watch = {player ? player->id : 0, player && player->levelComplete, PlayerDied};
-}
+void WatchFrame() { Watch = WatchPlayerBeforeFrame(); }
 
 void RecordFrame(uint64_t frame, double frameTime)
 {
@@ -122,7 +99,7 @@ void RecordFrame(uint64_t frame, double frameTime)
     std::string notes;
     if (CurrentStateId != RecordedState) notes += " state " + std::to_string(CurrentStateId);
     RecordedState = CurrentStateId;
-    if (const char* event = FrameEvent()) notes += std::string(" ") + event;
+    if (const char* event = FrameEventName(FrameEventAfter(Watch))) notes += std::string(" ") + event;
     if (!notes.empty()) text.insert(text.size() - 1, "  #" + notes);
     if (std::fputs(text.c_str(), Recording) < 0) return FailRecording("write");
     const double now = GetPreciseTime();

@@ -1,14 +1,13 @@
 // best_times.cpp: the table of best times and best_times.ini.
-#include "game/best_times.h"
+#include "game/saves/best_times.h"
 
-#include "game/kept_file.h"
+#include "game/saves/ini_reader.h"
+#include "game/saves/kept_file.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
-
-#include <ini.h>
 
 namespace
 {
@@ -18,20 +17,20 @@ constexpr const char* SECTION = "best_frames";
 uint32_t Best[LEVEL_COUNT] = {};
 KeptFile File = {KEPT_PROGRESS, "best_times.ini", false, false, {}};
 
-// inih's handler: "level_N = FRAMES". Unknown keys are no damage.
-int OnValue(void* user, const char* section, const char* name, const char* value)
+// "level_N = FRAMES". Unknown keys are no damage.
+bool OnValue(void* user, const char* section, const char* name, const char* value)
 {
     uint32_t* best = static_cast<uint32_t*>(user);
-    if (std::strcmp(section, SECTION) != 0 || std::strncmp(name, "level_", 6) != 0) return 1;
+    if (std::strcmp(section, SECTION) != 0 || std::strncmp(name, "level_", 6) != 0) return true;
     const char* digit = name + 6;
-    if (digit[0] < '1' || digit[0] > '0' + LEVEL_COUNT || digit[1] != '\0') return 1;
+    if (digit[0] < '1' || digit[0] > '0' + LEVEL_COUNT || digit[1] != '\0') return true;
     const char* end = value + std::strlen(value);
     uint32_t frames = 0;
     const auto result = std::from_chars(value, end, frames);
     if (result.ec != std::errc() || result.ptr != end || frames == 0 || frames > MAX_BEST_FRAMES)
-        return 0;
+        return false;
     best[digit[0] - '1'] = frames;
-    return 1;
+    return true;
 }
 } // namespace
 
@@ -68,11 +67,7 @@ std::string FormatFrames(uint64_t frames)
 
 int ParseBestTimes(const std::string& text, uint32_t best[LEVEL_COUNT])
 {
-    // inih reads up to the first NUL; a file holding one is not a text file.
-    const size_t nul = text.find('\0');
-    if (nul != std::string::npos)
-        return 1 + static_cast<int>(std::count(text.begin(), text.begin() + nul, '\n'));
-    return ini_parse_string(text.c_str(), OnValue, best);
+    return ParseIni(text, OnValue, best);
 }
 
 std::string FormatBestTimes(const uint32_t best[LEVEL_COUNT])

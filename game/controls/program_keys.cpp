@@ -4,7 +4,7 @@
 // 7-8-9-10-11-13-14-15 and on to the win screen. State 12 is on neither. K held with a digit
 // jumps to a level, and K with 0 opens the level selector, except in the main menu, the
 // selector and the credits.
-#include "game/program_keys.h"
+#include "game/controls/program_keys.h"
 
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"

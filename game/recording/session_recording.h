@@ -1,7 +1,7 @@
 // session_recording.h: a session written as a replay script while it is played, and a
 // recording played back in the window.
 //
-// A recording is a script of vantara-replay (tools/replay/replay_script.h): one line per
+// A recording is a script of vantara-replay (replay_script.h beside it): one line per
 // frame with the keys, the pointer and the left button the frame ran with, and its measured
 // frame time as dt=, so that the runner plays the same deaths, restarts and exits. It is
 // flushed at least once a second, so a crash loses at most the last second.

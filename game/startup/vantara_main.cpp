@@ -1,5 +1,5 @@
 // vantara_main.cpp: start-up, the main loop and shut-down, in their fixed order.
-#include "game/vantara_main.h"
+#include "game/startup/vantara_main.h"
 
 #include "engine/graphics/image_file.h"
 #include "engine/graphics/render_device.h"
@@ -11,12 +11,12 @@
 #include "engine/system/game_state_manager.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
-#include "game/best_times.h"
-#include "game/frontend/kept_settings.h"
-#include "game/kept_file.h"
-#include "game/game_states.h"
-#include "game/session_recording.h"
-#include "game/version.h"
+#include "game/saves/best_times.h"
+#include "game/saves/kept_settings.h"
+#include "game/saves/kept_file.h"
+#include "game/startup/game_states.h"
+#include "game/recording/session_recording.h"
+#include "game/startup/version.h"
 
 #include <cstdio>
 #include <cstring>
@@ -41,29 +41,27 @@ static void ShutDown()
     PlatformShutdown();
 }
 
-// The game loop, with what happens between frames: the recording fed in or written out, the
-// settings kept after every frame that changed one.
-static void RunSession(bool recording, bool playing)
+// The session's frames: the recording fed in or written out, the settings kept after every
+// frame that changed one.
+namespace
 {
-    uint64_t frame = 0;
-    StartGameLoop(GS_MAIN_MENU);
-    do
-    {
-        EnterState();
-        while (NextStateId == CurrentStateId)
-        {
-            if (playing) playing = PlaybackFrame(frame);
-            const double frameTime = FrameTime;
-            if (recording) WatchFrame();
-            RunFrame();
-            if (recording) RecordFrame(frame, frameTime);
-            KeepSettingsIfChanged();
-            ++frame;
-        }
-    } while (LeaveState());
-}
+bool Recording = false;
+bool Playing = false;
+uint64_t SessionFrameCount = 0;
 
-int VantaraMain(const LaunchOptions& options)
+void SessionFrame()
+{
+    if (Playing) Playing = PlaybackFrame(SessionFrameCount);
+    const double frameTime = FrameTime;
+    if (Recording) WatchFrame();
+    RunFrame();
+    if (Recording) RecordFrame(SessionFrameCount, frameTime);
+    KeepSettingsIfChanged();
+    ++SessionFrameCount;
+}
+} // namespace
+
+int VantaraStart(const LaunchOptions& options)
 {
     if (options.frameStats) EnableFrameStats();
     MarkStartup(MARK_PROGRAM_START);
@@ -129,9 +127,28 @@ int VantaraMain(const LaunchOptions& options)
     StopAllSounds();
     RegisterGameStates();
 
-    RunSession(recording, playing);
+    Recording = recording;
+    Playing = playing;
+    SessionFrameCount = 0;
+    StartGameLoop(GS_MAIN_MENU);
+    return EXIT_RUNNING;
+}
 
+bool VantaraStep() { return StepGameLoop(SessionFrame); }
+
+int VantaraFinish()
+{
     if (FrameStatsEnabled()) PrintFrameStats(stdout);
     ShutDown();
     return EXIT_OK;
+}
+
+int VantaraMain(const LaunchOptions& options)
+{
+    const int started = VantaraStart(options);
+    if (started != EXIT_RUNNING) return started;
+    while (VantaraStep())
+    {
+    }
+    return VantaraFinish();
 }

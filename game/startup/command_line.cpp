@@ -1,5 +1,5 @@
 // command_line.cpp: the option table and the one loop that reads it.
-#include "game/command_line.h"
+#include "game/startup/command_line.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // kept_file.cpp: reading, setting aside and writing the files kept between runs.
-#include "game/kept_file.h"
+#include "game/saves/kept_file.h"
 
 bool KeepingFiles = false;
 
