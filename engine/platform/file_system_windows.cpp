@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <string>
 
+#include <fcntl.h>
+#include <io.h>
 #include <sys/stat.h>
 #include <windows.h>
 
@@ -26,6 +28,11 @@ size_t PlatformFileSizeHint(FILE* file)
     if (!file || _fstat64(_fileno(file), &info) != 0 || (info.st_mode & _S_IFMT) != _S_IFREG)
         return 0;
     return static_cast<size_t>(info.st_size);
+}
+
+void PlatformSetBinaryStream(FILE* file)
+{
+    if (file) _setmode(_fileno(file), _O_BINARY);
 }
 
 namespace

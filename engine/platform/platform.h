@@ -140,6 +140,9 @@ FILE* PlatformOpenFile(const char* path, const char* mode);
 // The size of an open regular file, as a hint for reading it in one go (it may still change
 // while it is read); 0 for anything else, a folder for one.
 size_t PlatformFileSizeHint(FILE* file);
+// Makes an open stream write its bytes as they are: no line-end translation (Windows turns
+// "\n" into "\r\n" on text streams, standard output included). Nothing to do elsewhere.
+void PlatformSetBinaryStream(FILE* file);
 // The game reads its files from data/ beside the executable (a build tree), else from data/ in
 // installedFolder, a path relative to the executable's folder (null: none), else under the
 // working directory. Makes the folder that holds data/ the working directory; false if none.

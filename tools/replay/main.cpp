@@ -163,6 +163,8 @@ int main(int argc, char** argv)
     PlatformEnterDataFolder(nullptr);
 
     static char outputBuffer[1 << 16];
+    // The same bytes on every system.
+    PlatformSetBinaryStream(stdout);
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
     if (pictureFrame < 0)
     {
