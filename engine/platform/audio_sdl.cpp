@@ -196,6 +196,11 @@ bool PlatformAudioOpen(int voiceCount, const char** failure)
     return true;
 }
 
+const char* PlatformAudioFailureHint()
+{
+    return "SDL_AUDIODRIVER chooses another of SDL's audio drivers";
+}
+
 void PlatformAudioClose()
 {
     if (!Open) return;
