@@ -9,8 +9,10 @@
 # when Debian's version of it changes. The game's pictures and sounds are drawn by a build for
 # this machine (build-windows/host/). Warnings are errors.
 #
-#   scripts/windows.sh             everything
-#   scripts/windows.sh --no-pack   the programs only (build-windows/game/vantara.exe, ...)
+#   scripts/windows.sh                    everything
+#   scripts/windows.sh --no-pack          the programs only (build-windows/game/vantara.exe, ...)
+#   scripts/windows.sh --host-build DIR   takes the data from DIR, a build for this machine
+#                                         that already made them (scripts/test.sh passes build/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -18,7 +20,15 @@ out=$root/build-windows
 deps=$out/deps
 prefix=$deps/prefix
 pack=1
-[ "${1:-}" = --no-pack ] && pack=0
+host=$out/host
+while [ $# -gt 0 ]; do
+  case $1 in
+  --no-pack) pack=0 ;;
+  --host-build) host=$(cd "$2" && pwd); shift ;;
+  *) echo "usage: scripts/windows.sh [--no-pack] [--host-build DIR]" >&2; exit 2 ;;
+  esac
+  shift
+done
 jobs=$(nproc)
 triple=x86_64-w64-mingw32
 XCC=$triple-gcc-posix XCXX=$triple-g++-posix XAR=$triple-gcc-ar-posix
@@ -32,7 +42,7 @@ apt_get() { $SUDO apt-get -o DPkg::Lock::Timeout=900 "$@"; }
 
 # --- what the cross build needs -------------------------------------------------------------
 scripts/setup.sh # the build for this machine, which draws the data
-PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev nsis icoutils zip)
+PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev nsis icoutils wine64)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -222,8 +232,10 @@ echo "windows: libraries ready in $((SECONDS - t)) s"
 
 # --- the game's data, drawn on this machine ----------------------------------------------
 t=$SECONDS
-cmake -S . -B "$out/host" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTARA_TESTS=OFF >/dev/null
-cmake --build "$out/host" -j"$jobs" --target vantara_assets
+if [ ! -e "$host/CMakeCache.txt" ]; then
+  cmake -S . -B "$host" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTARA_TESTS=OFF >/dev/null
+fi
+cmake --build "$host" -j"$jobs" --target vantara_assets
 echo "windows: data drawn in $((SECONDS - t)) s"
 
 # --- the game ----------------------------------------------------------------------------
@@ -234,7 +246,7 @@ if command -v ccache >/dev/null; then
 fi
 cmake -S . -B "$out/game" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTARA_WERROR=ON \
   -DVANTARA_TESTS=OFF -DCMAKE_TOOLCHAIN_FILE="$root/cmake/MinGW-w64.cmake" \
-  -DVANTARA_WINDOWS_DEPS="$prefix" -DVANTARA_HOST_BUILD="$out/host" "${launcher[@]}" >/dev/null
+  -DVANTARA_WINDOWS_DEPS="$prefix" -DVANTARA_HOST_BUILD="$host" "${launcher[@]}" >/dev/null
 cmake --build "$out/game" -j"$jobs" --target vantara vantara-replay
 echo "windows: game built in $((SECONDS - t)) s"
 

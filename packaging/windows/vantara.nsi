@@ -8,13 +8,14 @@
 ; It installs for every user of the machine into Program Files\Vantara, adds a Start-menu
 ; entry and an entry in Apps & features. The uninstaller removes every file it installed and
 ; nothing else: the player's settings and best times in %APPDATA%\Vantara stay.
-Unicode true
-SetCompressor /SOLID lzma
+; A 64-bit installer for a 64-bit game: it runs wherever the game does.
+Target amd64-unicode
+; zlib: a tenth of the time LZMA takes to pack the game, for 8% more to download.
+SetCompressor zlib
 RequestExecutionLevel admin
 ManifestDPIAware true
 
 !include "MUI2.nsh"
-!include "x64.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantara"
 
@@ -43,18 +44,6 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "The Vantara team"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
-
-Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "Vantara needs a 64-bit Windows." /SD IDOK
-    Abort
-  ${EndIf}
-  SetRegView 64
-FunctionEnd
-
-Function un.onInit
-  SetRegView 64
-FunctionEnd
 
 Section "Vantara"
   SetShellVarContext all

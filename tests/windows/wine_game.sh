@@ -1,0 +1,192 @@
+#!/usr/bin/env bash
+# The Windows game proven under Wine, on the current X display (scripts/run-tests.sh runs it
+# under the test run's Xvfb, after scripts/windows.sh has built the programs and packages):
+#   replays     every committed replay, played by vantara-replay.exe, prints the same bytes
+#               as the Linux runner (the digests of tests/levels/replay_digests.txt);
+#   game        splash and menu (screenshots), Enter into Level 1, a run, the pause window, a
+#               second copy refused, Ctrl+Q with exit code 0;
+#   settings    the music volume lowered in the settings window by keys, Ctrl+Q, and on the
+#               next start the saved volume read back from the Wine user's application data
+#               (the Wine user is named in Cyrillic, so the path is not Latin);
+#   no-opengl   without OpenGL 3.3 the game says so in a message box and exits with code 2;
+#   installer   silent install, the Start-menu entry, the installed game starts and quits,
+#               the silent uninstall leaves no file of the game and keeps the saves.
+# Wine has no sound device here (its audio drivers are off): the game plays silently, as the
+# Linux game does without one, and says so once. One Wine prefix serves every part.
+# Usage: wine_game.sh BUILD_WINDOWS_FOLDER    (screenshots go to BUILD_WINDOWS_FOLDER/e2e)
+set -u
+out=$(cd "$1" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+repo=$(cd "$here/../.." && pwd)
+game=$out/game/vantara.exe
+replay=$out/game/vantara-replay.exe
+setup=$(ls "$out"/vantara-*-windows-x64-setup.exe 2>/dev/null | head -n 1)
+shots=$out/e2e
+mkdir -p "$shots"
+work=$(mktemp -d)
+. "$repo/tests/e2e/waits.sh"
+
+wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+export WINEPREFIX=$work/prefix WINEDEBUG=-all
+# No Mono or Gecko (nothing here needs them, and their installers would ask), no sound driver.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv,wineoss.drv=d"
+export USER=Игрок LOGNAME=Игрок
+appdata=$WINEPREFIX/drive_c/users/$USER/AppData/Roaming/Vantara
+trap '"$wineserver" -k 2>/dev/null; rm -rf "$work"' EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+# start GAME ARGS...: starts the game under Wine in the background as $pid, with its standard
+# error in $work/stderr, and waits for its window ($window).
+start() {
+  "$wine" "$@" 2>"$work/stderr" &
+  pid=$!
+  window=$(find_window Vantara) || fail "no window appeared: $(grep -v '^ALSA' "$work/stderr")"
+  xdotool windowfocus --sync "$window" 2>/dev/null
+}
+
+quit_game() {
+  xdotool key ctrl+q
+  wait_exit 120
+  [ "$code" = 0 ] || fail "Ctrl+Q did not end the game well: exit $code"
+}
+
+# One flat colour is no picture: the splash has its logo, the menu its buttons.
+shows_something() {
+  local spread
+  spread=$(convert "$shots/$1.png" -colorspace gray -format '%[fx:standard_deviation]' info:)
+  awk -v s="${spread:-0}" 'BEGIN { exit !(s > 0.02) }'
+}
+
+# How many pixels of two screenshots differ within REGION (WxH+X+Y).
+differ() {
+  convert "$shots/$1.png" -crop "$3" +repage "$work/a.png"
+  convert "$shots/$2.png" -crop "$3" +repage "$work/b.png"
+  compare -metric AE -fuzz 5% "$work/a.png" "$work/b.png" null: 2>&1 | awk '{printf "%d", $1}'
+}
+
+# The middle of the game's window, where the pause and settings windows open: a region for
+# differ, and its area in pixels.
+middle() {
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  region="$((WIDTH * 3 / 10))x$((HEIGHT / 2))+$((X + WIDTH * 7 / 20))+$((Y + HEIGHT / 4))"
+  area=$((WIDTH * 3 / 10 * HEIGHT / 2))
+}
+
+# changed NAME FROM: takes screenshot NAME; true when a window opened or closed in the middle
+# of the game's window since screenshot FROM (a sixth of the middle differs).
+changed() {
+  middle
+  shot "$1" && [ "$(differ "$2" "$1" "$region")" -gt $((area / 6)) ]
+}
+
+# in_state ID: the recording's last note of a state names ID, and two frames ran since.
+in_state() {
+  local noted
+  noted=$(grep -n '# .*state [0-9]*' "$rec" 2>/dev/null | tail -n 1)
+  [[ $noted =~ state\ ([0-9]+) ]] && [ "${BASH_REMATCH[1]}" = "$1" ] &&
+    [ "$(sed -n "${noted%%:*},\$p" "$rec" | grep -c '^[0-9]')" -ge 3 ]
+}
+
+part_replays() {
+  "$repo/tests/levels/replay_digests.sh" "$wine" "$replay" || fail "replays differ under Wine"
+}
+
+part_game() {
+  rec=$work/session.txt
+  start "$game" --record "$rec"
+  until_true 120 eval 'shot splash && shows_something splash' || fail "the splash showed nothing"
+  skip_splash
+  "$wine" "$game" 2>/dev/null
+  [ $? = 1 ] || fail "a second copy was not refused with exit code 1"
+  xdotool key Return
+  until_true 180 in_state 7 || fail "Enter on the menu did not start Level 1"
+  shot level-1
+  xdotool keydown d sleep 1 keyup d
+  until_true 60 eval "grep -q '^[0-9]* D ' '$rec'" || fail "the game did not see D held"
+  xdotool key Escape
+  until_true 120 changed pause level-1 || fail "Escape showed no pause window"
+  # A paused level takes no program keys: Escape resumes it, then Ctrl+Q quits.
+  xdotool key Escape
+  until_true 120 changed resumed pause || fail "Escape did not resume the level"
+  quit_game
+  [ "$(grep -c 'without sound' "$work/stderr")" = 1 ] ||
+    fail "no single line about playing without sound: $(grep -v '^ALSA' "$work/stderr")"
+}
+
+# The menu's focus starts on Play; four presses of Up reach the gear, Enter opens the settings
+# window with the focus on the music's minus: each Enter then takes 0.05 off.
+part_settings() {
+  start "$game"
+  skip_splash
+  # A frame apart, so that no two taps fall into one frame.
+  xdotool key --delay 200 Up Up Up Up Return
+  until_true 120 changed settings menu || fail "the keys did not open the settings window"
+  xdotool key --delay 200 Return Return
+  until_true 60 eval "grep -qx 'music_volume = 0.9' '$appdata/settings.ini' 2>/dev/null" ||
+    fail "no music_volume = 0.9 in $appdata/settings.ini: $(cat "$appdata/settings.ini" 2>&1)"
+  quit_game
+  # The next start reads it: a change of full screen writes the file again, with the volume
+  # it read, not the default.
+  start "$game"
+  skip_splash
+  xdotool key F11
+  until_true 60 eval "grep -qx 'fullscreen = false' '$appdata/settings.ini'" ||
+    fail "F11 was not saved"
+  grep -qx 'music_volume = 0.9' "$appdata/settings.ini" ||
+    fail "the next start lost the volume: $(cat "$appdata/settings.ini")"
+  quit_game
+}
+
+part_no_opengl() {
+  MESA_GL_VERSION_OVERRIDE=3.0 "$wine" "$game" 2>"$work/stderr" &
+  pid=$!
+  box=$(find_window "OpenGL 3.3 Not Supported") || fail "no message box about OpenGL 3.3"
+  shot no-opengl
+  xdotool windowfocus --sync "$box" key Return
+  wait_exit 120
+  [ "$code" = 2 ] || fail "without OpenGL 3.3 the game ended with $code"
+}
+
+part_installer() {
+  [ -n "$setup" ] || fail "no installer in $out"
+  local installed="$WINEPREFIX/drive_c/Program Files/Vantara"
+  local entry="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vantara.lnk"
+  # The player's saves, which no uninstaller may take.
+  [ -f "$appdata/best_times.ini" ] || { mkdir -p "$appdata" && printf '[best_frames]\nlevel_1 = 2843\n' >"$appdata/best_times.ini"; }
+  "$wine" "$setup" /S || fail "the silent install failed"
+  [ -f "$installed/vantara.exe" ] && [ -f "$installed/data/Adagio.wav" ] ||
+    fail "the installer put no game into Program Files"
+  [ -f "$entry" ] || fail "no Start-menu entry"
+  start 'C:\Program Files\Vantara\vantara.exe'
+  skip_splash
+  quit_game
+  "$wine" 'C:\Program Files\Vantara\uninstall.exe' /S
+  # The uninstaller runs from a copy of itself and ends when the folder is gone.
+  until_true 120 eval '[ ! -e "$installed" ]' ||
+    fail "the uninstaller left: $(cd "$installed" && find . | head)"
+  [ ! -e "$entry" ] || fail "the uninstaller left the Start-menu entry"
+  "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantara' \
+    >/dev/null 2>&1 && fail "the uninstaller left its entry in Apps & features"
+  [ -f "$appdata/best_times.ini" ] || fail "the uninstaller took the player's best times"
+}
+
+start_time=$SECONDS
+"$wine" wineboot -i >/dev/null 2>&1 || fail "Wine could not make its prefix"
+echo "Wine prefix made in $((SECONDS - start_time)) s"
+passed=0 failed=0
+for name in replays game settings no-opengl installer; do
+  t=$SECONDS
+  # Each part ends with no Windows program left running, whatever became of it.
+  if (pid=; trap 'kill $pid 2>/dev/null; "$wineserver" -k; "$wineserver" -w' EXIT
+      "part_${name//-/_}"); then
+    passed=$((passed + 1))
+    echo "ok: $name ($((SECONDS - t)) s)"
+  else
+    failed=$((failed + 1))
+    echo "FAIL: $name ($((SECONDS - t)) s)"
+  fi
+done
+echo "wine: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
