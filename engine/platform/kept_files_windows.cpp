@@ -10,6 +10,7 @@
 
 #include "engine/platform/windows_text.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <string>

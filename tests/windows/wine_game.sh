@@ -3,8 +3,9 @@
 # under the test run's Xvfb, after scripts/windows.sh has built the programs and packages):
 #   replays     every committed replay, played by vantara-replay.exe, prints the same bytes
 #               as the Linux runner (the digests of tests/levels/replay_digests.txt);
-#   game        splash and menu (screenshots), Enter into Level 1, a run, the pause window, a
-#               second copy refused, Ctrl+Q with exit code 0;
+#   game        the portable zip unpacked into a folder named in Cyrillic and started from
+#               elsewhere: splash and menu (screenshots), Enter into Level 1, a run, the pause
+#               window, a second copy refused, Ctrl+Q with exit code 0;
 #   settings    the music volume lowered in the settings window by keys, Ctrl+Q, and on the
 #               next start the saved volume read back from the Wine user's application data
 #               (the Wine user is named in Cyrillic, so the path is not Latin);
@@ -22,6 +23,7 @@ repo=$(cd "$here/../.." && pwd)
 game=$out/game/vantara.exe
 replay=$out/game/vantara-replay.exe
 setup=$(ls "$out"/vantara-*-windows-x64-setup.exe 2>/dev/null | head -n 1)
+portable=$(ls "$out"/vantara-*-windows-x64.zip 2>/dev/null | head -n 1)
 shots=$out/e2e
 mkdir -p "$shots"
 work=$(mktemp -d)
@@ -96,6 +98,10 @@ part_replays() {
 
 part_game() {
   rec=$work/session.txt
+  [ -n "$portable" ] || fail "no portable zip in $out"
+  mkdir -p "$work/Игры"
+  (cd "$work/Игры" && cmake -E tar xf "$portable") || fail "the zip did not unpack"
+  local game="$work/Игры/Vantara/vantara.exe"
   start "$game" --record "$rec"
   until_true 120 eval 'shot splash && shows_something splash' || fail "the splash showed nothing"
   skip_splash
