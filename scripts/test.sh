@@ -2,8 +2,8 @@
 # Sets up a fresh Debian 12 machine, then builds and runs every test twice: once in a normal
 # build and once under AddressSanitizer and UndefinedBehaviorSanitizer. Warnings are errors.
 # It also makes the Debian package and plays it unpacked, and cross-builds the Windows game and
-# its packages (scripts/windows.sh) and proves them under Wine. Tests that need a display share one
-# virtual X server.
+# its packages (scripts/windows.sh) and proves them under Wine. Tests that need a display share
+# one virtual X server.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
