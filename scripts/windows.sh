@@ -134,7 +134,8 @@ compile() {
 build_zlib() { # $1 source folder, $2 version
   local obj=$deps/obj/zlib
   rm -rf "$obj" && mkdir -p "$obj" && cd "$obj"
-  compile -DNO_FSEEKO -- "$1"/{adler32,compress,crc32,deflate,gzclose,gzlib,gzread,gzwrite,infback,inffast,inflate,inftrees,trees,uncompr,zutil}.c
+  compile -DNO_FSEEKO -- "$1"/{adler32,compress,crc32,deflate,gzclose,gzlib,gzread,gzwrite}.c \
+    "$1"/{infback,inffast,inflate,inftrees,trees,uncompr,zutil}.c
   static_lib z ./*.o
   cp "$1/zlib.h" "$1/zconf.h" "$prefix/include/"
   pc zlib "$2" "-I\${includedir}" "-lz"

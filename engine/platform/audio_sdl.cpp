@@ -89,7 +89,8 @@ float SampleAt(const PlatformSound& sound, uint64_t index, int channel)
 void MixVoice(PlatformVoice& voice, float* out, int frames)
 {
     const PlatformSound& sound = *voice.sound;
-    const uint64_t step = (static_cast<uint64_t>(sound.rate) << 32) / static_cast<uint64_t>(MixRate);
+    const uint64_t step =
+        (static_cast<uint64_t>(sound.rate) << 32) / static_cast<uint64_t>(MixRate);
     const uint64_t end = sound.frames << 32;
     const float gain = voice.gain * (sound.channels == 1 ? MONO_GAIN : 1.0f);
     for (int i = 0; i < frames; ++i)
@@ -165,7 +166,8 @@ bool PlatformAudioOpen(int voiceCount, const char** failure)
 {
     if (Open) return Fail(failure, "the audio device is already open");
     if (voiceCount <= 0) return Fail(failure, "no voices asked for");
-    Voices.assign(static_cast<size_t>(voiceCount), PlatformVoice{nullptr, 0, false, false, false, 1.0f});
+    Voices.assign(static_cast<size_t>(voiceCount),
+                  PlatformVoice{nullptr, 0, false, false, false, 1.0f});
     if (LoopbackRate > 0)
     {
         MixRate = LoopbackRate;

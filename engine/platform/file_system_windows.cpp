@@ -48,7 +48,8 @@ std::wstring ExecutableFolder()
     std::wstring path(MAX_PATH, L'\0');
     for (;;)
     {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) return std::wstring();
         if (length < path.size())
         {

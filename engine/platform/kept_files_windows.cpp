@@ -15,12 +15,15 @@
 #include <cstdio>
 #include <string>
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 namespace
 {
-std::string LastError() { return WindowsErrorText(GetLastError()); }
+std::string LastError()
+{
+    return WindowsErrorText(GetLastError());
+}
 
 std::wstring Native(const std::string& path)
 {
@@ -47,8 +50,7 @@ std::string ApplicationData()
 bool MakeFolders(const std::wstring& folder)
 {
     const int result = SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
-    return result == ERROR_SUCCESS || result == ERROR_ALREADY_EXISTS ||
-           result == ERROR_FILE_EXISTS;
+    return result == ERROR_SUCCESS || result == ERROR_ALREADY_EXISTS || result == ERROR_FILE_EXISTS;
 }
 
 bool WriteAll(HANDLE file, const std::string& text)
@@ -85,8 +87,8 @@ KeptReadResult PlatformReadKeptFile(const std::string& path, size_t limit, std::
 {
     text->clear();
     const HANDLE file = CreateFileW(Native(path).c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
     {
         const DWORD error = GetLastError();
@@ -113,8 +115,10 @@ KeptReadResult PlatformReadKeptFile(const std::string& path, size_t limit, std::
         text->append(buffer, got);
     }
     CloseHandle(file);
-    if (tooLarge) *reason = "larger than " + std::to_string(limit) + " bytes";
-    else if (failed) *reason = "read error";
+    if (tooLarge)
+        *reason = "larger than " + std::to_string(limit) + " bytes";
+    else if (failed)
+        *reason = "read error";
     if (tooLarge || failed)
     {
         text->clear();

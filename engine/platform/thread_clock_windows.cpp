@@ -18,9 +18,8 @@ void PlatformSleep(double seconds)
 {
     if (seconds <= 0.0) return;
     // One timer per thread: the picture decoders sleep on theirs, the frame loop on its own.
-    thread_local HANDLE timer =
-        CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
-                               TIMER_ALL_ACCESS);
+    thread_local HANDLE timer = CreateWaitableTimerExW(
+        nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
     if (timer)
     {
         LARGE_INTEGER due;
@@ -36,7 +35,8 @@ double PlatformThreadCpuSeconds()
 {
     FILETIME created, ended, kernel, user;
     if (!GetThreadTimes(GetCurrentThread(), &created, &ended, &kernel, &user)) return 0.0;
-    auto seconds = [](const FILETIME& t) {
+    auto seconds = [](const FILETIME& t)
+    {
         return static_cast<double>((static_cast<uint64_t>(t.dwHighDateTime) << 32) |
                                    t.dwLowDateTime) *
                1e-7;
