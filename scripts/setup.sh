@@ -10,7 +10,7 @@ PACKAGES=(
   libgtest-dev googletest
   xvfb xauth xdotool x11-xkb-utils imagemagick openbox x11-utils libgl1-mesa-dri
   fonts-dejavu-core
-  dpkg-dev file desktop-file-utils appstream
+  dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()

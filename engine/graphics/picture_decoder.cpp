@@ -28,16 +28,20 @@ struct DecodeJob
     uint32_t round = 0;
     JobStage stage = JOB_QUEUED;
     bool listed = true; // still waiting to be taken; false once taken or let go
+    // Under way on a background worker alone, which busy processes may be starving.
+    bool yielding = false;
     bool decoded = false;
-    std::atomic<bool> abandoned{false}; // let go while being decoded: stop early
-    std::vector<uint8_t> bytes; // the file as the worker read it
+    std::atomic<bool> stop{false}; // let go, or finished by another decoder: stop early
+    std::vector<uint8_t> bytes; // the file as the decoder read it
     ImageRGBA image;
 };
 
 using JobPointer = std::shared_ptr<DecodeJob>;
 
-// Two workers: with the main thread loading too, that keeps a two-core machine busy without
-// crowding it out.
+// Two workers of each kind: with the main thread loading too, that keeps a two-core machine
+// busy without crowding it out. Background workers decode while frames are played, at a
+// priority that gives way to the frame loop; loading workers while a state loads, when no
+// frame waits and a busy machine must not starve the load.
 constexpr unsigned MaxWorkers = 2;
 
 class DecoderPool
@@ -48,10 +52,20 @@ class DecoderPool
         {
             std::lock_guard<std::mutex> lock(mutex_);
             stopping_ = true;
-            for (const JobPointer& job : jobs_) job->abandoned = true;
+            for (const JobPointer& job : jobs_) job->stop = true;
         }
-        wake_.notify_all();
+        WakeOf(true).notify_all();
+        WakeOf(false).notify_all();
         for (std::thread& worker : workers_) worker.join();
+    }
+
+    void SetLoading(bool loading)
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            loading_ = loading;
+        }
+        WakeOf(!loading).notify_all();
     }
 
     void Request(const char* const* paths, size_t count)
@@ -79,7 +93,7 @@ class DecoderPool
             }
         }
         StartWorkers();
-        wake_.notify_all();
+        WakeOf(!loading_).notify_all();
     }
 
     bool Take(const char* path, const std::vector<uint8_t>& bytes, ImageRGBA* image)
@@ -95,13 +109,13 @@ class DecoderPool
         while (job->stage != JOB_DONE)
         {
             if (JobPointer other = NextQueued())
-                Run(lock, other);
+                Run(lock, other, false);
+            else if (job->yielding)
+                return Race(lock, job, bytes, image);
             else
                 done_.wait(lock);
         }
-        if (!job->decoded || job->bytes != bytes) return false;
-        *image = std::move(job->image);
-        return true;
+        return Result(*job, bytes, image);
     }
 
     uint32_t BeginRound()
@@ -140,41 +154,104 @@ class DecoderPool
     {
         DecodeJob& job = **it;
         job.listed = false;
-        if (abandon) job.abandoned = true;
+        if (abandon) job.stop = true;
         if (job.stage == JOB_DONE && job.decoded) heldBytes_ -= job.image.pixels.size();
         return jobs_.erase(it);
     }
 
+    // Called on the main thread, whose priority the loading workers keep.
     void StartWorkers()
     {
         const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-        while (workers_.size() < std::min(MaxWorkers, cores))
-            workers_.emplace_back([this] { Work(); });
+        while (workers_.size() < 2 * std::min(MaxWorkers, cores))
+        {
+            const bool yielding = workers_.size() % 2 == 0;
+            workers_.emplace_back([this, yielding] { Work(yielding); });
+        }
     }
 
-    void Work()
+    void Work(bool yielding)
     {
         // Decoding ahead must not delay the frames of the state being played.
-        PlatformLowerThreadPriority();
+        if (yielding) PlatformLowerThreadPriority();
         std::unique_lock<std::mutex> lock(mutex_);
         for (;;)
         {
             JobPointer job;
-            wake_.wait(lock, [&] { return stopping_ || (job = NextQueued()) != nullptr; });
+            WakeOf(yielding).wait(lock, [&] {
+                return stopping_ || (job = NextFor(yielding)) != nullptr;
+            });
             if (stopping_) return;
-            Run(lock, job);
+            Run(lock, job, yielding);
         }
     }
 
-    // Decodes a queued job with the lock let go meanwhile.
-    void Run(std::unique_lock<std::mutex>& lock, const JobPointer& job)
+    // Each kind of worker is woken only when it may work: a background worker woken during a
+    // load would hold the lock at its low priority, where a busy machine can leave it for long.
+    std::condition_variable& WakeOf(bool yielding)
     {
+        return yielding ? wakeBackground_ : wakeLoading_;
+    }
+
+    // Background workers rest while a state loads and loading workers while frames are
+    // played. A loading worker with nothing queued decodes again what a background worker
+    // has under way: at the same priority as the frames' busy neighbours, it is soon ahead.
+    JobPointer NextFor(bool yielding)
+    {
+        if (loading_ == yielding) return nullptr;
+        if (JobPointer job = NextQueued()) return job;
+        if (yielding) return nullptr;
+        for (const JobPointer& job : jobs_)
+            if (job->stage == JOB_RUNNING && job->yielding) return job;
+        return nullptr;
+    }
+
+    // Left with nothing to do but wait for a background worker, which busy processes can
+    // starve for seconds, the caller decodes the picture too, from the bytes it read, at its
+    // own priority. The first to finish is taken; the other stops at its next row.
+    bool Race(std::unique_lock<std::mutex>& lock, const JobPointer& job,
+              const std::vector<uint8_t>& bytes, ImageRGBA* image)
+    {
+        lock.unlock();
+        ImageRGBA own;
+        const bool decoded = DecodeImage(bytes, &own, BOTTOM_ROW_FIRST, &job->stop);
+        lock.lock();
+        if (decoded)
+        {
+            job->stop = true;
+            *image = std::move(own);
+            return true;
+        }
+        // Beaten by the worker, or the bytes do not decode (nor will they for the caller).
+        return job->stage == JOB_DONE && Result(*job, bytes, image);
+    }
+
+    // A finished job's pixels, if they were decoded from exactly `bytes`.
+    static bool Result(DecodeJob& job, const std::vector<uint8_t>& bytes, ImageRGBA* image)
+    {
+        if (!job.decoded || job.bytes != bytes) return false;
+        *image = std::move(job.image);
+        return true;
+    }
+
+    // Decodes a job with the lock let go meanwhile: a queued one, or one a background worker
+    // has under way, in which case the first decoder to finish gives the result.
+    void Run(std::unique_lock<std::mutex>& lock, const JobPointer& job, bool yielding)
+    {
+        job->yielding = yielding && job->stage == JOB_QUEUED;
         job->stage = JOB_RUNNING;
         lock.unlock();
-        job->decoded = ReadFileBytes(job->path.c_str(), &job->bytes) &&
-                       DecodeImage(job->bytes, &job->image, BOTTOM_ROW_FIRST, &job->abandoned);
+        std::vector<uint8_t> bytes;
+        ImageRGBA image;
+        const bool decoded = ReadFileBytes(job->path.c_str(), &bytes) &&
+                             DecodeImage(bytes, &image, BOTTOM_ROW_FIRST, &job->stop);
         lock.lock();
+        if (job->stage == JOB_DONE) return;
         job->stage = JOB_DONE;
+        job->stop = true;
+        job->decoded = decoded;
+        job->bytes = std::move(bytes);
+        job->image = std::move(image);
         if (job->decoded && job->listed)
         {
             // Over the cap the pixels go; LoadTexture will decode the file itself.
@@ -197,12 +274,14 @@ class DecoderPool
     }
 
     std::mutex mutex_;
-    std::condition_variable wake_; // a job was queued, or the pool is stopping
+    // A job was queued for this kind of worker, its turn came, or the pool is stopping.
+    std::condition_variable wakeBackground_, wakeLoading_;
     std::condition_variable done_; // a job was finished
     std::list<JobPointer> jobs_;   // listed jobs, in the order they were asked for
     std::vector<std::thread> workers_;
     size_t heldBytes_ = 0;
     uint32_t round_ = 0;
+    bool loading_ = false;
     bool stopping_ = false;
 };
 
@@ -229,6 +308,8 @@ uint32_t BeginPictureRound() { return Pool().BeginRound(); }
 void DiscardPicturesBefore(uint32_t round) { Pool().DiscardBefore(round); }
 
 void DiscardAllPictures() { Pool().DiscardBefore(UINT32_MAX); }
+
+void SetStateLoading(bool loading) { Pool().SetLoading(loading); }
 
 size_t PicturesAheadPending() { return Pool().Pending(); }
 

@@ -24,9 +24,11 @@ constexpr size_t MaxPicturesAheadBytes = 256u << 20;
 // Nothing, when the pictures will not be drawn (PicturesDrawn, texture.h).
 void DecodePicturesAhead(const char* const* paths, size_t count);
 
-// The decoded pixels of `path`, if they were decoded ahead from exactly `bytes`: waits for a
-// decode under way, gives up one not yet started (the caller decodes it sooner itself).
-// False when there is nothing to take.
+// The decoded pixels of `path`, if they were decoded ahead from exactly `bytes`. A decode
+// under way is never waited for at the worker's low priority: the caller decodes the next
+// pictures in line meanwhile, then `bytes` itself, and takes whichever is done first. One
+// not yet started is given up (the caller decodes it sooner itself). False when there is
+// nothing to take.
 bool TakePictureDecodedAhead(const char* path, const std::vector<uint8_t>& bytes,
                              ImageRGBA* image);
 
@@ -37,6 +39,11 @@ uint32_t BeginPictureRound();
 void DiscardPicturesBefore(uint32_t round);
 // Lets go of everything decoded ahead (shut-down).
 void DiscardAllPictures();
+
+// The loop says when a state loads (its Load and Init): no frame is waiting then, so the
+// decoding runs at the main thread's priority, not in the background where busy processes
+// could starve the load.
+void SetStateLoading(bool loading);
 
 // How many decodes are waiting or under way, and how many decoded pictures are waiting to be
 // taken (tests and statistics).

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 uint8_t KeyState[256];
 uint8_t KeyPrevious[256];
@@ -20,20 +21,117 @@ GamepadState Gamepads[GamepadCount];
 GamepadState GamepadsPrevious[GamepadCount];
 int ActiveGamepad = -1;
 
-// Presses recorded since the last update, and taps shown at the last update whose release is
-// still to be shown: a press and release between two updates is seen, one frame late.
-static uint8_t KeyPressed[256];
-static uint8_t KeyTapShown[256];
-static uint8_t MouseButtonPressed[3];
-static uint8_t MouseButtonTapShown[3];
-// Modifiers held at the last update and let go after a newer press: Ctrl let go right after the
-// Q of a quick Ctrl+Q. They are shown held once more, so that the chord is seen whole; other
-// keys (a run key rolled over to the other) are let go at once, as always.
-static uint8_t KeyReleasedLate[256];
-static bool PressSinceUpdate = false;
+namespace
+{
+constexpr int KEY_COUNT = 256;
+constexpr int MOUSE_BUTTON_COUNT = 3;
+
+// What a set of keys or buttons did since the last update.
+template <int N> struct Transitions
+{
+    uint8_t down[N];     // down now
+    uint8_t pressed[N];  // went down since the last update
+    uint8_t lateUp[N];   // a modifier let go after a chord's key: shown held once more
+    uint8_t deferred[N]; // went down after a late release: its events wait in PendingEvents
+};
+Transitions<KEY_COUNT> Keys;
+Transitions<MOUSE_BUTTON_COUNT> MouseButtons;
+
+struct PendingEvent
+{
+    bool mouse; // else a key
+    int index;
+    bool down;
+};
+std::vector<PendingEvent> PendingEvents; // for the window after the next update, in order
+bool ChordKeyPressed = false;            // a key or mouse button went down since the last update
+bool ModifierLetGoLate = false;          // and a modifier was let go after it
+
+// The pads' buttons since the last update, from their messages.
+uint16_t PadButtonsDown[GamepadCount];
+uint16_t PadButtonsPressed[GamepadCount];
+bool PadButtonMessage[GamepadCount]; // a message came: look at the pad at the next update
+
+bool IsModifier(int key) { return key == KEY_CONTROL || key == KEY_ALT || key == KEY_SHIFT; }
+
+template <int N> void Down(Transitions<N>& t, bool mouse, int k)
+{
+    if (t.deferred[k] || (ModifierLetGoLate && !t.down[k]))
+    {
+        t.deferred[k] = 1;
+        PendingEvents.push_back({mouse, k, true});
+        return;
+    }
+    // A repeat of a key already down is no press.
+    if (!t.down[k])
+    {
+        t.pressed[k] = 1;
+        ChordKeyPressed = true;
+    }
+    t.down[k] = 1;
+}
+
+template <int N> void Up(Transitions<N>& t, bool mouse, int k)
+{
+    if (t.deferred[k])
+    {
+        PendingEvents.push_back({mouse, k, false});
+        return;
+    }
+    if (!t.down[k]) return;
+    t.down[k] = 0;
+    // Held since the last update, with a key pressed meanwhile: the chord is seen whole.
+    if (!mouse && IsModifier(k) && !t.pressed[k] && ChordKeyPressed)
+    {
+        t.lateUp[k] = 1;
+        ModifierLetGoLate = true;
+    }
+}
+
+// Frame states from the transitions, which start again empty.
+template <int N> void StepFrameStates(Transitions<N>& t, uint8_t* state, uint8_t* previous)
+{
+    for (int k = 0; k < N; ++k)
+    {
+        if (t.pressed[k])
+            state[k] = KEY_TRIGGERED_STATE;
+        else
+            state[k] = t.down[k] || t.lateUp[k] ? KEY_HELD_STATE : KEY_UP_STATE;
+        previous[k] = state[k];
+        t.pressed[k] = t.lateUp[k] = t.deferred[k] = 0;
+    }
+}
+
+void PadButtonEvent(int pad, uint16_t button, bool down)
+{
+    if (pad < 0 || pad >= GamepadCount) return;
+    if (down)
+    {
+        PadButtonsPressed[pad] |= button & ~PadButtonsDown[pad];
+        PadButtonsDown[pad] |= button;
+    }
+    else
+        PadButtonsDown[pad] &= ~button;
+    PadButtonMessage[pad] = true;
+}
+
+void ForgetPadButtons()
+{
+    for (int i = 0; i < GamepadCount; ++i)
+        PadButtonsDown[i] = PadButtonsPressed[i] = 0;
+}
+} // namespace
+
+static bool PadOverridden = false;
+static bool OverridePadPlugged = false;
+static GamepadReading OverridePad = {};
 static float RawWheel = 0.0f;
 static Vec2 PreviousMousePosition;
+static bool MousePositionKnown = false;
+static uint32_t PreviousWindowWidth = 0, PreviousWindowHeight = 0;
+static int PreviousWindowLeft = 0, PreviousWindowTop = 0;
 static double GamepadPollTimer = 0.0;
+static int StickPushedFrames[GamepadCount];
 static bool CursorOverridden = false;
 static float CursorOverrideX = 0.0f, CursorOverrideY = 0.0f;
 
@@ -44,65 +142,49 @@ void SetCursorOverride(bool on, float x, float y)
     CursorOverrideY = y;
 }
 
-// A down on a key that is up (or shown down only by a tap) is a new press; keyboard repeats are not.
-static void RecordDown(uint8_t* state, uint8_t* pressed, const uint8_t* tapShown,
-                       uint8_t* releasedLate, int k)
-{
-    if (releasedLate) releasedLate[k] = 0;
-    if (state[k] == 0 || tapShown[k])
-    {
-        pressed[k] = 1;
-        PressSinceUpdate = true;
-    }
-    state[k] = 1;
-}
-
-static void RecordUp(uint8_t* state, const uint8_t* previous, const uint8_t* pressed,
-                     uint8_t* releasedLate, int k)
-{
-    if (PressSinceUpdate && previous[k] != 0 && !pressed[k])
-        releasedLate[k] = 1;
-    else
-        state[k] = 0;
-}
-
 void RecordKeyDown(uint32_t key)
 {
-    if (key == KEY_MENU)
-        RecordDown(KeyState, KeyPressed, KeyTapShown, KeyReleasedLate, KEY_ALT);
-    else if (key < 256)
-        RecordDown(KeyState, KeyPressed, KeyTapShown, KeyReleasedLate, static_cast<int>(key));
+    if (key == KEY_MENU) key = KEY_ALT;
+    if (key < KEY_COUNT) Down(Keys, false, static_cast<int>(key));
 }
 
 void RecordKeyUp(uint32_t key)
 {
-    if (key == KEY_MENU || key == KEY_CONTROL || key == KEY_SHIFT)
-        RecordUp(KeyState, KeyPrevious, KeyPressed, KeyReleasedLate,
-                 key == KEY_MENU ? static_cast<int>(KEY_ALT) : static_cast<int>(key));
-    else if (key < 256)
-        KeyState[key] = 0;
+    if (key == KEY_MENU) key = KEY_ALT;
+    if (key < KEY_COUNT) Up(Keys, false, static_cast<int>(key));
 }
 
 void RecordMouseButton(int button, bool down)
 {
-    if (button < 0 || button >= 3) return;
+    if (button < 0 || button >= MOUSE_BUTTON_COUNT) return;
     if (down)
-        RecordDown(MouseButtonState, MouseButtonPressed, MouseButtonTapShown, nullptr, button);
+        Down(MouseButtons, true, button);
     else
-        MouseButtonState[button] = 0;
+        Up(MouseButtons, true, button);
+}
+
+void RecordPadButton(int pad, uint16_t button, bool down)
+{
+    // While a recording's pad stands in, the pads really there are set aside.
+    if (!PadOverridden) PadButtonEvent(pad, button, down);
 }
 
 void RecordMouseWheel(float notches) { RawWheel = notches; }
 
-static bool PadOverridden = false;
-static bool OverridePadPlugged = false;
-static GamepadReading OverridePad = {};
-
 void SetPadOverride(bool on, const GamepadReading* reading)
 {
+    if (on != PadOverridden)
+    {
+        ForgetPadButtons();
+        OverridePad = GamepadReading();
+    }
+    const uint16_t was = OverridePad.buttons;
     PadOverridden = on;
     OverridePadPlugged = on && reading;
     OverridePad = OverridePadPlugged ? *reading : GamepadReading();
+    const uint16_t now = OverridePad.buttons;
+    for (uint16_t bit = 1; bit != 0; bit = static_cast<uint16_t>(bit << 1))
+        if ((was ^ now) & bit) PadButtonEvent(0, bit, (now & bit) != 0);
 }
 
 // Pad `index` as the platform reads it, or as the override holds it.
@@ -117,6 +199,7 @@ static void ReadGamepad(int index)
     else
         Gamepads[index].connected = PlatformReadGamepad(index, &reading);
     if (Gamepads[index].connected) Gamepads[index].pad = reading;
+    PadButtonMessage[index] = false;
 }
 
 static void PollGamepads()
@@ -132,7 +215,12 @@ void ResetInput()
         Gamepads[i].leftVibration = Gamepads[i].rightVibration = 0;
         PlatformSetGamepadVibration(i, 0, 0);
     }
-    for (int i = 0; i < GamepadCount; ++i) Gamepads[i] = GamepadsPrevious[i] = GamepadState();
+    for (int i = 0; i < GamepadCount; ++i)
+    {
+        Gamepads[i] = GamepadsPrevious[i] = GamepadState();
+        StickPushedFrames[i] = 0;
+    }
+    ForgetPadButtons();
     PollGamepads();
     GamepadPollTimer = 0.0;
     ActiveGamepad = -1;
@@ -144,13 +232,12 @@ void InitInput()
     std::memset(KeyPrevious, 0, sizeof(KeyPrevious));
     std::memset(MouseButtonState, 0, sizeof(MouseButtonState));
     std::memset(MouseButtonPrevious, 0, sizeof(MouseButtonPrevious));
-    std::memset(KeyPressed, 0, sizeof(KeyPressed));
-    std::memset(KeyTapShown, 0, sizeof(KeyTapShown));
-    std::memset(MouseButtonPressed, 0, sizeof(MouseButtonPressed));
-    std::memset(MouseButtonTapShown, 0, sizeof(MouseButtonTapShown));
-    std::memset(KeyReleasedLate, 0, sizeof(KeyReleasedLate));
-    PressSinceUpdate = false;
+    Keys = {};
+    MouseButtons = {};
+    PendingEvents.clear();
+    ChordKeyPressed = ModifierLetGoLate = false;
     RawWheel = MouseWheel = 0.0f;
+    MousePositionKnown = false;
     ResetInput();
 }
 
@@ -170,6 +257,11 @@ float ShapeTrigger(uint8_t value)
     return static_cast<float>(value - TriggerThreshold) / (255.0f - TriggerThreshold);
 }
 
+static bool TriggerFired(uint8_t value, bool firedBefore)
+{
+    return value >= TriggerFirePull || (firedBefore && value >= TriggerLetGoPull);
+}
+
 static void UpdateGamepads()
 {
     for (int i = 0; i < GamepadCount; ++i) GamepadsPrevious[i] = Gamepads[i];
@@ -181,37 +273,77 @@ static void UpdateGamepads()
     }
     else
     {
-        // Only pads known to be there are asked between the slow polls.
+        // Only pads known to be there, or just heard from, are asked between the slow polls.
         for (int i = 0; i < GamepadCount; ++i)
-            if (Gamepads[i].connected || PadOverridden) ReadGamepad(i);
+            if (Gamepads[i].connected || PadOverridden || PadButtonMessage[i]) ReadGamepad(i);
     }
-    for (GamepadState& g : Gamepads)
+    for (int i = 0; i < GamepadCount; ++i)
     {
-        if (!g.connected) continue;
+        GamepadState& g = Gamepads[i];
+        if (!g.connected)
+        {
+            // Plugged in again, a pad starts with nothing held.
+            PadButtonsDown[i] = PadButtonsPressed[i] = 0;
+            g.buttonsPressed = 0;
+            g.leftTriggerFired = g.rightTriggerFired = false;
+            continue;
+        }
+        g.pad.buttons = PadButtonsDown[i] | PadButtonsPressed[i];
+        g.buttonsPressed = PadButtonsPressed[i];
+        PadButtonsPressed[i] = 0;
         g.leftStick = ShapeStick(g.pad.leftStickX, g.pad.leftStickY, LeftStickDeadZone);
         g.rightStick = ShapeStick(g.pad.rightStickX, g.pad.rightStickY, RightStickDeadZone);
         g.leftTrigger = ShapeTrigger(g.pad.leftTrigger);
         g.rightTrigger = ShapeTrigger(g.pad.rightTrigger);
+        const GamepadState& before = GamepadsPrevious[i];
+        g.leftTriggerFired = TriggerFired(g.pad.leftTrigger, before.leftTriggerFired);
+        g.rightTriggerFired = TriggerFired(g.pad.rightTrigger, before.rightTriggerFired);
     }
 }
 
-// A button down, or a stick or trigger outside its dead zone.
-static bool InUse(const GamepadState& g)
+// A button pressed or a trigger fired this frame.
+static bool PressedNow(int i)
 {
-    return g.connected && (g.pad.buttons != 0 || g.leftStick.x != 0.0f || g.leftStick.y != 0.0f ||
-                           g.rightStick.x != 0.0f || g.rightStick.y != 0.0f ||
-                           g.leftTrigger != 0.0f || g.rightTrigger != 0.0f);
+    const GamepadState& g = Gamepads[i];
+    const GamepadState& before = GamepadsPrevious[i];
+    return g.buttonsPressed != 0 || (g.leftTriggerFired && !before.leftTriggerFired) ||
+           (g.rightTriggerFired && !before.rightTriggerFired);
 }
 
-// The pad newly put to use takes over; a drifting stick that never rests steals nothing.
+// A stick outside its dead zone, or a trigger fired.
+static bool InUse(const GamepadState& g)
+{
+    return g.connected && (g.leftStick.x != 0.0f || g.leftStick.y != 0.0f ||
+                           g.rightStick.x != 0.0f || g.rightStick.y != 0.0f ||
+                           g.leftTriggerFired || g.rightTriggerFired);
+}
+
+static bool StickPastTakeoverPush(const GamepadReading& pad)
+{
+    constexpr float limit = PadTakeoverPush * 32767.0f;
+    auto past = [limit](int16_t x, int16_t y) {
+        const float fx = x, fy = y;
+        return fx * fx + fy * fy >= limit * limit;
+    };
+    return past(pad.leftStickX, pad.leftStickY) || past(pad.rightStickX, pad.rightStickY);
+}
+
+// With no pad driving, the first one put to use takes it; while one drives, another takes
+// over only when used deliberately, so that a drifting stick on a pad lying idle steals
+// nothing.
 static void ChooseActiveGamepad()
 {
     if (ActiveGamepad >= 0 && !Gamepads[ActiveGamepad].connected) ActiveGamepad = -1;
     for (int i = 0; i < GamepadCount; ++i)
     {
-        const bool newlyUsed = InUse(Gamepads[i]) && !InUse(GamepadsPrevious[i]);
-        const uint16_t pressed = Gamepads[i].pad.buttons & ~GamepadsPrevious[i].pad.buttons;
-        if (Gamepads[i].connected && (newlyUsed || pressed != 0)) ActiveGamepad = i;
+        const GamepadState& g = Gamepads[i];
+        const bool pushed = g.connected && StickPastTakeoverPush(g.pad);
+        StickPushedFrames[i] = pushed ? StickPushedFrames[i] + 1 : 0;
+        if (!g.connected || i == ActiveGamepad) continue;
+        const bool takesOver =
+            ActiveGamepad < 0 ? PressedNow(i) || (InUse(g) && !InUse(GamepadsPrevious[i]))
+                              : PressedNow(i) || StickPushedFrames[i] == PadTakeoverFrames;
+        if (takesOver) ActiveGamepad = i;
     }
 }
 
@@ -234,33 +366,26 @@ bool IsPadButtonDown(uint16_t buttons)
 bool IsPadButtonTriggered(uint16_t buttons)
 {
     const GamepadState* pad = ActivePad();
-    return pad && (pad->pad.buttons & ~ActivePadPrevious()->pad.buttons & buttons) != 0;
+    return pad && (pad->buttonsPressed & buttons) != 0;
 }
 
-// A tap (pressed and already released) is triggered now and up at the next update; a key
-// shown by a tap and pressed again since is a new press. A late release (1: let go since the
-// last update, still shown held now; 2: shown held at the last update) is up at the next one;
-// null where nothing is released late.
-static void StepFrameStates(uint8_t* state, uint8_t* previous, uint8_t* pressed,
-                            uint8_t* tapShown, uint8_t* releasedLate, int count)
+// The cursor's change since the last update, or none where the window moved or changed its
+// size meanwhile (the pointer's place in it changed, not the mouse) or nothing came before.
+static Vec2 PointerMovement()
 {
-    for (int k = 0; k < count; ++k)
-    {
-        const bool wasTap = tapShown[k] != 0;
-        if (wasTap && !pressed[k]) state[k] = 0;
-        if (releasedLate)
-        {
-            if (releasedLate[k] == 2 && !pressed[k]) state[k] = 0;
-            releasedLate[k] = releasedLate[k] == 1 ? 2 : 0;
-        }
-        tapShown[k] = state[k] == 0 && pressed[k];
-        if (tapShown[k])
-            state[k] = KEY_TRIGGERED_STATE;
-        else if (state[k] != 0)
-            state[k] = previous[k] != 0 && !wasTap ? KEY_HELD_STATE : KEY_TRIGGERED_STATE;
-        previous[k] = state[k];
-        pressed[k] = 0;
-    }
+    int left = 0, top = 0;
+    PlatformGetWindowPosition(&left, &top);
+    const bool windowChanged = WindowWidth != PreviousWindowWidth ||
+                               WindowHeight != PreviousWindowHeight || left != PreviousWindowLeft ||
+                               top != PreviousWindowTop;
+    PreviousWindowWidth = WindowWidth;
+    PreviousWindowHeight = WindowHeight;
+    PreviousWindowLeft = left;
+    PreviousWindowTop = top;
+    const bool known = MousePositionKnown;
+    MousePositionKnown = true;
+    if (!known || windowChanged) return {0.0f, 0.0f};
+    return {MousePosition.x - PreviousMousePosition.x, MousePosition.y - PreviousMousePosition.y};
 }
 
 void UpdateInput()
@@ -280,14 +405,24 @@ void UpdateInput()
     RawWheel = 0.0f;
 
     MousePosition = {cx - w * 0.5f, h * 0.5f - cy};
-    MouseDelta = {MousePosition.x - PreviousMousePosition.x,
-                  MousePosition.y - PreviousMousePosition.y};
+    MouseDelta = PointerMovement();
     PreviousMousePosition = MousePosition;
 
-    StepFrameStates(KeyState, KeyPrevious, KeyPressed, KeyTapShown, KeyReleasedLate, 256);
-    StepFrameStates(MouseButtonState, MouseButtonPrevious, MouseButtonPressed, MouseButtonTapShown,
-                    nullptr, 3);
-    PressSinceUpdate = false;
+    StepFrameStates(Keys, KeyState, KeyPrevious);
+    StepFrameStates(MouseButtons, MouseButtonState, MouseButtonPrevious);
+    ChordKeyPressed = ModifierLetGoLate = false;
+    // What waited for this update goes into the next one.
+    std::vector<PendingEvent> pending;
+    pending.swap(PendingEvents);
+    for (const PendingEvent& e : pending)
+    {
+        if (e.mouse)
+            RecordMouseButton(e.index, e.down);
+        else if (e.down)
+            RecordKeyDown(static_cast<uint32_t>(e.index));
+        else
+            RecordKeyUp(static_cast<uint32_t>(e.index));
+    }
     UpdateGamepads();
     ChooseActiveGamepad();
 }

@@ -25,14 +25,17 @@ enum WindowMessageType
     WINDOW_MESSAGE_MOUSE_UP,
     WINDOW_MESSAGE_MOUSE_WHEEL,
     WINDOW_MESSAGE_DESTROY, // the window was closed: close box, the desktop's Alt+F4, a signal
+    WINDOW_MESSAGE_PAD_BUTTON_DOWN, // a game controller's button, however briefly pressed
+    WINDOW_MESSAGE_PAD_BUTTON_UP,
 };
 
 struct WindowMessage
 {
     WindowMessageType type;
-    uint32_t key;  // virtual-key code for key messages; may be 256 or more for unknown keys
-    int button;    // 0 left, 1 right, 2 middle for mouse messages
-    float wheel;   // notches (one notch is 120 raw units), positive away from the user
+    uint32_t key; // virtual-key code for key messages, may be 256 or more for unknown keys;
+                  // the GamepadButton bit for pad button messages
+    int button;   // 0 left, 1 right, 2 middle for mouse messages; the pad (0..3) for pad ones
+    float wheel;  // notches (one notch is 120 raw units), positive away from the user
 };
 
 using WindowProcedure = void (*)(const WindowMessage& message);
@@ -108,7 +111,11 @@ void PlatformSetWindowPosition(int left, int top);
 void PlatformSetBorderlessFullscreen(bool on);
 void PlatformGetScreenSize(uint32_t* width, uint32_t* height);
 bool PlatformWindowHasFocus();
+// Whether the window is minimised, as the last PlatformPumpMessages found it: what the window
+// manager did, not what was asked of it.
 bool PlatformWindowIsMinimised();
+// Asks for the window to be minimised; a window manager may ignore it (a bare X server, i3 and
+// sway always do).
 void PlatformMinimiseWindow();
 // Pixels are RGBA, top row first.
 void PlatformSetWindowIcon(const uint8_t* pixels, int width, int height);
@@ -130,7 +137,9 @@ void PlatformDestroyGLContext();
 void PlatformSwapBuffers();
 
 // Game controllers 0..3, the first four plugged in; a further one takes the slot of the
-// next one unplugged. False when that slot holds no pad.
+// next one unplugged. False when that slot holds no pad. The reading has the sticks and the
+// triggers; the buttons come as pad button messages, so that a press shorter than a frame
+// is seen, and its button bits are 0.
 bool PlatformReadGamepad(int index, GamepadReading* reading);
 void PlatformSetGamepadVibration(int index, uint16_t left, uint16_t right);
 
@@ -148,15 +157,21 @@ void PlatformSetBinaryStream(FILE* file);
 // working directory. Makes the folder that holds data/ the working directory; false if none.
 bool PlatformEnterDataFolder(const char* installedFolder);
 
-// Files kept between runs (kept_files.cpp). The folder for one kind of them: settings under
-// $XDG_CONFIG_HOME/vantara, progress under $XDG_DATA_HOME/vantara (~/.config and
-// ~/.local/share when the variable is unset or not an absolute path). Empty without HOME.
+// Files kept between runs (kept_files.cpp): the contract every back end keeps. The game
+// decides what the files hold and when one is damaged; these only move whole files about.
+//
+// The folder for one kind of them: settings under $XDG_CONFIG_HOME/vantara, progress under
+// $XDG_DATA_HOME/vantara (~/.config and ~/.local/share when the variable is unset or not an
+// absolute path). Empty without HOME.
 enum KeptFolder
 {
     KEPT_SETTINGS,
     KEPT_PROGRESS,
 };
 std::string PlatformKeptFolder(KeptFolder folder);
+// The file a kept path stands for: through symbolic links (a dotfile manager's) the file they
+// point to, where it is read, written and set aside; `path` itself when it is no link.
+std::string PlatformKeptFileTarget(const std::string& path);
 // Reads a whole file of at most `limit` bytes. KEPT_READ with the text, KEPT_MISSING when no
 // such file exists, KEPT_UNREADABLE (with the reason) otherwise, a larger file included.
 enum KeptReadResult
@@ -167,10 +182,31 @@ enum KeptReadResult
 };
 KeptReadResult PlatformReadKeptFile(const std::string& path, size_t limit, std::string* text,
                                     std::string* reason);
-// Makes the folder of `path` if needed, writes `text` to a temporary file beside it, flushes
-// it to the disk and renames it over `path`, so a crash leaves the old file or the new one,
-// never half a file. False, with the reason, when any step fails.
+// Makes the folder if needed, writes `text` to a new temporary file beside the file (created
+// exclusively, under a name no other writer uses, never through a file or link already
+// there), flushes it to the disk, renames it over the file and flushes the folder: a crash or
+// a power cut leaves the old file or the new one, never half a file, and once this returned
+// true never the old one. Through a link it replaces the file the link points to and leaves
+// the link; the new file keeps the old one's permissions. While this process holds the kept
+// files' lock it also removes the temporary files of writers that died. False, with the
+// reason, when any step fails.
 bool PlatformWriteKeptFile(const std::string& path, const std::string& text, std::string* reason);
-// Renames a file (a damaged kept file is set aside, never deleted). False when it fails; a
-// file that is already gone is no failure.
-bool PlatformRenameFile(const std::string& from, const std::string& to);
+// Renames a file within its folder, never over a file already there, and flushes the folder.
+enum KeptMoveResult
+{
+    KEPT_MOVED,
+    KEPT_NAME_TAKEN,      // a file (or link, or folder) has the name `to`
+    KEPT_NOTHING_TO_MOVE, // there is no file `from`
+    KEPT_MOVE_FAILED,     // with the reason
+};
+KeptMoveResult PlatformMoveKeptFile(const std::string& from, const std::string& to,
+                                    std::string* reason);
+// Deletes a file; one already gone is no failure.
+bool PlatformRemoveKeptFile(const std::string& path, std::string* reason);
+// Copies of the game that run at once (other sessions, su, ssh, a shared home) take turns with
+// the kept files: each holds this lock, on the file "saves.lock" in the progress folder, from
+// reading a kept file back until its new text is in place. Waits while another copy holds it
+// (for the milliseconds of its write). The system drops it when the process ends, however it
+// ends. False when there is no place for it (the caller writes on without it). Not nested.
+bool PlatformLockKeptFiles();
+void PlatformUnlockKeptFiles();

@@ -1,14 +1,21 @@
 // platform_scripted.cpp: the platform with no operating system behind it.
 //
-// Implements: clock (virtual; sleeping moves it on at once), window (a record), message pump (scripted messages), cursor,
-// focus and minimised state, screen size, message boxes (captured), game controllers
-// (scripted readings), instance lock (a flag), OpenGL (refused, so that the renderer runs
-// headless, unless a program lends a context: ScriptedUseGLContext). Not implemented: window
-// icons (ignored).
+// Implements: clock (virtual; sleeping moves it on at once), window (a record), message pump
+// (scripted messages), cursor, focus and minimised state (both as the test sets them), screen
+// size, message boxes (captured), game controllers (scripted readings, their buttons as
+// messages), instance lock (a flag), worker priority (lowered for real, as the game's), OpenGL
+// (refused, so that the renderer runs headless, unless a program lends a context:
+// ScriptedUseGLContext). Not implemented: window icons (ignored).
 #include "engine/platform/platform_scripted.h"
 
 #include <cstdio>
 #include <deque>
+
+#if defined(__linux__)
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
 
 namespace
 {
@@ -113,12 +120,27 @@ void ScriptedSetOtherInstanceRunning(bool running) { Machine.otherInstance = run
 
 const std::vector<ScriptedMessageBox>& ScriptedMessageBoxes() { return Machine.boxes; }
 
+void ScriptedPadButton(int index, uint16_t button, bool down)
+{
+    if (index < 0 || index >= PadCount) return;
+    ScriptedPad& pad = Machine.pads[index];
+    pad.reading.buttons = down ? (pad.reading.buttons | button) : (pad.reading.buttons & ~button);
+    ScriptedQueueMessage({down ? WINDOW_MESSAGE_PAD_BUTTON_DOWN : WINDOW_MESSAGE_PAD_BUTTON_UP,
+                          button, index, 0});
+}
+
 void ScriptedSetGamepad(int index, const GamepadReading* reading)
 {
     if (index < 0 || index >= PadCount) return;
     ScriptedPad& pad = Machine.pads[index];
+    const uint16_t was = pad.connected ? pad.reading.buttons : 0;
+    const uint16_t now = reading ? reading->buttons : 0;
     pad.connected = reading != nullptr;
     pad.reading = reading ? *reading : GamepadReading{};
+    if (!reading) return; // an unplugged pad says nothing more
+    pad.reading.buttons = was;
+    for (uint16_t bit = 1; bit != 0; bit = static_cast<uint16_t>(bit << 1))
+        if ((was ^ now) & bit) ScriptedPadButton(index, bit, (now & bit) != 0);
 }
 
 uint32_t ScriptedGamepadReads(int index)
@@ -161,8 +183,14 @@ void PlatformSleep(double seconds)
     Machine.sleptTicks += ticks;
 }
 
-// The scripted machine schedules nothing.
-void PlatformLowerThreadPriority() {}
+// The decoding workers are real threads even here: they yield as the game's do, so that a
+// load timed headless sees the game's scheduling.
+void PlatformLowerThreadPriority()
+{
+#if defined(__linux__)
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 19);
+#endif
+}
 
 // The machine's one thread works whenever it is not asleep.
 double PlatformThreadCpuSeconds()
@@ -252,11 +280,7 @@ void PlatformGetScreenSize(uint32_t* width, uint32_t* height)
 bool PlatformWindowHasFocus() { return Machine.window.exists && Machine.window.focused; }
 bool PlatformWindowIsMinimised() { return Machine.window.minimised; }
 
-void PlatformMinimiseWindow()
-{
-    Machine.window.minimised = true;
-    Machine.window.minimiseRequests++;
-}
+void PlatformMinimiseWindow() { Machine.window.minimiseRequests++; }
 
 void PlatformSetWindowIcon(const uint8_t*, int, int) {}
 
@@ -304,6 +328,7 @@ bool PlatformReadGamepad(int index, GamepadReading* reading)
     pad.reads++;
     if (!pad.connected) return false;
     *reading = pad.reading;
+    reading->buttons = 0; // they come as messages
     return true;
 }
 

@@ -3,8 +3,10 @@
 // The scripted back end has no window system. Its clock is virtual: it moves only when a test
 // advances it, plus a small fixed step on every read so that the frame limiter's spin ends;
 // PlatformSleep moves it on by the time asked for, at once.
-// Its window is a record: creation, resizing, moving, full screen and minimising only change
-// fields that a test reads back. Messages are queued by the test, either up front or from a
+// Its window is a record: creation, resizing, moving and full screen only change fields that
+// a test reads back. A minimise request is only counted: whether the window minimises is the
+// test's to say (ScriptedSetMinimised), as a window manager may honour the request or not (a
+// bare X server, i3 or sway never do). Messages are queued by the test, either up front or from a
 // frame hook that runs at the start of every message pump, and reach the window procedure in
 // that pump. Message boxes are captured as text.
 #pragma once
@@ -21,7 +23,7 @@ struct ScriptedWindowRecord
     uint32_t clientWidth, clientHeight;
     bool fullscreen;
     bool focused;
-    bool minimised;
+    bool minimised;            // ScriptedSetMinimised; a request alone changes nothing
     uint32_t minimiseRequests; // calls of PlatformMinimiseWindow
     uint32_t sizeChanges;      // calls of PlatformSetClientSize
     uint32_t moves;            // calls of PlatformSetWindowPosition
@@ -58,6 +60,7 @@ void ScriptedKeyDown(uint32_t key);
 void ScriptedKeyUp(uint32_t key);
 void ScriptedMouseButton(int button, bool down);
 void ScriptedMouseWheel(float notches);
+// The window's close message, as its close box, the window manager or a signal to end gives it.
 void ScriptedCloseWindow();
 // Cursor in client pixels from the top-left corner.
 void ScriptedSetCursor(float x, float y);
@@ -82,7 +85,10 @@ struct ScriptedGLContext
 };
 void ScriptedUseGLContext(const ScriptedGLContext* context);
 
-// Plugs a pad into slot `index` with this reading, or unplugs it with null.
+// Plugs a pad into slot `index` with this reading, or unplugs it with null. Its buttons that
+// changed are pressed or let go by pad button messages in the next pump.
 void ScriptedSetGamepad(int index, const GamepadReading* reading);
+// One button (a GamepadButton bit) of the pad in slot `index` pressed or let go, queued.
+void ScriptedPadButton(int index, uint16_t button, bool down);
 uint32_t ScriptedGamepadReads(int index);
 void ScriptedGamepadVibration(int index, uint16_t* left, uint16_t* right);

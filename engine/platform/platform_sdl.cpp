@@ -3,9 +3,11 @@
 // Implements: the window (resizable, borderless full screen on the desktop's mode), its
 // message pump, the performance counter, cursor, focus, minimise, the window icon, message
 // boxes (printed on standard error when there is no display or no window system), an
-// OpenGL 3.3 core context, and game controllers read in the XInput layout: any number of them,
-// plugged in and out while the game runs (SDL's controller database names their buttons); the
-// first four take the four XInput slots, and a further one waits for a slot to free.
+// OpenGL 3.3 core context, and game controllers read in the XInput layout, their buttons as
+// messages: any number of them, plugged in and out while the game runs (SDL's controller
+// database names their buttons); the first four take the four XInput slots, and a further one
+// waits for a slot to free. SIGTERM and SIGINT close the window as its close box does. The
+// window's minimised state is read once per pump, so that every reader of one frame sees the same.
 // The instance lock lives in instance_lock.cpp; file opening in file_system.cpp; sleeping and
 // the thread's processor time in thread_clock.cpp (each with a _windows twin for Windows);
 // which key number a key event stands for in key_translation.cpp.
@@ -16,6 +18,7 @@
 
 #include <SDL.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
@@ -32,10 +35,53 @@ MessageBoxHandler BoxHandler = nullptr;
 SDL_GameController* Pads[PadCount] = {};
 std::vector<SDL_GameController*> WaitingPads; // plugged in while all four slots were taken
 bool VideoReady = false;
+bool Minimised = false; // as the last pump found the window
+
+// Set by a signal to end; the pump turns it into the window's close message, so that a game
+// told to end by the desktop, kill or Ctrl+C in a terminal quits as a closed window does.
+volatile std::sig_atomic_t EndSignalled = 0;
+constexpr int END_SIGNALS[] = {SIGTERM, SIGINT};
+
+void OnEndSignal(int signal)
+{
+    EndSignalled = 1;
+    // A second one ends the program at once, however busy the game is.
+    std::signal(signal, SIG_DFL);
+}
 
 SDL_JoystickID PadId(SDL_GameController* pad)
 {
     return SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad));
+}
+
+// The pad's slot, or -1 for one waiting for a slot (or not open).
+int PadSlot(SDL_JoystickID id)
+{
+    for (int i = 0; i < PadCount; ++i)
+        if (Pads[i] && PadId(Pads[i]) == id) return i;
+    return -1;
+}
+
+uint16_t PadButtonBit(uint8_t button)
+{
+    switch (button)
+    {
+    case SDL_CONTROLLER_BUTTON_DPAD_UP: return PAD_DPAD_UP;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return PAD_DPAD_DOWN;
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return PAD_DPAD_LEFT;
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return PAD_DPAD_RIGHT;
+    case SDL_CONTROLLER_BUTTON_START: return PAD_START;
+    case SDL_CONTROLLER_BUTTON_BACK: return PAD_BACK;
+    case SDL_CONTROLLER_BUTTON_LEFTSTICK: return PAD_LEFT_THUMB;
+    case SDL_CONTROLLER_BUTTON_RIGHTSTICK: return PAD_RIGHT_THUMB;
+    case SDL_CONTROLLER_BUTTON_LEFTSHOULDER: return PAD_LEFT_SHOULDER;
+    case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER: return PAD_RIGHT_SHOULDER;
+    case SDL_CONTROLLER_BUTTON_A: return PAD_A;
+    case SDL_CONTROLLER_BUTTON_B: return PAD_B;
+    case SDL_CONTROLLER_BUTTON_X: return PAD_X;
+    case SDL_CONTROLLER_BUTTON_Y: return PAD_Y;
+    default: return 0;
+    }
 }
 
 bool IsPadOpen(SDL_JoystickID id)
@@ -67,11 +113,16 @@ void OpenPad(int deviceIndex)
     if (SDL_GameController* pad = SDL_GameControllerOpen(deviceIndex)) PlacePad(pad);
 }
 
+void Deliver(const WindowMessage& message);
+
 void ClosePad(SDL_JoystickID id)
 {
     for (SDL_GameController*& slot : Pads)
     {
         if (!slot || PadId(slot) != id) continue;
+        // Whatever it held is let go: a pad waiting for the slot starts with nothing held.
+        for (uint16_t bit = 1; bit != 0; bit = static_cast<uint16_t>(bit << 1))
+            Deliver({WINDOW_MESSAGE_PAD_BUTTON_UP, bit, static_cast<int>(&slot - Pads), 0});
         SDL_GameControllerClose(slot);
         slot = nullptr;
         if (!WaitingPads.empty())
@@ -138,6 +189,10 @@ bool PlatformInit()
 {
     // The game pauses itself when it loses focus; a minimised full-screen window is not wanted.
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // The signals to end are the game's own: they close the window (OnEndSignal).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    EndSignalled = 0;
+    for (int signal : END_SIGNALS) std::signal(signal, OnEndSignal);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
     {
         std::fprintf(stderr, "Vantara: cannot open a display: %s\n", SDL_GetError());
@@ -170,6 +225,7 @@ void PlatformShutdown()
     WaitingPads.clear();
     SDL_Quit();
     VideoReady = false;
+    for (int signal : END_SIGNALS) std::signal(signal, SIG_DFL);
 }
 
 int64_t PlatformPerformanceCounter() { return static_cast<int64_t>(SDL_GetPerformanceCounter()); }
@@ -200,6 +256,7 @@ bool PlatformCreateWindow(const char* title, int left, int top, uint32_t clientW
         return false;
     }
     Procedure = procedure;
+    Minimised = false;
     return true;
 }
 
@@ -208,6 +265,7 @@ void PlatformDestroyWindow()
     if (Window) SDL_DestroyWindow(Window);
     Window = nullptr;
     Procedure = nullptr;
+    Minimised = false;
 }
 
 void PlatformPumpMessages()
@@ -246,11 +304,32 @@ void PlatformPumpMessages()
                 Deliver({WINDOW_MESSAGE_DESTROY, 0, 0, 0});
             break;
         case SDL_QUIT: Deliver({WINDOW_MESSAGE_DESTROY, 0, 0, 0}); break;
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP:
+        {
+            const int slot = PadSlot(event.cbutton.which);
+            const uint16_t bit = PadButtonBit(event.cbutton.button);
+            if (slot >= 0 && bit != 0)
+                Deliver({event.type == SDL_CONTROLLERBUTTONDOWN ? WINDOW_MESSAGE_PAD_BUTTON_DOWN
+                                                                : WINDOW_MESSAGE_PAD_BUTTON_UP,
+                         bit, slot, 0});
+            break;
+        }
         case SDL_CONTROLLERDEVICEADDED: OpenPad(event.cdevice.which); break;
         case SDL_CONTROLLERDEVICEREMOVED: ClosePad(event.cdevice.which); break;
         default: break;
         }
     }
+    // A signal that came before the window was made waits for it.
+    if (EndSignalled && Procedure)
+    {
+        EndSignalled = 0;
+        Deliver({WINDOW_MESSAGE_DESTROY, 0, 0, 0});
+    }
+    // Only what the window manager did counts, never the request: a window manager may ignore
+    // one (a bare X server, i3 and sway never minimise), and on some systems (Windows, for one)
+    // SDL marks the window minimised within the request, in the middle of a frame.
+    Minimised = Window && (SDL_GetWindowFlags(Window) & SDL_WINDOW_MINIMIZED);
 }
 
 void PlatformGetClientSize(uint32_t* width, uint32_t* height)
@@ -297,10 +376,7 @@ void PlatformGetScreenSize(uint32_t* width, uint32_t* height)
 
 bool PlatformWindowHasFocus() { return Window && SDL_GetKeyboardFocus() == Window; }
 
-bool PlatformWindowIsMinimised()
-{
-    return Window && (SDL_GetWindowFlags(Window) & SDL_WINDOW_MINIMIZED);
-}
+bool PlatformWindowIsMinimised() { return Window && Minimised; }
 
 void PlatformMinimiseWindow()
 {
@@ -385,29 +461,7 @@ bool PlatformReadGamepad(int index, GamepadReading* reading)
     SDL_GameController* pad = Pads[index];
     if (!pad || !SDL_GameControllerGetAttached(pad)) return false;
 
-    static const struct
-    {
-        SDL_GameControllerButton button;
-        uint16_t bit;
-    } ButtonBits[] = {
-        {SDL_CONTROLLER_BUTTON_DPAD_UP, PAD_DPAD_UP},
-        {SDL_CONTROLLER_BUTTON_DPAD_DOWN, PAD_DPAD_DOWN},
-        {SDL_CONTROLLER_BUTTON_DPAD_LEFT, PAD_DPAD_LEFT},
-        {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, PAD_DPAD_RIGHT},
-        {SDL_CONTROLLER_BUTTON_START, PAD_START},
-        {SDL_CONTROLLER_BUTTON_BACK, PAD_BACK},
-        {SDL_CONTROLLER_BUTTON_LEFTSTICK, PAD_LEFT_THUMB},
-        {SDL_CONTROLLER_BUTTON_RIGHTSTICK, PAD_RIGHT_THUMB},
-        {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, PAD_LEFT_SHOULDER},
-        {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, PAD_RIGHT_SHOULDER},
-        {SDL_CONTROLLER_BUTTON_A, PAD_A},
-        {SDL_CONTROLLER_BUTTON_B, PAD_B},
-        {SDL_CONTROLLER_BUTTON_X, PAD_X},
-        {SDL_CONTROLLER_BUTTON_Y, PAD_Y},
-    };
     GamepadReading r = {};
-    for (const auto& b : ButtonBits)
-        if (SDL_GameControllerGetButton(pad, b.button)) r.buttons |= b.bit;
     auto trigger = [pad](SDL_GameControllerAxis axis) {
         int v = SDL_GameControllerGetAxis(pad, axis);
         return static_cast<uint8_t>(v <= 0 ? 0 : v * 255 / 32767);

@@ -17,6 +17,10 @@ struct Recording
     std::vector<float> pacingErrors; // seconds; floats keep an hour of frames under a megabyte
     uint32_t loadingFrames = 0;
     double loadingPacingMax = 0.0;
+    double lastFrameEnd = -1.0;    // GetPreciseTime when the last frame ended; -1 before one
+    double switchSinceFrame = 0.0; // state switches since then, seconds
+    double betweenFramesMax = 0.0;
+    std::vector<float> switches;   // seconds
     double waited = 0.0, slept = 0.0;
     double updateCpu = 0.0, drawCpu = 0.0, swapCpu = 0.0;
 };
@@ -46,7 +50,17 @@ void MarkStartup(StartupMark mark)
 void RecordFrameStats(double updateCpu, double drawCpu, double swapCpu, bool loading)
 {
     if (!Stats.enabled) return;
-    const double error = std::fabs(FrameTime - MinFrameTime);
+    double length = FrameTime;
+    if (Stats.lastFrameEnd >= 0.0)
+    {
+        const double between =
+            std::max(0.0, FrameStartTime - Stats.lastFrameEnd - Stats.switchSinceFrame);
+        Stats.betweenFramesMax = std::max(Stats.betweenFramesMax, between);
+        length += between;
+    }
+    Stats.lastFrameEnd = FrameStartTime + FrameTime;
+    Stats.switchSinceFrame = 0.0;
+    const double error = std::fabs(length - MinFrameTime);
     if (loading)
     {
         Stats.loadingFrames += 1;
@@ -61,12 +75,23 @@ void RecordFrameStats(double updateCpu, double drawCpu, double swapCpu, bool loa
     Stats.swapCpu += swapCpu;
 }
 
+void RecordStateSwitch(double seconds)
+{
+    if (!Stats.enabled) return;
+    Stats.switches.push_back(static_cast<float>(seconds));
+    Stats.switchSinceFrame += seconds;
+}
+
 FrameStatsSummary SummariseFrameStats()
 {
     FrameStatsSummary s = {};
     s.frames = static_cast<uint32_t>(Stats.pacingErrors.size()) + Stats.loadingFrames;
     s.loadingFrames = Stats.loadingFrames;
     s.loadingPacingMax = Stats.loadingPacingMax;
+    s.betweenFramesMax = Stats.betweenFramesMax;
+    s.stateSwitches = static_cast<uint32_t>(Stats.switches.size());
+    s.switchP50 = Percentile(Stats.switches, 0.50);
+    s.switchMax = Percentile(Stats.switches, 1.0);
     for (int m = 0; m < MARK_COUNT; ++m)
         s.startup[m] = Stats.marked[m] && Stats.marked[MARK_PROGRAM_START]
                            ? Stats.marks[m] - Stats.marks[MARK_PROGRAM_START]
@@ -109,6 +134,10 @@ void PrintFrameStats(FILE* out)
                  ms(s.pacingP50), ms(s.pacingP99), ms(s.pacingMax));
     std::fprintf(out, "frames that loaded (a state's first, or pictures): %u, largest error %.3f ms\n",
                  s.loadingFrames, ms(s.loadingPacingMax));
+    std::fprintf(out, "longest time between frames, state switches aside: %.3f ms\n",
+                 ms(s.betweenFramesMax));
+    std::fprintf(out, "state switches: %u, p50 %.1f ms, max %.1f ms\n", s.stateSwitches,
+                 ms(s.switchP50), ms(s.switchMax));
     std::fprintf(out, "wait spent asleep: %.1f%%\n", s.asleepShare * 100.0);
     std::fprintf(out,
                  "CPU per frame: update %.3f ms, draw submission %.3f ms, swap %.3f ms\n",

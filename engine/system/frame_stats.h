@@ -3,7 +3,9 @@
 // Off unless EnableFrameStats is called: then the loop records, for every frame, how far its
 // length strayed from 1/60 s, how much of the limiter's wait was slept, and the main thread's
 // processor time in three parts (update, draw submission, swap); and the program marks the
-// moments of its start-up. PrintFrameStats writes the summary.
+// moments of its start-up. A frame's length runs from the end of the frame before to its own
+// end, so that the loop's work between frames (kept files, recordings) counts; state
+// switches are timed apart. PrintFrameStats writes the summary.
 #pragma once
 
 #include <cstdint>
@@ -28,6 +30,9 @@ void MarkStartup(StartupMark mark);
 // loaded pictures) is late for its loads rather than for pacing: its error is kept apart from
 // the steady frames'.
 void RecordFrameStats(double updateCpu, double drawCpu, double swapCpu, bool loading);
+// A state switch between frames (the old state's Free and Unload, the new one's Load and
+// Init, or a restart's Free and Init) took `seconds`: kept out of the frames' lengths.
+void RecordStateSwitch(double seconds);
 
 struct FrameStatsSummary
 {
@@ -36,6 +41,9 @@ struct FrameStatsSummary
     double pacingP50, pacingP99, pacingMax; // |frame length - 1/60| of steady frames, seconds
     uint32_t loadingFrames;        // frames that were loading
     double loadingPacingMax;       // their largest error, seconds
+    double betweenFramesMax;       // the longest time between two frames but switches, seconds
+    uint32_t stateSwitches;
+    double switchP50, switchMax;   // seconds
     double asleepShare;            // of the limiter's waits, the part slept (0..1)
     double updateCpu, drawCpu, swapCpu; // mean seconds per frame
 };

@@ -93,6 +93,9 @@ static double CpuNow() { return FrameStatsEnabled() ? PlatformThreadCpuSeconds()
 
 // Set by EnterState: the next frame is a state's first, which draws what its Load brought.
 static bool StateJustEntered = false;
+// When the switch under way began (LeaveState), while frame statistics are recorded; -1
+// before the first state is entered, which the start-up marks time instead.
+static double SwitchStarted = -1.0;
 // Set between a state's EnterState and its LeaveState, for StepGameLoop.
 static bool StateEntered = false;
 
@@ -127,10 +130,13 @@ void StartGameLoop(GameStateId first)
     StateEntered = false;
     CurrentStateId = NextStateId = PreviousStateId = first;
     BindStateOperations();
+    SwitchStarted = -1.0;
 }
 
 void EnterState()
 {
+    const bool timed = FrameStatsEnabled() && SwitchStarted >= 0.0;
+    SetStateLoading(true);
     if (NextStateId == GS_RESTART)
         NextStateId = CurrentStateId;
     else
@@ -142,11 +148,15 @@ void EnterState()
         DiscardPicturesBefore(round);
     }
     ActiveInit();
+    SetStateLoading(false);
     StateJustEntered = true;
+    if (timed) RecordStateSwitch(GetPreciseTime() - SwitchStarted);
+    SwitchStarted = -1.0;
 }
 
 bool LeaveState()
 {
+    if (FrameStatsEnabled()) SwitchStarted = GetPreciseTime();
     ActiveFree();
     if (NextStateId != GS_RESTART)
     {

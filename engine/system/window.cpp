@@ -30,6 +30,11 @@ void WindowProc(const WindowMessage& message)
     case WINDOW_MESSAGE_MOUSE_UP: RecordMouseButton(message.button, false); break;
     case WINDOW_MESSAGE_MOUSE_WHEEL: RecordMouseWheel(message.wheel); break;
     case WINDOW_MESSAGE_DESTROY: IsRunning = false; break;
+    case WINDOW_MESSAGE_PAD_BUTTON_DOWN:
+    case WINDOW_MESSAGE_PAD_BUTTON_UP:
+        RecordPadButton(message.button, static_cast<uint16_t>(message.key),
+                        message.type == WINDOW_MESSAGE_PAD_BUTTON_DOWN);
+        break;
     }
 }
 

@@ -26,7 +26,7 @@ enum PadDirection
 };
 
 // For menus: the D-pad pressed that way, or the left stick pushed past PAD_MENU_PUSH along
-// its main axis, this frame (down now, not at the previous update).
+// its main axis, this frame.
 bool PadDirectionPressed(PadDirection direction);
 
 bool PadRunLeftDown();
@@ -35,7 +35,7 @@ bool PadRunRightDown();
 bool PadRunPressed();
 bool PadJumpPressed();
 bool PadSlamPressed();
-// The right trigger past its threshold: the hook's button.
+// The right trigger fired (pulled half way, until let go below a quarter): the hook's button.
 bool PadHookDown();
 bool PadHookPressed();
 // Unit vector from the player where the hook goes.

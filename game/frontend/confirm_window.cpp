@@ -35,7 +35,7 @@ void ShowConfirmWindow(const ConfirmWindow& confirm, bool visible)
     ShowObjects(confirm.objects, CountOf(confirm.objects), visible);
 }
 
-void FocusConfirmWindow(ConfirmWindow& confirm) { confirm.focus.index = NO_FOCUS; }
+void FocusConfirmWindow(ConfirmWindow& confirm) { OpenMenuFocus(confirm.focus, NO_FOCUS); }
 
 ConfirmAnswer HandleConfirmWindow(ConfirmWindow& confirm, bool* hovered,
                                   SoundChannel** yesChannel, SoundChannel** noChannel)

@@ -1,8 +1,9 @@
 // level_selector.cpp: the nine levels to choose from, and the way back to the main menu.
 //
 // Unlike the other menus, its buttons answer while the left button is held, but only a press
-// that began here: the click that opened the selector, or the hook still held at a level's
-// exit, must not pick whatever level lies under the pointer. Starting a level from here makes
+// that began here, and only while the mouse drives: the click that opened the selector, the
+// hook still held at a level's exit, or a button held when the keys took over, must not pick
+// whatever level lies under the pointer or the focus. Starting a level from here makes
 // every finished level come back here for the rest of the run. Escape or the pad's B goes
 // back to the main menu, as "Menu" does.
 #include "engine/graphics/mesh.h"
@@ -106,7 +107,7 @@ void SelectorInit()
         StopAllSounds();
     if (PreviousStateId != GS_MAIN_MENU || RestartRequested) StartMenuMusic();
     StartHoverChannels(Channels, CHANNEL_COUNT);
-    Focus.index = LEVEL_1_FOCUS;
+    OpenMenuFocus(Focus, LEVEL_1_FOCUS);
     PressBegunHere = false;
 }
 
@@ -115,11 +116,12 @@ void SelectorUpdate()
     ApplyMenuVolumes(Channels, CHANNEL_COUNT, MenuMusicChannel, MenuSilenced());
     SystemFrameCheck();
     UpdateSounds();
-    if (IsMouseButtonTriggered(0)) PressBegunHere = true;
-    if (!IsMouseButtonDown(0)) PressBegunHere = false;
     const GameObject* pointed = MenuPointed(Focus, Buttons, BUTTON_COUNT);
+    if (IsMouseButtonTriggered(0)) PressBegunHere = true;
+    // Once the keys take over, a button still held presses nothing they point at.
+    if (!IsMouseButtonDown(0) || KeysDriveMenus()) PressBegunHere = false;
     if (MenuBackPressed()) NextStateId = GS_MAIN_MENU;
-    const bool keyPress = KeysDriveMenus() && MenuPressPressed();
+    const bool keyPress = MenuKeyPressesPointed();
     for (int i = 0; i < BUTTON_COUNT; ++i)
     {
         if (Buttons[i] == pointed && (PressBegunHere || keyPress))

@@ -108,6 +108,7 @@ MenuFocus Focus;
 bool IconHovered = false;
 float FirstSplashTimer = 0.0f;
 float SecondSplashTimer = 0.0f; // never reset: the splash runs once a program run
+bool SplashOver = false;        // and once over, a restart of the menu (R) does not bring it back
 bool PictureLoaded[MENU_PICTURE_COUNT] = {};
 bool SplashDrawn = false; // the first splash frame is on screen: late pictures may come
 
@@ -208,7 +209,10 @@ bool UpdateSplash()
     if (!MakerLogo->visible && AudioLogo->visible)
     {
         if (SecondSplashTimer >= SPLASH_TIME || SplashSkipped())
+        {
             MakerLogo->visible = AudioLogo->visible = AudioLine->visible = false;
+            SplashOver = true;
+        }
         else
             SecondSplashTimer += SPLASH_STEP;
         return true;
@@ -293,7 +297,7 @@ void MainMenuInit()
     LoadingScreen = CreateLoadingScreen(Pictures[LOADING]);
 
     MakerLogo = AudioLogo = AudioLine = nullptr;
-    if (FirstVisit())
+    if (FirstVisit() && !SplashOver)
     {
         MakerLogo = CreateMenuObject(new GameObject(), "Korvel_Logo", Pictures[MAKER_LOGO], 0, 0,
                                      1000, 300);
@@ -312,7 +316,7 @@ void MainMenuInit()
     StartHoverChannels(Channels, BUTTON_COUNT);
     FirstSplashTimer = 0.0f;
     SplashDrawn = false;
-    Focus.index = PLAY_BUTTON;
+    OpenMenuFocus(Focus, PLAY_BUTTON);
     ShowMenu(false);
     SettingsIcon->isOpen = false;
     SetClearColor(0xFF000000u);
@@ -377,6 +381,7 @@ void ResetFrontEnd()
     QuitConfirmOpen = false;
     ResetMenuInputMode();
     FirstSplashTimer = SecondSplashTimer = 0.0f;
+    SplashOver = false;
     for (bool& hovered : Hovered) hovered = false;
     MusicVolume = EffectsVolume = 1.0f;
     SoundMuted = false;

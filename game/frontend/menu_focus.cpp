@@ -14,6 +14,7 @@ namespace
 constexpr float SIDEWAYS_WEIGHT = 2.0f;
 
 bool KeysDrive = false;
+bool KeyPressesPointed = false; // MenuPointed's answer for MenuKeyPressesPointed
 
 struct Direction
 {
@@ -38,8 +39,7 @@ const Direction* PressedDirection()
 bool AnyPadButtonPressed()
 {
     const GamepadState* now = ActivePad();
-    const GamepadState* before = ActivePadPrevious();
-    return now && (now->pad.buttons & ~before->pad.buttons) != 0;
+    return now && now->buttonsPressed != 0;
 }
 
 bool Usable(GameObject* const* buttons, size_t count, size_t i)
@@ -71,17 +71,22 @@ size_t NearestAhead(GameObject* const* buttons, size_t count, size_t from, Vec2 
     return best;
 }
 
+// The mouse moved (a window that changed its size or place moves no mouse) or clicked.
+bool PointerUsed()
+{
+    return MouseDelta.x != 0.0f || MouseDelta.y != 0.0f || IsMouseButtonTriggered(0) ||
+           IsMouseButtonTriggered(1);
+}
+
 // Notes this frame's input: a menu key or pad button gives the menus to the keys, a moving
 // mouse or a click gives them back. Idempotent within a frame.
 void UpdateMenuInputMode()
 {
     const bool menuKey = PressedDirection() || IsKeyTriggered(KEY_ENTER) ||
                          IsKeyTriggered(KEY_ESCAPE) || AnyPadButtonPressed();
-    const bool mouse = MouseDelta.x != 0.0f || MouseDelta.y != 0.0f || IsMouseButtonTriggered(0) ||
-                       IsMouseButtonTriggered(1);
     if (menuKey)
         KeysDrive = true;
-    else if (mouse)
+    else if (PointerUsed())
         KeysDrive = false;
 }
 } // namespace
@@ -95,6 +100,11 @@ bool MenuBackPressed()
     return IsKeyTriggered(KEY_ESCAPE) || IsPadButtonTriggered(PAD_B);
 }
 
+bool MenuKeyPressesPointed()
+{
+    return KeyPressesPointed;
+}
+
 bool KeysDriveMenus()
 {
     return KeysDrive;
@@ -104,17 +114,32 @@ void ResetMenuInputMode()
     KeysDrive = false;
 }
 
+void OpenMenuFocus(MenuFocus& focus, size_t index)
+{
+    focus.index = index;
+    focus.pointerLive = false;
+    focus.shown = nullptr;
+}
+
 const GameObject* MenuPointed(MenuFocus& focus, GameObject* const* buttons, size_t count)
 {
     UpdateMenuInputMode();
-    const GameObject* pointed = PointedButton(buttons, count, GetMenuPointer());
+    if (PointerUsed()) focus.pointerLive = true;
+    const GameObject* pointed =
+        focus.pointerLive ? PointedButton(buttons, count, GetMenuPointer()) : nullptr;
     if (!KeysDrive)
     {
         for (size_t i = 0; i < count; ++i)
             if (pointed && buttons[i] == pointed) focus.index = i;
     }
-    if (!Usable(buttons, count, focus.index)) return pointed;
-    if (const Direction* d = PressedDirection())
-        focus.index = NearestAhead(buttons, count, focus.index, d->towards);
-    return KeysDrive ? buttons[focus.index] : pointed;
+    const GameObject* answer = pointed;
+    if (Usable(buttons, count, focus.index))
+    {
+        if (const Direction* d = PressedDirection())
+            focus.index = NearestAhead(buttons, count, focus.index, d->towards);
+        if (KeysDrive) answer = buttons[focus.index];
+    }
+    KeyPressesPointed = MenuPressPressed() && answer && answer == focus.shown;
+    focus.shown = answer;
+    return answer;
 }

@@ -104,7 +104,7 @@ bool UpdateButtonHover(const MenuButton& button, const GameObject* pointed, bool
 
 bool MenuClickPressed()
 {
-    return IsMouseButtonTriggered(0) || (KeysDriveMenus() && MenuPressPressed());
+    return (IsMouseButtonTriggered(0) && !KeysDriveMenus()) || MenuKeyPressesPointed();
 }
 
 bool ButtonClicked(const MenuButton& button, const GameObject* pointed, bool grows, bool sounds)

@@ -53,8 +53,9 @@ const GameObject* PointedButton(GameObject* const* buttons, size_t count, Vec2 p
 // no sound. Returns whether it is pointed at.
 bool UpdateButtonHover(const MenuButton& button, const GameObject* pointed, bool grows = true,
                        bool sounds = true);
-// The left button went down this frame, or Enter or the pad's A while the keys drive the
-// menus (menu_focus.h), when the focused button is the pointed one.
+// A press of the button the last MenuPointed returned: the left button went down this frame
+// while the mouse drives, or Enter or the pad's A on the button drawn focused or hovered
+// (menu_focus.h).
 bool MenuClickPressed();
 // Hover feedback, then whether a click (MenuClickPressed) came this frame on the pointed button.
 bool ButtonClicked(const MenuButton& button, const GameObject* pointed, bool grows = true,

@@ -190,7 +190,7 @@ void PauseMenu::Update()
         taunt = TAUNTS[number - 1];
         tauntLabel_->texture = Pictures[TAUNT_1 + number - 1];
         if (IsChannelPlaying(LevelMusicChannel)) SetChannelPaused(LevelMusicChannel, true);
-        focus_.index = 0; // Resume
+        OpenMenuFocus(focus_, 0); // Resume
     }
     ShowPauseObjects(true);
     wasPaused = paused;

@@ -148,7 +148,7 @@ void Settings::Update()
         closedTimer += CLOSED_TIMER_STEP;
         return;
     }
-    if (closedTimer > 0.0f) Focus.index = 0; // just opened
+    if (closedTimer > 0.0f) OpenMenuFocus(Focus, 0); // just opened
     closedTimer = 0.0f;
     ShowObjects(Objects, OBJECT_COUNT, true);
     ApplyMenuVolumes(Channels, CHANNEL_COUNT, nullptr, MenuSilenced());

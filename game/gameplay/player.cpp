@@ -96,7 +96,10 @@ void UpdateSlam(Player* player)
 }
 
 // Landing, wall jumps and losing the ground, from the contact the platform just gave.
-void ReactToPlatform(Player* player)
+// `jumpTaken` says whether a landing contact earlier in this frame's pass took the jump: it
+// stands, and the further floor pieces under the same feet (the joint of two) add nothing to
+// it and do not put the player back on the ground.
+void ReactToPlatform(Player* player, bool& jumpTaken)
 {
     const Vec2 n = LastContact.normal;
     if (n.y <= -1.0f && LastBoxHit)
@@ -106,14 +109,15 @@ void ReactToPlatform(Player* player)
             player->slamLanded = true;
             player->velocity.y = 0.0f;
         }
-        Grounded = true;
+        if (!jumpTaken) Grounded = true;
         Slamming = false;
         SlamCounter = 0.0f;
         AirTime = 0.0f;
-        if (JumpPressed())
+        if (!jumpTaken && JumpPressed())
         {
             player->velocity.y += JUMP_SPEED;
             Grounded = false;
+            jumpTaken = true;
         }
         return;
     }
@@ -181,10 +185,11 @@ void Player::Update()
     // A copy: a reaction may register objects (nothing does today) without upsetting the walk.
     const std::vector<GameObject*> objects = ObjectRegistry;
     CatchHook(objects);
+    bool jumpTaken = false;
     for (GameObject* object : objects)
     {
         if (IsTouchable(object->kind)) CollideWith(this, object);
-        if (IsPlatform(object->kind)) ReactToPlatform(this);
+        if (IsPlatform(object->kind)) ReactToPlatform(this, jumpTaken);
     }
     // A player who found a hole in the level dies as on spikes instead of falling for ever.
     if (!PlayerDied && !levelComplete && position.y < FALL_OUT_HEIGHT)

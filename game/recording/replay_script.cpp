@@ -25,17 +25,20 @@ constexpr KeyName KeyNames[REPLAY_KEY_COUNT] = {
     {"6", '6'},         {"7", '7'},           {"8", '8'},          {"9", '9'},
     {"CTRL", KEY_CONTROL}, {"ALT", KEY_MENU}, {"DELETE", KEY_DELETE}, {"F4", KEY_F4},
     {"F11", KEY_F11},   {"RMB", 0},           {"MIN", 0},          {"UNFOCUS", 0},
-    {"PAD_A", 0},       {"PAD_B", 0},         {"PAD_X", 0},        {"PAD_Y", 0},
-    {"PAD_START", 0},   {"PAD_BACK", 0},      {"PAD_UP", 0},       {"PAD_DOWN", 0},
-    {"PAD_LEFT", 0},    {"PAD_RIGHT", 0},     {"PAD_LB", 0},       {"PAD_RB", 0},
-    {"PAD_LT", 0},      {"PAD_RT", 0},
+    {"CLOSE", 0},       {"PAD_A", 0},         {"PAD_B", 0},        {"PAD_X", 0},
+    {"PAD_Y", 0},       {"PAD_START", 0},     {"PAD_BACK", 0},     {"PAD_UP", 0},
+    {"PAD_DOWN", 0},    {"PAD_LEFT", 0},      {"PAD_RIGHT", 0},    {"PAD_LB", 0},
+    {"PAD_RB", 0},      {"PAD_LS", 0},        {"PAD_RS", 0},       {"PAD_LT", 0},
+    {"PAD_RT", 0},
 };
 
 // The pad's buttons, from REPLAY_PAD_A on; the triggers come after them.
 constexpr uint16_t PAD_BITS[] = {PAD_A,         PAD_B,          PAD_X,         PAD_Y,
                                  PAD_START,     PAD_BACK,       PAD_DPAD_UP,   PAD_DPAD_DOWN,
                                  PAD_DPAD_LEFT, PAD_DPAD_RIGHT, PAD_LEFT_SHOULDER,
-                                 PAD_RIGHT_SHOULDER};
+                                 PAD_RIGHT_SHOULDER, PAD_LEFT_THUMB, PAD_RIGHT_THUMB};
+static_assert(REPLAY_PAD_A + sizeof PAD_BITS / sizeof PAD_BITS[0] == REPLAY_PAD_LT,
+              "the pad's buttons come before its triggers");
 constexpr uint8_t TRIGGER_PULLED = 255;
 constexpr float FULL_DEFLECTION = 32767.0f;
 
@@ -51,7 +54,7 @@ constexpr NamedField NAMED_FIELDS[] = {
     {"ly", -1.0f, 1.0f, &ReplayInput::leftStickY},
     {"rx", -1.0f, 1.0f, &ReplayInput::rightStickX},
     {"ry", -1.0f, 1.0f, &ReplayInput::rightStickY},
-    {"dt", 0.0f, 3600.0f, &ReplayInput::frameTime},
+    {"dt", 0.0f, MAX_SCRIPT_FRAME_TIME, &ReplayInput::frameTime},
 };
 
 // Reads one NAME=VALUE token into `input`; false with the reason in `why`.
@@ -155,6 +158,13 @@ void AddPadReading(const GamepadReading& reading, uint8_t triggerThreshold, Repl
     input->rightStickY = axis(reading.rightStickY);
 }
 
+float ScriptFrameTime(double seconds)
+{
+    // Clamped before it is narrowed, so that no time becomes an infinite float; NaN is 0.
+    if (!(seconds > 0.0)) return 0.0f;
+    return static_cast<float>(std::min(seconds, double{MAX_SCRIPT_FRAME_TIME}));
+}
+
 std::string FormatScriptLine(const ScriptLine& line)
 {
     std::string keys;
@@ -171,16 +181,25 @@ std::string FormatScriptLine(const ScriptLine& line)
 }
 
 bool ParseScript(const std::string& text, const std::string& fileName,
-                 std::vector<ScriptLine>* lines, std::string* error)
+                 std::vector<ScriptLine>* lines, std::string* error, std::string* cutOff)
 {
     const std::vector<std::string> rows = SplitReplayLines(text);
+    // Every line a recording writes ends in a line feed; one without is where the writing stopped.
+    const bool lastUnfinished = !text.empty() && text.back() != '\n';
     lines->clear();
+    if (cutOff) cutOff->clear();
     for (size_t row = 0; row < rows.size(); ++row)
     {
         const std::vector<std::string> tokens = SplitReplayLine(rows[row]);
         if (tokens.empty()) continue;
         auto fail = [&](const std::string& why) {
-            *error = fileName + ":" + std::to_string(row + 1) + ": " + why;
+            const std::string where = fileName + ":" + std::to_string(row + 1) + ": ";
+            if (cutOff && lastUnfinished && row + 1 == rows.size())
+            {
+                *cutOff = where + "the last line is cut off, and left out (" + why + ")";
+                return true;
+            }
+            *error = where + why;
             return false;
         };
         if (tokens.size() < 5)

@@ -5,12 +5,14 @@
 // FRAME counts from 0 and strictly rises; a frame not listed repeats the line before it.
 // KEYS is - or a +-joined list of the names below, held that frame; MOUSE_X and MOUSE_Y are
 // the cursor in window pixels from the client centre, y up; LMB is 1 while the left button
-// is held. MIN and UNFOCUS are not keys: the window is minimised, or has lost the focus,
-// while they are held. The PAD_ names are the first game pad's buttons (PAD_LT and PAD_RT its
-// triggers, pulled all the way). The named fields that may follow are the pad's sticks, lx ly
-// (left) and rx ry (right), each from -1 to 1 with y up, and dt, the seconds of frame time the
-// frame runs with (what the game measured when it was recorded), up to 3600; 0 or not given
-// is the steady 1/60 s. A field not given takes its default (0) on that line.
+// is held. MIN, UNFOCUS and CLOSE are not keys: the window is minimised, or has lost the
+// focus, while they are held, and CLOSE closes it on the frame it is first held (its close box,
+// the window manager's close, a signal to end): the game quits. The PAD_ names are the first
+// game pad's buttons (PAD_LS and PAD_RS its stick clicks, PAD_LT and PAD_RT its triggers,
+// pulled all the way). The named fields that may follow are the pad's sticks, lx ly (left) and
+// rx ry (right), each from -1 to 1 with y up, and dt, the seconds of frame time the frame runs
+// with (what the game measured when it was recorded), up to MAX_SCRIPT_FRAME_TIME; 0 or not
+// given is the steady 1/60 s. A field not given takes its default (0) on that line.
 #pragma once
 
 #include "engine/platform/platform.h"
@@ -26,12 +28,15 @@ enum ReplayKey
     REPLAY_LEFT, REPLAY_RIGHT, REPLAY_UP, REPLAY_DOWN, REPLAY_K, REPLAY_Q,
     REPLAY_0, REPLAY_1, REPLAY_2, REPLAY_3, REPLAY_4, REPLAY_5, REPLAY_6, REPLAY_7, REPLAY_8,
     REPLAY_9, REPLAY_CTRL, REPLAY_ALT, REPLAY_DELETE, REPLAY_F4, REPLAY_F11, REPLAY_RMB,
-    REPLAY_MIN, REPLAY_UNFOCUS,
+    REPLAY_MIN, REPLAY_UNFOCUS, REPLAY_CLOSE,
     REPLAY_PAD_A, REPLAY_PAD_B, REPLAY_PAD_X, REPLAY_PAD_Y, REPLAY_PAD_START, REPLAY_PAD_BACK,
     REPLAY_PAD_UP, REPLAY_PAD_DOWN, REPLAY_PAD_LEFT, REPLAY_PAD_RIGHT, REPLAY_PAD_LB,
-    REPLAY_PAD_RB, REPLAY_PAD_LT, REPLAY_PAD_RT,
+    REPLAY_PAD_RB, REPLAY_PAD_LS, REPLAY_PAD_RS, REPLAY_PAD_LT, REPLAY_PAD_RT,
     REPLAY_KEY_COUNT
 };
+
+// The longest frame time a script line may carry, in seconds.
+constexpr float MAX_SCRIPT_FRAME_TIME = 3600.0f;
 
 struct ReplayInput
 {
@@ -55,7 +60,8 @@ struct ScriptLine
 
 // The script's name for a key, as written in scripts ("SPACE", "7", "MIN").
 const char* ReplayKeyName(ReplayKey key);
-// The engine's key number of a keyboard key; 0 for RMB, MIN, UNFOCUS and the pad's names.
+// The engine's key number of a keyboard key; 0 for RMB, MIN, UNFOCUS, CLOSE and the pad's
+// names.
 uint32_t ReplayKeyCode(ReplayKey key);
 // The pad's reading for this input: its buttons, triggers and sticks.
 GamepadReading ReplayPadReading(const ReplayInput& input);
@@ -63,10 +69,17 @@ GamepadReading ReplayPadReading(const ReplayInput& input);
 // `triggerThreshold` and its sticks, written into `input`.
 void AddPadReading(const GamepadReading& reading, uint8_t triggerThreshold, ReplayInput* input);
 
+// A measured frame time as a script line carries it: within 0 to MAX_SCRIPT_FRAME_TIME, and
+// at the precision the line keeps.
+float ScriptFrameTime(double seconds);
+
 // A script line as written in scripts, ending in a line feed.
 std::string FormatScriptLine(const ScriptLine& line);
 
 // Reads a whole script. On a bad line returns false with `error` as "FILE:LINE: what is
-// wrong", FILE being `fileName`.
+// wrong", FILE being `fileName`. Given `cutOff`, a last line that has no line feed and cannot
+// be read is taken as cut off while it was written (a full disk, a killed game): the script
+// is read without it, and `cutOff` says so in the same form (empty when nothing was cut off).
 bool ParseScript(const std::string& text, const std::string& fileName,
-                 std::vector<ScriptLine>* lines, std::string* error);
+                 std::vector<ScriptLine>* lines, std::string* error,
+                 std::string* cutOff = nullptr);

@@ -23,7 +23,8 @@ std::string RecordingPath;
 double LastFlush = 0.0;
 GameStateId RecordedState = GS_QUIT; // the state of the last frame written
 
-FrameWatch Watch; // the player before the frame, to tell what the frame did
+FrameWatch Watch;              // the player before the frame, to tell what the frame did
+float WatchedFrameTime = 0.0f; // the frame time the frame runs with, as its line carries it
 
 std::vector<ScriptLine> Playback;
 size_t NextPlaybackLine = 0;
@@ -50,6 +51,8 @@ ReplayInput LiveInput()
         case REPLAY_RMB: held = IsMouseButtonDown(RIGHT_BUTTON); break;
         case REPLAY_MIN: held = PlatformWindowIsMinimised(); break;
         case REPLAY_UNFOCUS: held = WindowUnfocused; break;
+        // The window procedure clears it at a close message: from then on the game quits.
+        case REPLAY_CLOSE: held = !IsRunning; break;
         default: held = IsKeyDown(KeySlot(key)); break;
         }
         if (held) input.keys |= uint64_t{1} << k;
@@ -58,7 +61,14 @@ ReplayInput LiveInput()
     input.mouseY = MousePosition.y;
     input.leftButton = IsMouseButtonDown(0);
     // The pad that drives, as the runner's first pad.
-    if (const GamepadState* pad = ActivePad()) AddPadReading(pad->pad, TriggerThreshold, &input);
+    // Its triggers as they fire, pulled all the way or not at all, as the runner plays them.
+    if (const GamepadState* pad = ActivePad())
+    {
+        GamepadReading fired = pad->pad;
+        fired.leftTrigger = pad->leftTriggerFired ? 255 : 0;
+        fired.rightTrigger = pad->rightTriggerFired ? 255 : 0;
+        AddPadReading(fired, TriggerThreshold, &input);
+    }
     return input;
 }
 
@@ -86,13 +96,18 @@ bool StartRecording(const char* path)
     return true;
 }
 
-void WatchFrame() { Watch = WatchPlayerBeforeFrame(); }
+void WatchFrame()
+{
+    Watch = WatchPlayerBeforeFrame();
+    WatchedFrameTime = ScriptFrameTime(FrameTime);
+    FrameTime = WatchedFrameTime;
+}
 
-void RecordFrame(uint64_t frame, double frameTime)
+void RecordFrame(uint64_t frame)
 {
     if (!Recording) return;
     ScriptLine line = {frame, LiveInput()};
-    line.input.frameTime = static_cast<float>(frameTime);
+    line.input.frameTime = WatchedFrameTime;
     std::string text = FormatScriptLine(line);
     // What the frame did, as comments the runner skips: its state when that changed, and the
     // runner's event. A reader sees the session; a test compares it with the replay.
@@ -128,7 +143,9 @@ bool DuringPlayback(const WindowMessage& message)
     case WINDOW_MESSAGE_KEY_UP:
     case WINDOW_MESSAGE_MOUSE_DOWN:
     case WINDOW_MESSAGE_MOUSE_UP:
-    case WINDOW_MESSAGE_MOUSE_WHEEL: return true;
+    case WINDOW_MESSAGE_MOUSE_WHEEL:
+    case WINDOW_MESSAGE_PAD_BUTTON_DOWN: // the pads are set aside until the playback ends
+    case WINDOW_MESSAGE_PAD_BUTTON_UP: return true;
     case WINDOW_MESSAGE_DESTROY: return false;
     }
     return false;
@@ -142,7 +159,12 @@ void FeedInput(const ReplayInput& was, const ReplayInput& now)
         const ReplayKey key = static_cast<ReplayKey>(k);
         const bool before = (was.keys >> k) & 1u, after = (now.keys >> k) & 1u;
         if (before == after || key == REPLAY_MIN || key == REPLAY_UNFOCUS) continue;
-        if (key == REPLAY_RMB)
+        if (key == REPLAY_CLOSE)
+        {
+            // A recorded close ends the session on the same frame, as it does in the runner.
+            if (after) WindowProc({WINDOW_MESSAGE_DESTROY, 0, 0, 0});
+        }
+        else if (key == REPLAY_RMB)
             RecordMouseButton(RIGHT_BUTTON, after);
         else if (after)
             RecordKeyDown(ReplayKeyCode(key));
@@ -171,16 +193,17 @@ bool StartPlayback(const char* path)
 {
     bool read = false;
     const std::string text = ReadWhole(path, &read);
-    std::string error;
+    std::string error, cutOff;
     if (!read)
         error = std::string(path) + ":0: cannot be read";
-    else if (!ParseScript(text, path, &Playback, &error))
+    else if (!ParseScript(text, path, &Playback, &error, &cutOff))
         Playback.clear();
     if (!error.empty())
     {
         std::fprintf(stderr, "Vantara: %s\n", error.c_str());
         return false;
     }
+    if (!cutOff.empty()) std::fprintf(stderr, "Vantara: %s\n", cutOff.c_str());
     NextPlaybackLine = 0;
     PlaybackHeld = ReplayInput();
     PlaybackStopped = false;

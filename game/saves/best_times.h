@@ -10,6 +10,8 @@
 //
 // A level without a line has no best time yet. Like the settings (kept_file.h) nothing is read
 // or written unless the program keeps files, and replays never do: the table stays empty.
+// Copies of the game playing at once never lose each other's times: each write keeps, level by
+// level, the fewest frames of the game's table and of the file as it is then.
 #pragma once
 
 #include "engine/system/game_state_manager.h"
@@ -36,5 +38,6 @@ std::string FormatBestTimes(const uint32_t best[LEVEL_COUNT]);
 
 // At start: reads the file when files are kept; otherwise (and after a replay) no best times.
 void LoadBestTimes();
-// A level finished after `frames` frames of one life: a new best is kept and written at once.
+// A level finished after `frames` frames of one life: a new best is kept and written at once,
+// together with any better time another copy of the game wrote meanwhile.
 void RecordLevelTime(GameStateId state, uint32_t frames);

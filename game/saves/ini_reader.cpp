@@ -61,7 +61,8 @@ int ParseIni(const std::string& text, IniHandler handler, void* user)
         if (lastLine) stop = end;
         // The line a NUL cut short is damaged and not read: its value may be cut short too.
         const bool cut = lastLine && end < text.size();
-        const bool understood = !cut && stop - start <= INI_LINE_LIMIT &&
+        const size_t length = stop - start - (stop > start && text[stop - 1] == '\r' ? 1 : 0);
+        const bool understood = !cut && length <= INI_LINE_LIMIT &&
                                 ReadLine(text.substr(start, stop - start), &section, handler, user);
         if (!understood && firstDamaged == 0) firstDamaged = number;
         if (lastLine) break;

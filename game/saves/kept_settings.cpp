@@ -1,6 +1,8 @@
 // kept_settings.cpp: settings.ini, read at start and written whole on every change.
 #include "game/saves/kept_settings.h"
 
+#include "engine/input/input_state.h"
+#include "engine/system/frame_controller.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/frontend/settings.h"
@@ -17,7 +19,18 @@ constexpr uint32_t MIN_WIDTH = 320, MIN_HEIGHT = 180, MAX_SIZE = 16384;
 // The window sizes of the settings window's button, and the size each one is followed by.
 constexpr uint32_t SIZES[3][2] = {{1920, 1080}, {1600, 900}, {1280, 720}};
 
-KeptFile File = {KEPT_SETTINGS, "settings.ini", false, false, {}};
+int ReadBack(const std::string& onDisk, std::string* text);
+KeptFile File = {KEPT_SETTINGS, "settings.ini", ReadBack, false, {}};
+// The settings as the last frame left them, and when the file was last written.
+std::string LastSeen;
+double LastWriteTime = -1.0;
+constexpr double WRITE_SPACING = 1.0; // seconds between writes while the settings move
+
+void WriteSettings(const std::string& text)
+{
+    WriteKeptFile(&File, text);
+    LastWriteTime = GetPreciseTime();
+}
 
 bool ReadVolume(const char* text, float* volume)
 {
@@ -75,6 +88,14 @@ std::string Number(float value)
     return std::string(text, result.ptr);
 }
 
+// The settings of the last change made win over another copy's: the file on the disk is only
+// judged, to be set aside when damaged.
+int ReadBack(const std::string& onDisk, std::string*)
+{
+    KeptSettings judged;
+    return ParseSettings(onDisk, &judged);
+}
+
 int NextSizeIndex(uint32_t width, uint32_t height)
 {
     for (int i = 0; i < 3; ++i)
@@ -123,19 +144,38 @@ void ApplySettings(const KeptSettings& s)
 
 bool LoadKeptSettings()
 {
-    File = {KEPT_SETTINGS, "settings.ini", false, false, {}};
+    File = {KEPT_SETTINGS, "settings.ini", ReadBack, false, {}};
     KeptSettings settings;
     std::string text;
     if (ReadKeptFile(&File, &text))
     {
         const int badLine = ParseSettings(text, &settings);
         if (badLine != 0)
-            ReportDamagedKeptFile(&File, "is damaged at line " + std::to_string(badLine));
+            ReportDamagedKeptFile(File, "is damaged at line " + std::to_string(badLine));
     }
     ApplySettings(settings);
     // Nothing is written until a setting changes.
-    File.lastWritten = FormatSettings(settings);
+    File.lastWritten = LastSeen = FormatSettings(settings);
+    LastWriteTime = -1.0;
     return settings.fullscreen;
 }
 
-void KeepSettingsIfChanged() { WriteKeptFile(&File, FormatSettings(CurrentSettings())); }
+void KeepSettingsIfChanged()
+{
+    const std::string text = FormatSettings(CurrentSettings());
+    // Settings on the move (a button held down, or a window edge dragged, which changes the
+    // size every frame) are written at most once a second, each write being synced to disk,
+    // and once more as soon as they rest.
+    const bool moving = text != LastSeen || IsMouseButtonDown(0);
+    LastSeen = text;
+    if (text == File.lastWritten) return;
+    if (moving && LastWriteTime >= 0.0 && GetPreciseTime() - LastWriteTime < WRITE_SPACING)
+        return;
+    WriteSettings(text);
+}
+
+void KeepSettingsNow()
+{
+    LastSeen = FormatSettings(CurrentSettings());
+    WriteSettings(LastSeen);
+}

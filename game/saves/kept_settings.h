@@ -41,5 +41,9 @@ void ApplySettings(const KeptSettings& settings);
 // At start, before the window: reads the file (when files are kept) and applies it.
 // Returns whether the game starts in full screen.
 bool LoadKeptSettings();
-// After every frame: writes the file when a setting has changed.
+// After every frame: writes the file when a setting has changed; while they keep changing
+// (the left button held, or a change every frame), at most once a second and once more as
+// soon as they rest.
 void KeepSettingsIfChanged();
+// At exit: writes a change still waiting for its turn.
+void KeepSettingsNow();

@@ -20,6 +20,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 static const char* const IconPath = "data/Icon.png";
 
@@ -28,6 +31,15 @@ static void SetIcon()
     ImageRGBA icon;
     if (ReadImageFile(IconPath, &icon))
         PlatformSetWindowIcon(icon.pixels.data(), icon.width, icon.height);
+}
+
+// `path` as seen from the folder the program was started in, which stops being the working
+// directory once the data folder is found.
+static std::string StartingFolderPath(const char* path)
+{
+    std::error_code failed;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, failed);
+    return failed ? std::string(path) : absolute.string();
 }
 
 static void ShutDown()
@@ -52,10 +64,9 @@ uint64_t SessionFrameCount = 0;
 void SessionFrame()
 {
     if (Playing) Playing = PlaybackFrame(SessionFrameCount);
-    const double frameTime = FrameTime;
     if (Recording) WatchFrame();
     RunFrame();
-    if (Recording) RecordFrame(SessionFrameCount, frameTime);
+    if (Recording) RecordFrame(SessionFrameCount);
     KeepSettingsIfChanged();
     ++SessionFrameCount;
 }
@@ -67,15 +78,18 @@ int VantaraStart(const LaunchOptions& options)
     MarkStartup(MARK_PROGRAM_START);
     // A second copy leaves before it makes any window.
     if (!PlatformAcquireInstanceLock("Vantara")) return EXIT_ALREADY_RUNNING;
-    // A recording asked for but not to be had ends the program before any window.
+    // A recording to play that cannot be had ends the program before any window. One to
+    // write is made only once the window is open, so that a start that fails (no display, no
+    // OpenGL) leaves a file of that name as it was; its path is taken now, before the data
+    // folder becomes the working directory.
     const bool recording = options.recordPath != nullptr;
     const bool playing = options.playPath != nullptr;
-    if ((recording && !StartRecording(options.recordPath)) ||
-        (playing && !StartPlayback(options.playPath)))
+    if (playing && !StartPlayback(options.playPath))
     {
         PlatformReleaseInstanceLock();
         return EXIT_BAD_RECORDING;
     }
+    const std::string recordPath = recording ? StartingFolderPath(options.recordPath) : "";
 
     WindowTitle = "Vantara";
     WindowWidth = 1920;
@@ -89,9 +103,9 @@ int VantaraStart(const LaunchOptions& options)
         return EXIT_NO_GRAPHICS;
     }
     // The pictures and sounds live in data/ beside the program in a build tree, under
-    // share/vantara/ in an installed game, or (for a player who starts a copy of the program
-    // from the source folder) under the working directory. Without them the game would open
-    // on a blank menu; say so instead.
+    // share/games/vantara/ in an installed game, or (for a player who starts a copy of the
+    // program from the source folder) under the working directory. Without them the game
+    // would open on a blank menu; say so instead.
     if (!PlatformEnterDataFolder(INSTALLED_DATA_FOLDER))
     {
         PlatformShowMessageBox("Vantara",
@@ -119,6 +133,11 @@ int VantaraStart(const LaunchOptions& options)
     }
 
     MarkStartup(MARK_GL_READY);
+    if (recording && !StartRecording(recordPath.c_str()))
+    {
+        ShutDown();
+        return EXIT_BAD_RECORDING;
+    }
     InitInput();
     InitFrameController();
     InitSoundSystem(); // without a sound device the game plays on, silently
@@ -138,6 +157,7 @@ bool VantaraStep() { return StepGameLoop(SessionFrame); }
 
 int VantaraFinish()
 {
+    KeepSettingsNow(); // a change made in the last second of play
     if (FrameStatsEnabled()) PrintFrameStats(stdout);
     ShutDown();
     return EXIT_OK;

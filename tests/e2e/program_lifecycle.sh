@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # The real program under X: quitting with Ctrl+Q (also on Russian and French keyboard layouts)
-# and Alt+F4, closing the window, a second copy, and a machine with no display.
-# Usage: program_lifecycle.sh <vantara binary> <xclose binary> <case>
+# and Alt+F4, closing the window, a second copy, and a machine with no display (where a file
+# named to --record is left as it was). Sessions recorded to a close by the window manager or
+# by SIGTERM replay in vantara-replay to a quit on the same frame.
+# Usage: program_lifecycle.sh <vantara binary> <xclose binary> <vantara-replay binary> <case>
 set -u
 game=$1
 xclose=$2
-case_name=$3
+replay=$3
+case_name=$4
 # Screenshots for people to look at, kept with the build (the tests run in the build folder).
 shots="$PWD/e2e"
 mkdir -p "$shots"
@@ -49,9 +52,10 @@ use_layout() {
   setxkbmap "$1"
 }
 
-# Starts the game and waits for its menu: the program-wide keys wait until the splash is gone.
+# Starts the game (with the options given) and waits for its menu: the program-wide keys wait
+# until the splash is gone.
 start_game() {
-  "$game" 2>"$XDG_RUNTIME_DIR/stderr" &
+  "$game" "$@" 2>"$XDG_RUNTIME_DIR/stderr" &
   pid=$!
   window=$(find_window Vantara) || fail "no window appeared: $(cat "$XDG_RUNTIME_DIR/stderr")"
   xdotool windowfocus --sync "$window"
@@ -75,6 +79,16 @@ geometry_is() {
   fi
 }
 iconic() { xprop -id "$window" WM_STATE | grep -q Iconic; }
+
+# The session recorded to a close (CLOSE on its last line, noted as the quit) ended well, and
+# the runner quits on that very frame.
+rec=$XDG_RUNTIME_DIR/session.txt
+replays_to_close() {
+  [ "$code" = 0 ] || fail "exit $code: $(cat "$XDG_RUNTIME_DIR/stderr")"
+  [[ $(grep '^[0-9]' "$rec" | tail -n 1) =~ ^([0-9]+)\ [^\ ]*CLOSE.*#.*quit$ ]] || fail "no close: $(tail -n 1 "$rec")"
+  "$replay" "$rec" | tail -n 1 | grep -q "^{\"frame\": ${BASH_REMATCH[1]}, .*\"event\": \"quit\"}" ||
+    fail "the runner did not quit on frame ${BASH_REMATCH[1]}"
+}
 
 case "$case_name" in
   ctrl-q)
@@ -141,10 +155,34 @@ case "$case_name" in
     wait_exit 120
     ;;
   no-display)
-    env -u DISPLAY -u WAYLAND_DISPLAY "$game" 2>"$XDG_RUNTIME_DIR/stderr"
+    # A session to record is written only once there is a window: an earlier one stays.
+    echo "an earlier session" > "$rec"
+    env -u DISPLAY -u WAYLAND_DISPLAY "$game" --record "$rec" 2>"$XDG_RUNTIME_DIR/stderr"
     code=$?
     [ "$code" != 0 ] || fail "no display reported success"
     grep -q "cannot open a display" "$XDG_RUNTIME_DIR/stderr" || fail "no message: $(cat "$XDG_RUNTIME_DIR/stderr")"
+    [ "$(cat "$rec")" = "an earlier session" ] ||
+      fail "--record emptied its file with no display to play on"
+    ;;
+  record-wm-close)
+    # openbox closes the window at Alt+F4, before the game sees the F4.
+    start_window_manager
+    start_game --record "$rec"
+    quit_with alt+F4
+    replays_to_close
+    ;;
+  record-sigterm)
+    start_game --record "$rec"
+    kill -TERM "$pid"
+    wait_exit 120
+    replays_to_close
+    # Cut off in its last line (a full disk, kill -9), it still plays, after one line on stderr.
+    { head -n -1 "$rec"; tail -n 1 "$rec" | cut -d' ' -f1-2 | tr -d '\n'; } > "$XDG_RUNTIME_DIR/cut.txt"
+    start_game --play "$XDG_RUNTIME_DIR/cut.txt"
+    kill -TERM "$pid"
+    wait_exit 120
+    [ "$code" = 0 ] && [ "$(grep -c 'last line is cut off' "$XDG_RUNTIME_DIR/stderr")" = 1 ] ||
+      fail "--play of a cut-off recording: exit $code, $(cat "$XDG_RUNTIME_DIR/stderr")"
     ;;
   no-data)
     # A copy of the program with no data/ beside it, started from a folder without one.

@@ -1,5 +1,5 @@
 // Frame statistics on the virtual clock: the start-up marks, the pacing, the slept share of
-// the waits and the processor time of each part of a frame.
+// the waits, the processor time of each part of a frame, and what happens between frames.
 #include "scripted_machine.h"
 
 #include "engine/system/frame_stats.h"
@@ -50,6 +50,44 @@ TEST_F(FrameStatsTest, FramesAreMeasuredInTheirPartsAndTheWaitIsMostlySlept)
     EXPECT_NEAR(s.loadingPacingMax, 0.030 + 0.003 - 1.0 / 60.0, 0.0002);
     const double wait = 1.0 / 60.0 - 0.005;
     EXPECT_NEAR(s.asleepShare, (wait - SpinMargin) / wait, 0.02);
+}
+
+// Three frames of state 50, a switch to state 51 whose Load works 200 ms, three frames of
+// it; after the second frame the loop itself works 40 ms (a kept file written, say).
+void SwitchingUpdate()
+{
+    ScriptedAdvanceClock(0.002);
+    if (--FramesLeft == 3) NextStateId = 51;
+    if (FramesLeft == 0) NextStateId = GS_QUIT;
+}
+void SlowLoad() { ScriptedAdvanceClock(0.200); }
+
+TEST_F(FrameStatsTest, TimeBetweenFramesCountsAndStateSwitchesAreReportedApart)
+{
+    EnableFrameStats();
+    FramesLeft = 6;
+    AddGameState(50, nullptr, nullptr, SwitchingUpdate, nullptr, nullptr, nullptr);
+    AddGameState(51, SlowLoad, nullptr, SwitchingUpdate, nullptr, nullptr, nullptr);
+    StartGameLoop(50);
+    do
+    {
+        EnterState();
+        while (NextStateId == CurrentStateId)
+        {
+            RunFrame();
+            if (FramesLeft == 4) ScriptedAdvanceClock(0.040);
+        }
+    } while (LeaveState());
+
+    const FrameStatsSummary s = SummariseFrameStats();
+    EXPECT_EQ(s.frames, 6u);
+    EXPECT_EQ(s.stateSwitches, 1u);
+    EXPECT_NEAR(s.switchP50, 0.200, 0.001);
+    EXPECT_NEAR(s.switchMax, 0.200, 0.001);
+    EXPECT_NEAR(s.betweenFramesMax, 0.040, 0.001);
+    EXPECT_NEAR(s.pacingMax, 0.040, 0.001) << "the frame after the loop's work came late";
+    EXPECT_EQ(s.loadingFrames, 2u);
+    EXPECT_LT(s.loadingPacingMax, 0.001) << "the switch is not the next frame's lateness";
 }
 
 TEST_F(FrameStatsTest, NothingIsRecordedUnlessAskedFor)

@@ -138,6 +138,21 @@ TEST_F(InputStateTest, TheCursorIsMeasuredFromTheClientCentreWithYUp)
     EXPECT_EQ(MousePosition.y, 540.0f);
     EXPECT_EQ(MouseDelta.x, -960.0f);
     EXPECT_EQ(MouseDelta.y, 540.0f);
+
+    // Full screen moves and grows the window under the resting pointer: its place in the
+    // window changes, yet the mouse did not move.
+    ScriptedSetCursor(300.0f, 200.0f);
+    InputFrame();
+    ScriptedSetScreenSize(2560, 1440);
+    SetFullscreen(true);
+    ScriptedSetCursor(400.0f, 300.0f); // the same place on the screen, from the window's new corner
+    InputFrame();
+    EXPECT_EQ(MousePosition.x, 400.0f - ScriptedWindow().clientWidth * 0.5f);
+    EXPECT_EQ(MouseDelta.x, 0.0f);
+    EXPECT_EQ(MouseDelta.y, 0.0f);
+    ScriptedSetCursor(410.0f, 300.0f);
+    InputFrame();
+    EXPECT_EQ(MouseDelta.x, 10.0f);
 }
 
 TEST_F(InputStateTest, EdgePixelsCountAsInsideTheWindow)
@@ -253,7 +268,7 @@ TEST_F(InputStateTest, ThePadLastUsedDrivesAndADriftingStickStealsNothing)
     ScriptedSetGamepad(3, &drifting);
     ResetInput();
     InputFrame();
-    EXPECT_EQ(ActiveGamepad, 3) << "a stick leaving its dead zone is a use";
+    EXPECT_EQ(ActiveGamepad, 3) << "with no pad driving, a stick leaving its dead zone is a use";
     EXPECT_FALSE(IsPadButtonDown(PAD_A));
 
     ScriptedSetGamepad(0, &pressing);
@@ -261,15 +276,42 @@ TEST_F(InputStateTest, ThePadLastUsedDrivesAndADriftingStickStealsNothing)
     EXPECT_EQ(ActiveGamepad, 0);
     EXPECT_TRUE(IsPadButtonTriggered(PAD_A));
     InputFrame();
-    EXPECT_EQ(ActiveGamepad, 0) << "the drift of pad 3 goes on, unnoticed";
     EXPECT_TRUE(IsPadButtonDown(PAD_A));
     EXPECT_FALSE(IsPadButtonTriggered(PAD_A));
 
-    ScriptedSetGamepad(0, nullptr);
+    // Pad 3's stick, frame by frame (tenths of full deflection): drift, a jolt and a push held
+    // short of six frames steal nothing; six frames past half way take over.
+    const int stick[] = {4, 9, 3, 6, 6, 6, 6, 6, 3, 7, 7, 7, 7, 7, 7, 7};
+    for (size_t f = 0; f < sizeof stick / sizeof stick[0]; ++f)
+    {
+        drifting.leftStickX = static_cast<int16_t>(stick[f] * 3276);
+        ScriptedSetGamepad(3, &drifting);
+        InputFrame();
+        EXPECT_EQ(ActiveGamepad, f < 14 ? 0 : 3) << "frame " << f;
+    }
+
+    ScriptedSetGamepad(3, nullptr);
     InputFrame();
     EXPECT_EQ(ActiveGamepad, -1) << "an unplugged pad drives nothing";
     EXPECT_FALSE(IsPadButtonDown(PAD_A));
     EXPECT_EQ(ActivePad(), nullptr);
+}
+
+TEST_F(InputStateTest, TriggersFireAtHalfPullAndLetGoBelowAQuarter)
+{
+    // The right trigger's pull, frame by frame, and whether it has fired after it.
+    const uint8_t pull[] = {30, 31, 30, 31, 127, 128, 100, 64, 127, 63, 64, 127, 255, 0};
+    const bool fired[] = {0, 0, 0, 0, 0, 1, 1, 1, 1, 0, 0, 0, 1, 0};
+    GamepadReading pad = {};
+    ScriptedSetGamepad(0, &pad);
+    ResetInput();
+    for (size_t f = 0; f < sizeof pull; ++f)
+    {
+        pad.rightTrigger = pull[f];
+        ScriptedSetGamepad(0, &pad);
+        InputFrame();
+        EXPECT_EQ(Gamepads[0].rightTriggerFired, fired[f]) << "pulled to " << int(pull[f]);
+    }
 }
 
 TEST_F(InputStateTest, APlayedBackPadStandsInForThePadsReallyThere)
@@ -295,5 +337,9 @@ TEST_F(InputStateTest, APlayedBackPadStandsInForThePadsReallyThere)
     InputFrame(); // the next look finds the real pad again
     FrameTime = 1.0 / 60.0;
     EXPECT_TRUE(Gamepads[2].connected);
-    EXPECT_TRUE(IsPadButtonDown(PAD_B));
+    EXPECT_FALSE(IsPadButtonDown(PAD_B)) << "what it held while set aside is forgotten";
+    ScriptedPadButton(2, PAD_B, false);
+    ScriptedPadButton(2, PAD_B, true);
+    InputFrame();
+    EXPECT_TRUE(IsPadButtonTriggered(PAD_B));
 }

@@ -1,8 +1,10 @@
 // sdl_gamepad_test.cpp: game pads through the real SDL back end, with SDL's virtual joysticks
-// standing in for pads: SDL's own events and controller mapping carry their buttons and
-// sticks into the engine's input state, for a pad there at start and one plugged in later.
+// standing in for pads: SDL's own events and controller mapping carry their buttons (as the
+// window's messages) and sticks into the engine's input state, for a pad there at start and
+// one plugged in later.
 #include "engine/input/input_state.h"
 #include "engine/system/frame_controller.h"
+#include "engine/system/window.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -33,7 +35,11 @@ TEST(SdlGamepads, PadsPresentAtStartAndPluggedInLaterReachTheGame)
     ASSERT_EQ(SDL_Init(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
     const int first = AttachPad();
     ASSERT_GE(first, 0) << SDL_GetError();
+    // SDL sets a pad's events aside while no window has the focus; a bare X server gives it
+    // at its own pace.
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     ASSERT_TRUE(PlatformInit()) << "needs a display";
+    ASSERT_TRUE(CreateGameWindow());
     InitInput();
     ASSERT_TRUE(Gamepads[0].connected) << "found by the start-up look";
     FrameTime = 1.0 / 60.0;
@@ -77,5 +83,6 @@ TEST(SdlGamepads, PadsPresentAtStartAndPluggedInLaterReachTheGame)
     EXPECT_TRUE(Gamepads[0].connected);
 
     ResetInput();
+    DestroyGameWindow();
     PlatformShutdown();
 }

@@ -12,8 +12,9 @@ const std::string SKIP_SPLASH = Press(1, "ESC") + Press(3, "ESC");
 
 TEST(MainMenu, TwoLogosThenTheMenuAndNoProgramKeyDuringThem)
 {
-    const ScreenRun run = Play({GS_MAIN_MENU, Press(100, "CTRL+Q") + Press(200, "R"), 400,
-                                {"Korvel_Logo", "FMOD_Logo", "FMOD_Logo_txt", "Play"}});
+    const ScreenRun run =
+        Play({GS_MAIN_MENU, Press(100, "CTRL+Q") + Press(200, "R") + Press(390, "R"), 420,
+              {"Korvel_Logo", "FMOD_Logo", "FMOD_Logo_txt", "Play"}});
     // The maker's logo for 188 frames (0.08 a frame up to 15), then the audio credit until its
     // own timer has counted as far; the quit and restart keys are ignored meanwhile.
     for (size_t f : {0u, 187u})
@@ -31,6 +32,13 @@ TEST(MainMenu, TwoLogosThenTheMenuAndNoProgramKeyDuringThem)
     EXPECT_TRUE(run.Object(378, "Play").visible);
     EXPECT_EQ(run[100].next, GS_MAIN_MENU);
     EXPECT_EQ(run[200].next, GS_MAIN_MENU);
+    // R once the menu is up restarts it, without the logos: they come once a run.
+    EXPECT_EQ(run[390].next, GS_RESTART);
+    for (size_t f = 391; f < 420; ++f)
+    {
+        EXPECT_FALSE(run.Object(f, "Korvel_Logo").visible || run.Object(f, "FMOD_Logo").visible);
+        EXPECT_TRUE(run.Object(f, "Play").visible) << f;
+    }
 
     // One press skips one logo.
     const ScreenRun skipped = Play({GS_MAIN_MENU, Press(10, "ESC"), 20, {"Korvel_Logo", "FMOD_Logo"}});

@@ -20,11 +20,13 @@ std::string Key(uint64_t frame, const char* keys)
 
 TEST(MenuKeys, FromTheFirstLogoToLevel1ByEnterAlone)
 {
-    const ScreenRun run = Play({GS_MAIN_MENU, SKIP_SPLASH + Press(6, "ENTER"), 8, {"Play"}});
+    const ScreenRun run =
+        Play({GS_MAIN_MENU, SKIP_SPLASH + Press(6, "ENTER") + Press(8, "ENTER"), 10, {"Play"}});
     EXPECT_EQ(run.Object(5, "Play").scale.x, 250.0f) << "a key that skips a logo is no menu key";
     EXPECT_EQ(run.Object(6, "Play").scale.x, GROWN) << "Play is focused, and shown hovered";
-    EXPECT_EQ(run[6].next, 7);
-    EXPECT_EQ(run[7].state, 7);
+    EXPECT_EQ(run[6].next, GS_MAIN_MENU) << "the first Enter shows the focus, pressing nothing";
+    EXPECT_EQ(run[8].next, 7);
+    EXPECT_EQ(run[9].state, 7);
 }
 
 TEST(MenuKeys, ArrowsMoveTheFocusAMovingMouseTakesTheHoverBackEscapeAsksToQuit)
@@ -68,14 +70,50 @@ TEST(MenuKeys, TheSelectorStartsOnLevel1AndEscapeGoesBackToTheMenu)
     const ScreenRun down = Play(
         {GS_LEVEL_SELECTOR, ABOVE + Key(5, "DOWN") + Key(7, "RIGHT") + Key(9, "ENTER"), 11, {}});
     EXPECT_EQ(down[9].next, 13) << "Level 1, down to Level 6, right to Level 7";
-    const ScreenRun first = Play({GS_LEVEL_SELECTOR, ABOVE + Key(5, "ENTER"), 7, {}});
-    EXPECT_EQ(first[5].next, 7);
+    const ScreenRun first =
+        Play({GS_LEVEL_SELECTOR, ABOVE + Key(5, "ENTER") + Key(7, "ENTER"), 9, {}});
+    EXPECT_EQ(first[7].next, 7);
     const ScreenRun back = Play({GS_LEVEL_SELECTOR, ABOVE + Key(5, "ESC"), 7, {}});
     EXPECT_EQ(back[5].next, GS_MAIN_MENU);
-    // A pointer resting on Level 4 makes it the focus Enter presses.
-    const ScreenRun resting =
-        Play({GS_LEVEL_SELECTOR, "0 - -50 -50 0\n" + Press(5, "ENTER"), 7, {}});
-    EXPECT_EQ(resting[5].next, 10);
+}
+
+// Menus press what they show: a screen, a script, and the first other state it asks for (its
+// own when none).
+TEST(MenuKeys, EnterOrAPressesOnlyTheButtonShownFocusedOrHovered)
+{
+    const std::string crossLevel9 = "0 - 0 450 0\n3 - -50 -200 0\n4 - 0 450 0\n";
+    const struct
+    {
+        const char* what;
+        GameStateId state;
+        std::string script;
+        GameStateId next;
+    } cases[] = {
+        {"Level 9 crossed by the pointer, left, then Enter", GS_LEVEL_SELECTOR,
+         crossLevel9 + Key(6, "ENTER"), GS_LEVEL_SELECTOR},
+        {"the same with the pad's A", GS_LEVEL_SELECTOR, crossLevel9 + Key(6, "PAD_A"),
+         GS_LEVEL_SELECTOR},
+        {"a second Enter presses the focus the first one showed", GS_LEVEL_SELECTOR,
+         crossLevel9 + Key(6, "ENTER") + Key(8, "ENTER"), 15},
+        {"Enter with the pointer moved onto Level 4", GS_LEVEL_SELECTOR,
+         "0 - 0 450 0\n3 - -50 -50 0\n" + Press(5, "ENTER"), 10},
+        {"the pointer resting on Level 4 since the screen opened: Level 1", GS_LEVEL_SELECTOR,
+         "0 - -50 -50 0\n" + Press(5, "ENTER") + Press(7, "ENTER"), 7},
+        {"the left button held when the arrows take over", GS_LEVEL_SELECTOR,
+         "0 - 0 450 0\n3 - 0 450 1\n5 RIGHT 0 450 1\n6 - 0 450 1\n8 DOWN 0 450 1\n"
+         "9 - 0 450 1\n12 - 0 450 0\n",
+         GS_LEVEL_SELECTOR},
+        {"Enter on the main menu right after the question closed by a click on No",
+         GS_MAIN_MENU, SKIP_SPLASH + Press(5, "ESC") + Click(8, -150, -50) + Press(10, "ENTER"),
+         GS_MAIN_MENU},
+    };
+    for (const auto& c : cases)
+    {
+        const ScreenRun run = Play({c.state, c.script, -1, {}});
+        GameStateId asked = c.state;
+        for (size_t f = 0; f < run.frames.size() && asked == c.state; ++f) asked = run[f].next;
+        EXPECT_EQ(asked, c.next) << c.what;
+    }
 }
 
 TEST(MenuKeys, ThePauseMenuByKeysAndTheCreditsAndControlsLeftByEscape)

@@ -8,8 +8,15 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
+#include <thread>
+
+#include <signal.h>
+#include <sys/wait.h>
 
 namespace
 {
@@ -125,18 +132,126 @@ TEST_F(BestTimesKept, AFasterFinishIsKeptASlowerOneIsNot)
     EXPECT_EQ(BestFrames(1), 900u);
 }
 
-TEST_F(BestTimesKept, ADamagedFileIsSaidSetAsideAndTheGoodTimesStay)
+TEST_F(BestTimesKept, DamagedFilesAreSaidSetAsideNeverWrittenOverAndTheGoodTimesStay)
 {
-    WriteFile(Path(), "[best_frames]\nlevel_2 = 500\nlevel_3 = NaN\n");
-    testing::internal::CaptureStderr();
+    auto damaged = [](int i) {
+        return "[best_frames]\nlevel_2 = " + std::to_string(500 - i) + "\nlevel_3 = NaN\n";
+    };
+    for (int i = 0; i < SET_ASIDE_LIMIT + 2; ++i)
+    {
+        WriteFile(Path(), damaged(i));
+        testing::internal::CaptureStderr();
+        LoadBestTimes();
+        EXPECT_NE(testing::internal::GetCapturedStderr().find(Path()), std::string::npos);
+        EXPECT_EQ(BestFrames(2), 500u - i);
+        testing::internal::CaptureStderr();
+        RecordLevelTime(15, 800 - i);
+        const std::string keptAs = SetAsideName(Path(), std::min(i, SET_ASIDE_LIMIT - 1));
+        EXPECT_NE(testing::internal::GetCapturedStderr().find(keptAs), std::string::npos);
+    }
+    // Twelve damaged files: the two oldest dropped, the others under the ten names, oldest first.
+    for (int n = 0; n < SET_ASIDE_LIMIT; ++n)
+        EXPECT_EQ(ReadFile(SetAsideName(Path(), n)), damaged(n + 2)) << n;
+    EXPECT_FALSE(FileExists(SetAsideName(Path(), SET_ASIDE_LIMIT)));
     LoadBestTimes();
-    EXPECT_NE(testing::internal::GetCapturedStderr().find(Path()), std::string::npos);
-    EXPECT_EQ(BestFrames(2), 500u);
-    RecordLevelTime(9, 800);
-    EXPECT_EQ(ReadFile(Path() + ".bad"), "[best_frames]\nlevel_2 = 500\nlevel_3 = NaN\n");
+    EXPECT_EQ(BestFrames(2), 489u);
+    EXPECT_EQ(BestFrames(9), 789u);
+}
+
+// Copies of the game in child processes: their own memory and files, killed as a player may.
+template <typename Play> pid_t Copy(Play play)
+{
+    const pid_t pid = fork();
+    if (pid == 0)
+    {
+        play();
+        _exit(0);
+    }
+    return pid;
+}
+
+TEST_F(BestTimesKept, WritersKilledAtRandomMomentsLeaveAWholeFile)
+{
+    // A dotfile manager's link to a file elsewhere, and a link where a temporary file used to be.
+    const std::string target = root + "/dotfiles/best_times.ini";
+    uint32_t best[LEVEL_COUNT] = {1000000};
+    WriteFile(target, FormatBestTimes(best));
+    WriteFile(root + "/victim", "victim");
+    MakeFolder(data + "/vantara");
+    ASSERT_EQ(symlink(target.c_str(), Path().c_str()), 0);
+    ASSERT_EQ(symlink((root + "/victim").c_str(), (target + ".tmp").c_str()), 0);
+    std::mt19937 random(21);
+    for (int writer = 0; writer < 200; ++writer)
+    {
+        int wrote[2];
+        ASSERT_EQ(pipe(wrote), 0);
+        const pid_t pid = Copy([&] {
+            LoadBestTimes();
+            for (uint32_t frames = BestFrames(1) - 1;; --frames)
+            {
+                RecordLevelTime(7, frames);
+                if (write(wrote[1], "w", 1) != 1) return;
+            }
+        });
+        close(wrote[1]);
+        char first = 0;
+        // Most are killed while they write, some while they start.
+        if (writer % 8 != 0 && read(wrote[0], &first, 1) != 1) FAIL() << "the writer died";
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 4000));
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        close(wrote[0]);
+        const uint32_t before = best[0];
+        const std::string text = ReadFile(Path());
+        ASSERT_EQ(ParseBestTimes(text, best), 0) << text;
+        ASSERT_EQ(text, FormatBestTimes(best)) << "a file as written, whole";
+        ASSERT_LE(best[0], before);
+    }
+    EXPECT_LE(best[0], 1000000u - 175) << "each writer waited for wrote at least once";
     LoadBestTimes();
-    EXPECT_EQ(BestFrames(2), 500u);
-    EXPECT_EQ(BestFrames(3), 800u);
+    RecordLevelTime(7, best[0] - 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root + "/dotfiles"), {}), 2)
+        << "the file and the planted link: no temporary file left over";
+    EXPECT_TRUE(std::filesystem::is_symlink(Path()));
+    EXPECT_EQ(ReadFile(root + "/victim"), "victim");
+}
+
+TEST_F(BestTimesKept, TwoCopiesWritingAtOnceLoseNoTime)
+{
+    // Each improves every level in turn, the first copy by a little more on the odd ones, the
+    // second on the even ones.
+    auto frames = [](int copy, int k) {
+        return 100000u - 10 * k - 5 * ((k % LEVEL_COUNT + 1 + copy) % 2);
+    };
+    constexpr int WRITES = 100;
+    int go[2];
+    ASSERT_EQ(pipe(go), 0);
+    pid_t copies[2];
+    for (int copy = 0; copy < 2; ++copy)
+        copies[copy] = Copy([&] {
+            LoadBestTimes();
+            close(go[1]);
+            char none;
+            if (read(go[0], &none, 1) != 0) return;
+            for (int k = 0; k < WRITES; ++k) RecordLevelTime(7 + k % LEVEL_COUNT, frames(copy, k));
+        });
+    close(go[0]);
+    close(go[1]); // both start at once
+    for (pid_t copy : copies)
+    {
+        int status = -1;
+        waitpid(copy, &status, 0);
+        EXPECT_EQ(status, 0);
+    }
+    LoadBestTimes();
+    for (int level = 1; level <= LEVEL_COUNT; ++level)
+    {
+        uint32_t fewest = UINT32_MAX;
+        for (int k = level - 1; k < WRITES; k += LEVEL_COUNT)
+            fewest = std::min({fewest, frames(0, k), frames(1, k)});
+        EXPECT_EQ(BestFrames(level), fewest) << "level " << level;
+    }
+    EXPECT_FALSE(FileExists(Path() + ".bad")) << "neither copy met half a file";
 }
 
 TEST_F(BestTimesKept, ALevelIsTimedFromItsLastLifeToItsExit)

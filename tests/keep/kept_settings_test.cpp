@@ -1,8 +1,11 @@
 // kept_settings_test.cpp: settings.ini read, written and survived when damaged.
+#include "engine/input/input_state.h"
+#include "engine/platform/platform_scripted.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/saves/kept_settings.h"
 #include "game/frontend/settings.h"
+#include "game/saves/ini_reader.h"
 #include "game/saves/kept_file.h"
 #include "tests/keep/kept_folder.h"
 
@@ -51,6 +54,9 @@ TEST(KeptSettings, ReadsWhatItCanAndNamesTheFirstLineItCannot)
         {"a line over the limit is damaged whole, never split",
          "[window]\n# " + std::string(500, '-') + " width = 1280\nheight = 720\n",
          With(1, 1, false, true, 1920, 720), 2},
+        {"a line of the limit's length before its CR LF",
+         "[window]\r\n#" + std::string(INI_LINE_LIMIT - 1, '-') + "\r\nwidth = 1280\r\n",
+         With(1, 1, false, true, 1280, 1080), 0},
         {"a byte-order mark and CR LF", "\xEF\xBB\xBF[sound]\r\nmuted = on\r\n",
          With(1, 1, true, true, 1920, 1080), 0},
         {"a section without its bracket", "[sound\nmuted = on\n", With(1, 1, false, true, 1920, 1080), 1},
@@ -154,6 +160,60 @@ TEST_F(KeptSettingsFile, AWindowSizeComesBackWithTheNextSizeOfTheButton)
     EXPECT_EQ(WindowWidth, 1280u);
     EXPECT_EQ(WindowHeight, 720u);
     EXPECT_EQ(ResolutionIndex, 1) << "after 1280 x 720 the button gives 1920 x 1080";
+}
+
+// A window edge dragged for two and a half seconds, then a volume clicked, and clicked again a
+// quarter of a second later with the button held a while: frames of 1/60 s on the virtual
+// clock, with the settings kept after each, as the game does.
+TEST_F(KeptSettingsFile, SettingsOnTheMoveAreWrittenAtMostOnceASecondAndOnRelease)
+{
+    ScriptedReset();
+    ASSERT_TRUE(CreateGameWindow());
+    InitInput();
+    Start();
+    IsFullscreen = false;
+    std::vector<double> writes; // when the file on disk changed
+    std::string onDisk;
+    auto frames = [&](int count) {
+        for (int i = 0; i < count; ++i)
+        {
+            ScriptedAdvanceClock(1.0 / 60.0);
+            PlatformPumpMessages();
+            UpdateInput();
+            KeepSettingsIfChanged();
+            const std::string now = ReadFile(Path());
+            if (now != onDisk) writes.push_back(ScriptedClockSeconds());
+            onDisk = now;
+        }
+    };
+    for (uint32_t width = 1000; width < 1150; ++width)
+    {
+        WindowWidth = width;
+        frames(1);
+    }
+    ASSERT_EQ(writes.size(), 3u) << "at the start of the drag, a second in and two seconds in";
+    EXPECT_GE(writes[2] - writes[1], 1.0);
+    frames(1);
+    ASSERT_EQ(writes.size(), 4u) << "written as soon as the edge rests";
+    EXPECT_NE(onDisk.find("width = 1149"), std::string::npos) << onDisk;
+
+    frames(120);
+    ScriptedMouseButton(0, true);
+    MusicVolume = 0.95f; // what the click on the settings window's minus does
+    frames(3);
+    ScriptedMouseButton(0, false);
+    frames(12);
+    ASSERT_EQ(writes.size(), 5u) << "a lone click is written at once";
+    ScriptedMouseButton(0, true);
+    MusicVolume = 0.9f;
+    frames(15);
+    EXPECT_EQ(writes.size(), 5u) << "not while the button is held within the second";
+    ScriptedMouseButton(0, false);
+    frames(1);
+    ASSERT_EQ(writes.size(), 6u) << "written on release";
+    EXPECT_LT(writes[5] - writes[4], 1.0);
+    EXPECT_NE(onDisk.find("music_volume = 0.9"), std::string::npos) << onDisk;
+    DestroyGameWindow();
 }
 
 TEST_F(KeptSettingsFile, ADamagedFileGivesDefaultsOneLineAndIsSetAsideNotLost)

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# The Debian package as a player gets it: unpacked into a scratch root, it holds the program,
-# its data, a valid menu entry, icons and metadata, and nothing of the tests; it depends on
-# the libraries the program links; and the unpacked game, started from / (where no data
-# folder lies), finds its data, passes the splash, reaches the menu and quits with 0.
+# The Debian package as a player gets it: lintian finds nothing wrong with it (no error, no
+# warning); unpacked into a scratch root, it holds the program and its data where Debian puts
+# a game's, a valid menu entry, icons, metadata, the manual page, copyright and changelog,
+# and nothing of the tests; it depends on the libraries the program links; and the unpacked
+# game, started from / (where no data folder lies), finds its data, passes the splash,
+# reaches the menu and quits with 0.
 # Needs a display (xvfb-run). Usage: installed_game.sh <vantara_*.deb>
 set -u
 deb=$1
@@ -16,6 +18,9 @@ trap 'kill $pid 2>/dev/null; rm -rf "$root" "$shots" "$XDG_RUNTIME_DIR"' EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+# Debian's own checks. Their informational tags (a big /usr/share, say) are no fault.
+lintian --fail-on error,warning "$deb" 2>/dev/null || fail "lintian: $(lintian "$deb" 2>/dev/null)"
+
 # The package's contents and its control fields.
 dpkg-deb -x "$deb" "$root" || fail "cannot unpack $deb"
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -23,13 +28,20 @@ for library in libsdl2 libglew libopenal libstb libc6 libstdc++6; do
   [[ "$depends" == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 files=$(dpkg-deb -c "$deb" | sed -n 's|^[^.]*\(\./.*[^/]\)$|\1|p')
-unexpected=$(echo "$files" | grep -v -e '^\./usr/bin/vantara$' -e '^\./usr/share/vantara/data/' \
+unexpected=$(echo "$files" | grep -v -e '^\./usr/games/vantara$' -e '^\./usr/share/games/vantara/data/' \
   -e "^\./usr/share/applications/$id\.desktop$" -e "^\./usr/share/metainfo/$id\.metainfo\.xml$" \
-  -e "^\./usr/share/icons/hicolor/[0-9]*x[0-9]*/apps/$id\.png$")
+  -e "^\./usr/share/icons/hicolor/[0-9]*x[0-9]*/apps/$id\.png$" \
+  -e '^\./usr/share/man/man6/vantara\.6\.gz$' -e '^\./usr/share/lintian/overrides/vantara$' \
+  -e '^\./usr/share/doc/vantara/copyright$' -e '^\./usr/share/doc/vantara/changelog\.Debian\.gz$')
 [ -z "$unexpected" ] || fail "files a player does not need: $unexpected"
-[ ! -e "$root/usr/share/vantara/data/.generated" ] || fail "the build's stamp is packaged"
-file "$root/usr/bin/vantara" | grep -q "ELF .*executable" || fail "vantara is not a program"
-file "$root/usr/bin/vantara" | grep -q "not stripped" && fail "vantara keeps its debug symbols"
+[ ! -e "$root/usr/share/games/vantara/data/.generated" ] || fail "the build's stamp is packaged"
+file "$root/usr/games/vantara" | grep -q "ELF .*executable" || fail "vantara is not a program"
+file "$root/usr/games/vantara" | grep -q "not stripped" && fail "vantara keeps its debug symbols"
+# The manual page names every option the program lists.
+page=$(zcat "$root/usr/share/man/man6/vantara.6.gz")
+for option in $("$root/usr/games/vantara" --help | grep -o -e '--[a-z-]*' | sort -u); do
+  [[ "$page" == *"${option//-/\\-}"* ]] || fail "the manual page lacks $option"
+done
 
 # The desktop's view of it: entry, metadata, icons at the sizes menus ask for.
 desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop entry invalid"
@@ -41,12 +53,13 @@ for size in 32 48 64 128 256 512; do
     fail "no ${size}x${size} icon"
 done
 version=$(dpkg-deb -f "$deb" Version)
+version=${version%-*} # the game's own version, without the package's revision
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$id.metainfo.xml" ||
   fail "the metainfo has no release entry for $version"
-[ "$("$root/usr/bin/vantara" --version)" = "Vantara $version" ] || fail "--version differs from $version"
+[ "$("$root/usr/games/vantara" --version)" = "Vantara $version" ] || fail "--version differs from $version"
 
-# Plays: started from /, the game must find its data in the unpacked share/vantara.
-(cd / && exec "$root/usr/bin/vantara") 2>"$XDG_RUNTIME_DIR/stderr" &
+# Plays: started from /, the game must find its data in the unpacked share/games/vantara.
+(cd / && exec "$root/usr/games/vantara") 2>"$XDG_RUNTIME_DIR/stderr" &
 pid=$!
 window=$(timeout 60 xdotool search --sync --name '^Vantara$' | head -n 1)
 [ -n "$window" ] || fail "no window appeared: $(cat "$XDG_RUNTIME_DIR/stderr")"

@@ -7,7 +7,8 @@
 // would see it at 1920 x 1080, to FILE; it needs a display. Prints one JSON line after every Init and one after
 // every frame (replay_json.h). Anything wrong with the options, the script or the arena is
 // refused before a frame runs: exit code 2, nothing on standard output, one line on standard
-// error.
+// error. A script's last line cut off as it was written (a recording of a killed game) is only
+// left out, with one line on standard error.
 #include "engine/platform/picture_window.h"
 #include "engine/platform/platform.h"
 #include "tools/replay/replay_json.h"
@@ -154,9 +155,11 @@ int main(int argc, char** argv)
         return Refuse("vantara-replay: state " + std::to_string(setup.state) +
                       " is not a state of the game");
 
-    std::string script;
+    std::string script, cutOff;
     if (!ReadAll(scriptPath, &script)) return Refuse(scriptPath + ":0: cannot be read");
-    if (!ParseScript(script, scriptPath, &setup.script, &error)) return Refuse(error);
+    if (!ParseScript(script, scriptPath, &setup.script, &error, &cutOff)) return Refuse(error);
+    // A recording whose writing stopped mid-line plays up to its last whole line.
+    if (!cutOff.empty()) std::fprintf(stderr, "%s\n", cutOff.c_str());
 
     // Pictures, sheets and sounds come from data/ beside the runner, as for the game; an
     // arena needs none.

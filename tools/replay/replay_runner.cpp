@@ -36,6 +36,11 @@ void ApplyInput(const ReplayInput& was, const ReplayInput& now)
         case REPLAY_RMB: ScriptedMouseButton(RIGHT_BUTTON, after); break;
         case REPLAY_MIN: ScriptedSetMinimised(after); break;
         case REPLAY_UNFOCUS: ScriptedSetFocus(!after); break;
+        case REPLAY_CLOSE:
+            // The close message the window gets from its close box, the window manager or a
+            // signal; a closed window stays closed.
+            if (after) ScriptedCloseWindow();
+            break;
         default:
             if (k >= REPLAY_PAD_A) break; // the pad's reading is set below
             if (after)
