@@ -110,6 +110,13 @@ Libs: -L\${libdir} $4
 EOF
 }
 
+# licence NAME TITLE FILE: the library's licence as its source gives it, which the packages'
+# COPYRIGHT.txt carries (the program has the library built in).
+licence() {
+  mkdir -p "$prefix/share/licenses"
+  { printf '%s\n\n' "$2"; cat "$3"; } >"$prefix/share/licenses/$1.txt"
+}
+
 # static_lib NAME OBJECTS...: the static library lib/libNAME.a.
 static_lib() {
   local name=$1
@@ -118,15 +125,22 @@ static_lib() {
   $XAR rcs "$prefix/lib/lib$name.a" "$@"
 }
 
-# compile FLAGS -- SOURCES...: compiles each source into the current folder, two at a time.
+# compile FLAGS -- SOURCES...: compiles each source into the current folder, as many at a time
+# as there are cores, optimised and without debug information, through ccache when there is
+# one (a library built again, or the same sources in another checkout, then costs little); an
+# object is named for its source and the source's folder (SDL has files of one name in several
+# folders).
+cache=$(command -v ccache || true)
 compile() {
-  local flags=() s
+  local flags=() s o
   while [ "$1" != -- ]; do flags+=("$1"); shift; done
   shift
   for s in "$@"; do
+    o=$(basename "$(dirname "$s")")
+    o=${o#.}_$(basename "${s%.*}").o
     case $s in
-    *.cpp) echo "$XCXX -std=c++17 -O2 -w ${flags[*]} -c $s -o $(basename "${s%.*}").o" ;;
-    *) echo "$XCC -O2 -w ${flags[*]} -c $s -o $(basename "${s%.*}").o" ;;
+    *.cpp) echo "$cache $XCXX -std=c++17 -O2 -w ${flags[*]} -c $s -o $o" ;;
+    *) echo "$cache $XCC -O2 -w ${flags[*]} -c $s -o $o" ;;
     esac
   done | xargs -P "$jobs" -I{} sh -c '{}'
 }
@@ -139,6 +153,7 @@ build_zlib() { # $1 source folder, $2 version
   static_lib z ./*.o
   cp "$1/zlib.h" "$1/zconf.h" "$prefix/include/"
   pc zlib "$2" "-I\${includedir}" "-lz"
+  licence zlib "zlib $2" "$1/LICENSE"
 }
 
 build_libspng() {
@@ -148,6 +163,7 @@ build_libspng() {
   static_lib spng ./*.o
   cp "$1/spng/spng.h" "$prefix/include/"
   pc spng "$2" "-I\${includedir} -DSPNG_STATIC" "-lspng -lz"
+  licence libspng "libspng $2" "$1/LICENSE"
 }
 
 build_glew() {
@@ -158,6 +174,7 @@ build_glew() {
   mkdir -p "$prefix/include/GL"
   cp "$1"/include/GL/{glew,wglew}.h "$prefix/include/GL/"
   pc glew "$2" "-I\${includedir} -DGLEW_STATIC -DGLEW_NO_GLU" "-lglew32 -lopengl32"
+  licence glew "GLEW $2" "$1/LICENSE.txt"
 }
 
 # stb is headers plus the implementations the game calls: pictures read and written.
@@ -171,6 +188,7 @@ build_libstb() {
   mkdir -p "$prefix/include/stb"
   cp "$1"/stb_image.h "$1"/stb_image_write.h "$prefix/include/stb/"
   pc stb "$2" "-I\${includedir}/stb" "-lstb"
+  licence libstb "stb_image and stb_image_write ($2)" "$1/LICENSE"
 }
 
 # Dear ImGui's core and its OpenGL 3 renderer, which the debug overlay uses.
@@ -185,34 +203,54 @@ build_imgui() {
     "$prefix/include/imgui/"
   cp "$1"/backends/imgui_impl_opengl3*.h "$prefix/include/imgui/backends/"
   pc imgui "$2" "-I\${includedir}/imgui" "-limgui -lopengl32"
+  licence imgui "Dear ImGui $2" "$1/LICENSE.txt"
 }
 
-# SDL2 with what the game uses: the window and OpenGL, events, game controllers, audio, the
-# timer and threads. No renderer, no Vulkan or GLES, no HID drivers, no sensors.
+# SDL2 with what the game uses (scripts/windows/SDL_config.h says what): its sources compiled
+# as the other libraries are, with SDL's own compiler flags. Its CMake build would first spend
+# longer on its checks than on the compiling, and build every subsystem.
 build_libsdl2() {
-  local obj=$deps/obj/sdl2
-  rm -rf "$obj"
-  cmake -S "$1" -B "$obj" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/MinGW-w64.cmake" -DCMAKE_INSTALL_PREFIX="$prefix" \
-    -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL2_DISABLE_SDL2MAIN=ON \
-    -DSDL_RENDER=OFF -DSDL_HAPTIC=OFF -DSDL_SENSOR=OFF -DSDL_POWER=OFF -DSDL_LOCALE=OFF \
-    -DSDL_MISC=OFF -DSDL_FILESYSTEM=OFF -DSDL_HIDAPI=OFF -DSDL_VULKAN=OFF -DSDL_OPENGLES=OFF \
-    -DSDL_RENDER_D3D=OFF -DSDL_DISKAUDIO=OFF -DSDL_OFFSCREEN=OFF -DSDL_VIRTUAL_JOYSTICK=OFF \
-    -DSDL_WERROR=OFF >"$deps/sdl2-configure.log"
-  cmake --build "$obj" -j"$jobs" >"$deps/sdl2-build.log"
-  cmake --install "$obj" >/dev/null
-  # A static SDL2 needs its Windows libraries on every link, not only on static ones; the game
-  # has its own main, and each program says itself whether it is windowed (-mwindows).
-  sed -i -E -e '/^Libs:/{N;s/\nLibs.private:/ /}' -e '/^Libs:/s/ -lmingw32 -mwindows -lSDL2//2' \
-    -e '/^Libs:/s/ -lmingw32 -mwindows//' "$prefix/lib/pkgconfig/sdl2.pc"
+  local obj=$deps/obj/sdl2 src=$1/src
+  rm -rf "$obj" && mkdir -p "$obj/config" && cd "$obj"
+  cp "$root/scripts/windows/SDL_config.h" config/
+  compile -DNDEBUG -DUSING_GENERATED_CONFIG_H -I"$obj/config" -I"$1/include" \
+    -idirafter "$src/video/khronos" -fno-strict-aliasing -mmmx -m3dnow -msse -msse2 -msse3 -- \
+    "$src"/*.c "$src"/atomic/*.c "$src"/cpuinfo/*.c "$src"/dynapi/*.c "$src"/events/*.c \
+    "$src"/file/*.c "$src"/stdlib/SDL_{crc16,crc32,getenv,iconv,malloc,qsort,stdlib,string}.c \
+    "$src"/stdlib/SDL_strtokr.c "$src"/timer/SDL_timer.c "$src"/timer/windows/*.c \
+    "$src"/thread/SDL_thread.c "$src"/thread/generic/SDL_syscond.c "$src"/thread/windows/*.c \
+    "$src"/loadso/windows/*.c "$src"/core/windows/SDL_{immdevice,windows,xinput}.c \
+    "$src"/audio/*.c "$src"/audio/wasapi/SDL_wasapi{,_win32}.c "$src"/audio/directsound/*.c \
+    "$src"/joystick/{SDL_gamecontroller,SDL_joystick,controller_type}.c \
+    "$src"/joystick/windows/SDL_{dinputjoystick,windowsjoystick,xinputjoystick}.c \
+    "$src"/video/SDL_{RLEaccel,blit,blit_0,blit_1,blit_A,blit_N,blit_auto,blit_copy}.c \
+    "$src"/video/SDL_{blit_slow,bmp,clipboard,fillrect,pixels,rect,shape,stretch,surface}.c \
+    "$src"/video/SDL_{video,yuv}.c "$src"/video/yuv2rgb/yuv_rgb.c \
+    "$src"/video/windows/SDL_windows{clipboard,events,framebuffer,keyboard,messagebox}.c \
+    "$src"/video/windows/SDL_windows{modes,mouse,opengl,shape,video,window}.c \
+    "$src"/render/SDL_{render,yuv_sw}.c "$src"/render/direct3d*/SDL_render_d3d*.c \
+    "$src"/haptic/SDL_haptic.c "$src"/haptic/dummy/*.c "$src"/sensor/SDL_sensor.c \
+    "$src"/sensor/dummy/*.c "$src"/hidapi/SDL_hidapi.c "$src"/power/SDL_power.c \
+    "$src"/locale/SDL_locale.c "$src"/locale/dummy/*.c "$src"/misc/SDL_url.c \
+    "$src"/misc/dummy/*.c "$src"/filesystem/dummy/*.c
+  static_lib SDL2 ./*.o
+  rm -rf "$prefix/include/SDL2"
+  mkdir -p "$prefix/include/SDL2"
+  cp "$1"/include/*.h "$prefix/include/SDL2/"
+  rm "$prefix"/include/SDL2/SDL_test*.h
+  cp config/SDL_config.h "$prefix/include/SDL2/"
+  pc sdl2 "$2" "-I\${includedir} -I\${includedir}/SDL2" "-lSDL2 -lm -luser32 -lgdi32 -lwinmm \
+-limm32 -lole32 -loleaut32 -lversion -luuid -ladvapi32 -lsetupapi -lshell32 -ldinput8"
+  licence libsdl2 "SDL2 $2" "$1/LICENSE.txt"
 }
 
 # dep PACKAGE: builds the newest source of PACKAGE that the archive has, unless that version
-# is the one already built.
+# is the one already built (with its licence).
 dep() {
   local package=$1 version folder t upstream
   for version in $(source_versions "$package"); do
-    [ "$(cat "$deps/$package.version" 2>/dev/null)" != "$version" ] || return 0
+    [ "$(cat "$deps/$package.version" 2>/dev/null)" != "$version" ] ||
+      [ ! -e "$prefix/share/licenses/$package.txt" ] || return 0
     folder=$(fetch "$package" "$version") || continue
     t=$SECONDS
     echo "windows: building $package $version"
@@ -229,6 +267,9 @@ dep() {
 
 t=$SECONDS
 for package in zlib libspng glew libstb imgui libsdl2; do dep "$package"; done
+# MinGW-w64's runtime, linked into the programs, as Debian gives its copyright.
+licence mingw-w64 "MinGW-w64 runtime $(dpkg-query -W -f='${Version}' mingw-w64-x86-64-dev)" \
+  /usr/share/doc/mingw-w64-x86-64-dev/copyright
 echo "windows: libraries ready in $((SECONDS - t)) s"
 
 # --- the game's data, drawn on this machine ----------------------------------------------
@@ -245,9 +286,12 @@ launcher=()
 if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
-cmake -S . -B "$out/game" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTARA_WERROR=ON \
-  -DVANTARA_TESTS=OFF -DCMAKE_TOOLCHAIN_FILE="$root/cmake/MinGW-w64.cmake" \
-  -DVANTARA_WINDOWS_DEPS="$prefix" -DVANTARA_HOST_BUILD="$host" "${launcher[@]}" >/dev/null
+# The Linux build's optimisation (RelWithDebInfo's -O2), without the debug information that
+# the packages strip anyway: a fifth less to compile.
+cmake -S . -B "$out/game" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+  -DCMAKE_C_FLAGS_RELEASE="-O2 -DNDEBUG" -DVANTARA_WERROR=ON -DVANTARA_TESTS=OFF \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/MinGW-w64.cmake" -DVANTARA_WINDOWS_DEPS="$prefix" \
+  -DVANTARA_HOST_BUILD="$host" "${launcher[@]}" >/dev/null
 cmake --build "$out/game" -j"$jobs" --target vantara vantara-replay
 echo "windows: game built in $((SECONDS - t)) s"
 
