@@ -44,7 +44,10 @@ if(MAKENSIS)
     COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:vantara> -DDATA=${VANTARA_DATA_DIR}
             -DSTRIP=${CMAKE_STRIP} -DMAKENSIS=${MAKENSIS} -DICON=${VANTARA_ICO}
             -DVERSION=${PROJECT_VERSION} -DSOURCE=${VANTARA_WINDOWS_SOURCE}
-            -DOUT=${CMAKE_BINARY_DIR} -P ${VANTARA_WINDOWS_SOURCE}/package.cmake
+            -DOUT=${CMAKE_BINARY_DIR} -DLICENSE=${PROJECT_SOURCE_DIR}/LICENSE
+            -DCOPYRIGHT=${PROJECT_SOURCE_DIR}/packaging/copyright
+            -DLICENSES=${VANTARA_WINDOWS_DEPS}/share/licenses
+            -P ${VANTARA_WINDOWS_SOURCE}/package.cmake
     DEPENDS vantara vantara_assets vantara_ico
     COMMENT "Making the Windows packages"
     VERBATIM)

@@ -1,7 +1,9 @@
 # Makes the Windows packages from a built game (cmake -P, run by the windows_packages target):
 #   vantara-VERSION-windows-x64.zip        the portable game in a folder Vantara\
 #   vantara-VERSION-windows-x64-setup.exe  the installer (NSIS)
-# Inputs: EXE, DATA, STRIP, MAKENSIS, ICON, VERSION, SOURCE (this folder), OUT.
+# Inputs: EXE, DATA, STRIP, MAKENSIS, ICON, VERSION, SOURCE (this folder), OUT, LICENSE (the
+# game's), COPYRIGHT (packaging/copyright), LICENSES (a folder of the built-in libraries'
+# licences, one NAME.txt each, from scripts/windows.sh).
 cmake_minimum_required(VERSION 3.25)
 set(stage ${OUT}/windows-stage/Vantara)
 file(REMOVE_RECURSE ${OUT}/windows-stage)
@@ -9,11 +11,36 @@ file(MAKE_DIRECTORY ${stage})
 
 execute_process(COMMAND ${STRIP} -o ${stage}/vantara.exe ${EXE} COMMAND_ERROR_IS_FATAL ANY)
 file(COPY ${DATA}/ DESTINATION ${stage}/data PATTERN .generated EXCLUDE)
-# The read-me in Windows' line ends, so that Notepad of any age shows it right.
+# The texts in Windows' line ends, so that Notepad of any age shows them right.
+string(REPEAT "=" 72 rule)
+function(write_text name text)
+  string(REPLACE "\n" "\r\n" text "${text}")
+  file(WRITE ${stage}/${name} "${text}")
+endfunction()
 file(READ ${SOURCE}/README.txt readme)
 string(REPLACE "@VERSION@" "${VERSION}" readme "${readme}")
-string(REPLACE "\n" "\r\n" readme "${readme}")
-file(WRITE ${stage}/README.txt "${readme}")
+write_text(README.txt "${readme}")
+file(READ ${LICENSE} license)
+write_text(LICENSE.txt "${license}")
+# Who made what, as the Debian package says it, then the licence of every library the Windows
+# program has built in.
+file(GLOB licences ${LICENSES}/*.txt)
+if(NOT licences)
+  message(FATAL_ERROR "no licences of the built-in libraries in ${LICENSES}")
+endif()
+list(SORT licences)
+file(READ ${COPYRIGHT} copyright)
+string(APPEND copyright "
+The Windows program, vantara.exe, has these libraries built in, besides Dear ImGui: SDL2,
+GLEW, libspng, zlib, stb_image and stb_image_write, and the runtimes of MinGW-w64 and of GCC
+(libgcc and libstdc++, whose GCC Runtime Library Exception asks for no notice). Their
+licences follow, as their sources give them.
+")
+foreach(licence IN LISTS licences)
+  file(READ ${licence} text)
+  string(APPEND copyright "\n${rule}\n\n${text}")
+endforeach()
+write_text(COPYRIGHT.txt "${copyright}")
 
 set(zip ${OUT}/vantara-${VERSION}-windows-x64.zip)
 file(REMOVE ${zip})
