@@ -8,12 +8,17 @@
 #               window, a second copy refused, Ctrl+Q with exit code 0;
 #   settings    the music volume lowered in the settings window by keys, Ctrl+Q, and on the
 #               next start the saved volume read back from the Wine user's application data
-#               (the Wine user is named in Cyrillic, so the path is not Latin);
+#               (the Wine user is named in Cyrillic, so the path is not Latin); the damaged
+#               settings.ini found there set aside under the first free name, a dead writer's
+#               temporary file cleared, saves.lock made; the window closed as Windows closes
+#               it (taskkill), and the game quits as by Ctrl+Q;
 #   no-opengl   without OpenGL 3.3 the game says so in a message box and exits with code 2;
 #   installer   silent install, the Start-menu entry, the installed game starts and quits,
 #               the silent uninstall leaves no file of the game and keeps the saves.
 # Wine has no sound device here (its audio drivers are off): the game plays silently, as the
-# Linux game does without one, and says so once. One Wine prefix serves every part.
+# Linux game does without one, and says so once. One Wine prefix and one Wine session (a
+# wineserver kept running) serve every part; a part that fails ends the session, so that the
+# next one starts clean.
 # Usage: wine_game.sh BUILD_WINDOWS_FOLDER [PART...]   (all parts by default; screenshots go
 # to BUILD_WINDOWS_FOLDER/e2e)
 set -u
@@ -102,12 +107,16 @@ part_game() {
   mkdir -p "$work/Игры"
   (cd "$work/Игры" && cmake -E tar xf "$portable") || fail "the zip did not unpack"
   local game="$work/Игры/Vantara/vantara.exe"
+  grep -q "MIT License" "$work/Игры/Vantara/LICENSE.txt" &&
+    grep -q "SDL2" "$work/Игры/Vantara/COPYRIGHT.txt" || fail "the zip lacks LICENSE or COPYRIGHT"
   start "$game" --record "$rec"
   until_true 120 eval 'shot splash && shows_something splash' || fail "the splash showed nothing"
   skip_splash
   "$wine" "$game" 2>/dev/null
   [ $? = 1 ] || fail "a second copy was not refused with exit code 1"
-  xdotool key Return
+  # The first Enter shows the focus on Play, unless a key already did; the second presses it
+  # (or falls into the loading level, which takes no Enter).
+  xdotool key --delay 300 Return Return
   until_true 180 in_state 7 || fail "Enter on the menu did not start Level 1"
   shot level-1
   xdotool keydown d sleep 1 keyup d
@@ -127,6 +136,12 @@ part_game() {
 # 0.05 off.
 part_settings() {
   local ini=$appdata/settings.ini volume
+  # A settings.ini damaged before (a volume of 7), one set aside earlier, and the temporary
+  # file of a writer that died before its move.
+  mkdir -p "$appdata"
+  printf '[sound]\r\nmusic_volume = 7\r\n' >"$ini"
+  printf 'set aside earlier\n' >"$ini.bad"
+  printf 'half a file' >"$ini.4242-0.tmp"
   start "$game"
   skip_splash
   # A fifth of a second apart, so that no two taps fall into one frame.
@@ -136,6 +151,11 @@ part_settings() {
   until_true 60 eval "grep -qE '^music_volume = 0\.[0-9]+$' '$ini' 2>/dev/null" ||
     fail "no lower music_volume in $ini: $(cat "$ini" 2>&1)"
   volume=$(grep '^music_volume' "$ini")
+  [ "$(cat "$ini.bad")" = "set aside earlier" ] || fail "settings.ini.bad was written over"
+  grep -q 'music_volume = 7' "$ini.bad.1" || fail "the damaged file is not settings.ini.bad.1"
+  grep -q 'kept as .*settings.ini.bad.1' "$work/stderr" || fail "no word of settings.ini.bad.1"
+  [ ! -e "$ini.4242-0.tmp" ] || fail "the dead writer's temporary file is still there"
+  [ -f "$appdata/saves.lock" ] || fail "no saves.lock beside the saves"
   quit_game
   # The next start reads it: a change of full screen writes the file again, with the volume
   # it read, not the default.
@@ -144,7 +164,10 @@ part_settings() {
   xdotool key F11
   until_true 60 eval "grep -qx 'fullscreen = false' '$ini'" || fail "F11 was not saved"
   grep -qx "$volume" "$ini" || fail "the next start lost the volume: $(cat "$ini")"
-  quit_game
+  # Closed by Windows (as Task Manager's End task closes it): it quits as by Ctrl+Q.
+  "$wine" taskkill /im vantara.exe >/dev/null 2>&1
+  wait_exit 120
+  [ "$code" = 0 ] || fail "closed by taskkill, the game ended with $code"
 }
 
 part_no_opengl() {
@@ -166,6 +189,8 @@ part_installer() {
   "$wine" "$setup" /S || fail "the silent install failed"
   [ -f "$installed/vantara.exe" ] && [ -f "$installed/data/Adagio.wav" ] ||
     fail "the installer put no game into Program Files"
+  grep -q "MIT License" "$installed/LICENSE.txt" && grep -q "SDL2" "$installed/COPYRIGHT.txt" ||
+    fail "the installer put down no LICENSE.txt and COPYRIGHT.txt"
   [ -f "$entry" ] || fail "no Start-menu entry"
   start 'C:\Program Files\Vantara\vantara.exe'
   skip_splash
@@ -181,6 +206,8 @@ part_installer() {
 }
 
 start_time=$SECONDS
+mkdir -p "$WINEPREFIX"
+"$wineserver" -p # the session lasts until the trap ends it
 "$wine" wineboot -i >/dev/null 2>&1 || fail "Wine could not make its prefix"
 echo "Wine prefix made in $((SECONDS - start_time)) s"
 passed=0 failed=0
@@ -188,14 +215,17 @@ parts=("${@:2}")
 [ ${#parts[@]} -gt 0 ] || parts=(replays game settings no-opengl installer)
 for name in "${parts[@]}"; do
   t=$SECONDS
-  # Each part ends with no Windows program left running, whatever became of it.
-  if (pid=; trap 'kill $pid 2>/dev/null; "$wineserver" -k; "$wineserver" -w' EXIT
+  # Each part ends with its game gone, whatever became of it.
+  if (pid=; trap '[ -z "$pid" ] || { kill $pid; wait $pid; } 2>/dev/null' EXIT
       "part_${name//-/_}"); then
     passed=$((passed + 1))
     echo "ok: $name ($((SECONDS - t)) s)"
   else
     failed=$((failed + 1))
     echo "FAIL: $name ($((SECONDS - t)) s)"
+    "$wineserver" -k
+    "$wineserver" -w
+    "$wineserver" -p
   fi
 done
 echo "wine: $passed passed, $failed failed"
