@@ -12,3 +12,5 @@ add_custom_command(
   COMMENT "Copying the game's pictures and sounds from ${VANTARA_HOST_BUILD}"
   VERBATIM)
 add_custom_target(vantara_assets ALL DEPENDS ${VANTARA_DATA_DIR}/.generated)
+# The shipped levels are copied into data/levels/ after it has been filled afresh.
+add_dependencies(vantara_levels vantara_assets)

@@ -41,14 +41,15 @@ set_target_properties(vantara PROPERTIES WIN32_EXECUTABLE ON)
 find_program(MAKENSIS makensis)
 if(MAKENSIS)
   add_custom_target(windows_packages
-    COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:vantara> -DDATA=${VANTARA_DATA_DIR}
+    COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:vantara>
+            -DREPLAY=$<TARGET_FILE:vantara-replay> -DDATA=${VANTARA_DATA_DIR}
             -DSTRIP=${CMAKE_STRIP} -DMAKENSIS=${MAKENSIS} -DICON=${VANTARA_ICO}
             -DVERSION=${PROJECT_VERSION} -DSOURCE=${VANTARA_WINDOWS_SOURCE}
             -DOUT=${CMAKE_BINARY_DIR} -DLICENSE=${PROJECT_SOURCE_DIR}/LICENSE
             -DCOPYRIGHT=${PROJECT_SOURCE_DIR}/packaging/copyright
             -DLICENSES=${VANTARA_WINDOWS_DEPS}/share/licenses
             -P ${VANTARA_WINDOWS_SOURCE}/package.cmake
-    DEPENDS vantara vantara_assets vantara_ico
+    DEPENDS vantara vantara-replay vantara_assets vantara_levels vantara_ico
     COMMENT "Making the Windows packages"
     VERBATIM)
 endif()

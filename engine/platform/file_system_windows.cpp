@@ -63,6 +63,8 @@ std::wstring ExecutableFolder()
 }
 } // namespace
 
+std::string PlatformProgramFolder() { return Utf8FromWide(ExecutableFolder().c_str()); }
+
 bool PlatformEnterDataFolder(const char* installedFolder)
 {
     const std::wstring beside = ExecutableFolder();

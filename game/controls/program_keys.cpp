@@ -3,11 +3,12 @@
 // The arrow keys walk two chains of levels: the tutorial 3-4-5-6, and the levels
 // 7-8-9-10-11-13-14-15 and on to the win screen. State 12 is on neither. K held with a digit
 // jumps to a level, and K with 0 opens the level selector, except in the main menu, the
-// selector and the credits.
+// selector, its page of made and imported levels, and the credits.
 #include "game/controls/program_keys.h"
 
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
+#include "game/startup/game_states.h"
 
 namespace
 {
@@ -18,7 +19,8 @@ constexpr StateStep NEXT_LEVEL[] = {{3, 4},   {4, 5},   {5, 6},   {7, 8},   {8, 
 constexpr StateStep LEVEL_JUMPS[] = {{'1', 7},  {'2', 8},  {'3', 9},  {'4', 10},
                                      {'5', 11}, {'6', 13}, {'7', 14}, {'8', 15},
                                      {'0', GS_LEVEL_SELECTOR}};
-constexpr GameStateId NO_JUMP_STATES[] = {GS_MAIN_MENU, GS_LEVEL_SELECTOR, GS_CREDITS};
+constexpr GameStateId NO_JUMP_STATES[] = {GS_MAIN_MENU, GS_LEVEL_SELECTOR, GS_MY_LEVELS,
+                                          GS_CREDITS};
 
 template <typename T, size_t N> constexpr size_t Count(const T (&)[N]) { return N; }
 } // namespace

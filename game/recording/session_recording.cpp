@@ -39,7 +39,16 @@ uint32_t KeySlot(ReplayKey key)
     return code == KEY_MENU ? KEY_ALT : code;
 }
 
-ReplayInput LiveInput()
+void FailRecording(const char* what)
+{
+    std::fprintf(stderr, "Vantara: cannot %s the recording %s; playing on without it\n", what,
+                 RecordingPath.c_str());
+    std::fclose(Recording);
+    Recording = nullptr;
+}
+} // namespace
+
+ReplayInput LiveReplayInput()
 {
     ReplayInput input;
     for (int k = 0; k < REPLAY_KEY_COUNT; ++k)
@@ -72,15 +81,6 @@ ReplayInput LiveInput()
     return input;
 }
 
-void FailRecording(const char* what)
-{
-    std::fprintf(stderr, "Vantara: cannot %s the recording %s; playing on without it\n", what,
-                 RecordingPath.c_str());
-    std::fclose(Recording);
-    Recording = nullptr;
-}
-} // namespace
-
 bool StartRecording(const char* path)
 {
     RecordingPath = path;
@@ -106,7 +106,7 @@ void WatchFrame()
 void RecordFrame(uint64_t frame)
 {
     if (!Recording) return;
-    ScriptLine line = {frame, LiveInput()};
+    ScriptLine line = {frame, LiveReplayInput()};
     line.input.frameTime = WatchedFrameTime;
     std::string text = FormatScriptLine(line);
     // What the frame did, as comments the runner skips: its state when that changed, and the

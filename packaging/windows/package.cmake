@@ -1,7 +1,8 @@
 # Makes the Windows packages from a built game (cmake -P, run by the windows_packages target):
 #   vantara-VERSION-windows-x64.zip        the portable game in a folder Vantara\
 #   vantara-VERSION-windows-x64-setup.exe  the installer (NSIS)
-# Inputs: EXE, DATA, STRIP, MAKENSIS, ICON, VERSION, SOURCE (this folder), OUT, LICENSE (the
+# Inputs: EXE, REPLAY (the replay runner, which the game runs to check the proof of a level
+# it imports), DATA, STRIP, MAKENSIS, ICON, VERSION, SOURCE (this folder), OUT, LICENSE (the
 # game's), COPYRIGHT (packaging/copyright), LICENSES (a folder of the built-in libraries'
 # licences, one NAME.txt each, from scripts/windows.sh).
 cmake_minimum_required(VERSION 3.25)
@@ -10,6 +11,8 @@ file(REMOVE_RECURSE ${OUT}/windows-stage)
 file(MAKE_DIRECTORY ${stage})
 
 execute_process(COMMAND ${STRIP} -o ${stage}/vantara.exe ${EXE} COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${STRIP} -o ${stage}/vantara-replay.exe ${REPLAY}
+  COMMAND_ERROR_IS_FATAL ANY)
 file(COPY ${DATA}/ DESTINATION ${stage}/data PATTERN .generated EXCLUDE)
 # The texts in Windows' line ends, so that Notepad of any age shows them right.
 string(REPEAT "=" 72 rule)

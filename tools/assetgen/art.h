@@ -33,6 +33,11 @@ Canvas MenuButton(const std::string& label, int width, int height);
 Canvas TextLabel(const std::string& label, int width, int height);
 // One row of equal cells, one character of `cells` each ('*' is the star of a finished level).
 Canvas TimeDigits(const std::string& cells, int cellWidth, int cellHeight);
+// Every printable ASCII character from ' ' to '~', one equal cell each in one row, in the
+// lettering of the labels: the sheet the game writes level titles and messages with.
+Canvas LetterSheet(int cellWidth, int cellHeight);
+// The mark of a proven level: a gold seal with a tick.
+Canvas ProvenSeal(int size);
 Canvas WindowPanel();
 Canvas SettingsGear();
 Canvas GameIcon(int size); // the emblem on a transparent square: window and desktop icons
@@ -43,6 +48,7 @@ Canvas AudioCreditLine(); // the line under the second splash
 // Full screens (art_screens.cpp, art_pages.cpp).
 Canvas MainMenuBackground();
 Canvas LevelSelectorBackground();
+Canvas MyLevelsBackground();
 Canvas LoadingScreen();
 Canvas CreditsPage(int page); // 1 to 5
 Canvas ControlsPage();

@@ -156,6 +156,47 @@ Canvas TimeDigits(const std::string& cells, int cellWidth, int cellHeight)
     return c;
 }
 
+Canvas LetterSheet(int cellWidth, int cellHeight)
+{
+    constexpr char FIRST = ' ', LAST = '~';
+    const int count = LAST - FIRST + 1;
+    Canvas c(cellWidth * count, cellHeight);
+    const float w = float(cellWidth), h = float(cellHeight);
+    // The font's ascent-to-descent span fills the cell but for a margin for the outline; one
+    // baseline for every cell, where the span's ascent ends (0.8 of it in DejaVu).
+    TextStyle style = LabelLettering(h, 0.84f, 0.03f);
+    style.face = FontFace::MonoBold;
+    const float baseline = (h - style.size) * 0.5f + style.size * 0.8f;
+    for (int i = 0; i < count; ++i)
+        DrawText(c, std::string(1, char(FIRST + i)), w * (float(i) + 0.5f), baseline, style);
+    return c;
+}
+
+Canvas ProvenSeal(int size)
+{
+    Canvas c(size, size);
+    const float s = float(size);
+    const Vec o{s * 0.5f, s * 0.5f};
+    const float r = s * 0.4f;
+    Box all = c.Bounds();
+    // A rosette of twelve points behind a round gold face.
+    std::vector<Vec> points;
+    for (int k = 0; k < 24; ++k)
+        points.push_back(o + Polar(float(k) * 3.14159265f / 12.0f, k % 2 ? r * 0.92f : r * 1.12f));
+    const Shape rosette = Polygon(points);
+    c.Fill(Grow(rosette, s * 0.03f), Palette::Ink, all);
+    c.Fill(rosette, Palette::GoldDark, all);
+    const Shape face = Circle(o, r * 0.82f);
+    c.Fill(face, CelShade(face, Palette::Gold, Palette::GoldDark, s * 0.03f, Palette::GoldLight, s * 0.02f),
+           all);
+    // The tick, inked, then cream.
+    const std::vector<Vec> tick = {o + Vec{-r * 0.42f, r * 0.02f}, o + Vec{-r * 0.1f, r * 0.34f},
+                                   o + Vec{r * 0.46f, -r * 0.32f}};
+    c.Fill(Stroke(tick, s * 0.16f), Palette::Ink, all);
+    c.Fill(Stroke(tick, s * 0.09f), Palette::Cream, all);
+    return c;
+}
+
 Canvas WindowPanel()
 {
     // One panel for the pause window (600 x 600), the settings window (600 x 600) and the

@@ -56,6 +56,7 @@ std::vector<Asset> Catalogue()
         Picture("Column.png", NearColumns),
         Picture("Menus/Menu Background.png", MainMenuBackground),
         Picture("Menus/Level Selector Background.png", LevelSelectorBackground),
+        Picture("Menus/My Levels Background.png", MyLevelsBackground),
         Picture("Menus/Loading_Screen.png", LoadingScreen),
         Picture("WinScreen.png", WinScreen),
         Picture("Controls.png", ControlsPage),
@@ -121,6 +122,14 @@ std::vector<Asset> Catalogue()
         // Best times under the level buttons and on the win screen: cells 34 by 72 pixels.
         Picture("Menus/Time_Digits.png", [] { return TimeDigits("0123456789:.*", 34, 72); }),
         Label("Menus/Best_Total.png", "Best times in all", 600, 100),
+        // The "My levels" page: its button on the selector, its rows, page turns, the letters
+        // of titles and messages (cells 32 by 64 pixels) and the mark of a proven level.
+        Button("Menus/My_Levels.png", "My levels", 400, 200),
+        Button("Menus/Level_Row.png", "", 1300, 90),
+        Button("Menus/Previous.png", "Previous", 400, 200),
+        Button("Menus/Next.png", "Next", 400, 200),
+        Picture("Menus/Letters.png", [] { return LetterSheet(32, 64); }),
+        Picture("Menus/Proven.png", [] { return ProvenSeal(96); }),
         Sound("Button_VendingMachine2.wav", HoverClick),
         Sound("Hit_SwordStabEarth_Rumble1.wav", SpikeDeath),
         Sound("Fire_FlameBurst1.wav", LavaDeath),
