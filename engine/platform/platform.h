@@ -160,6 +160,10 @@ bool PlatformEnterDataFolder(const char* installedFolder);
 
 // The folder this program was started from; empty where the system cannot say.
 std::string PlatformProgramFolder();
+// The program's arguments in UTF-8, for main to read instead of its own (program_arguments.cpp):
+// the same on Linux; on Windows, whose C runtime gives them in the ANSI code page, read again
+// from the wide command line, with *argc set to their number. Kept for the program's life.
+char** PlatformProgramArguments(int* argc, char** argv);
 // The names of the regular files in `folder` (not of its folders), in no particular order;
 // none when it cannot be read (folder_listing.cpp).
 std::vector<std::string> PlatformListFolder(const std::string& folder);

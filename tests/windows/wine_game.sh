@@ -12,6 +12,9 @@
 #               settings.ini found there set aside under the first free name, a dead writer's
 #               temporary file cleared, saves.lock made; the window closed as Windows closes
 #               it (taskkill), and the game quits as by Ctrl+Q;
+#   levels      a shared level imported from a folder named in Cyrillic by the unpacked game,
+#               which checks its proof with the vantara-replay.exe beside it: kept in the
+#               application data when proven, refused (exit 1) when its exit was moved;
 #   no-opengl   without OpenGL 3.3 the game says so in a message box and exits with code 2;
 #   installer   silent install, the Start-menu entry, the installed game starts and quits,
 #               the silent uninstall leaves no file of the game and keeps the saves.
@@ -101,12 +104,19 @@ part_replays() {
   "$repo/tests/levels/replay_digests.sh" "$wine" "$replay" || fail "replays differ under Wine"
 }
 
-part_game() {
-  rec=$work/session.txt
+# The portable zip unpacked into a folder named in Cyrillic (once for the parts that use it).
+portable_game="$work/Игры/Vantara/vantara.exe"
+unpack() {
+  [ ! -e "$portable_game" ] || return 0
   [ -n "$portable" ] || fail "no portable zip in $out"
   mkdir -p "$work/Игры"
   (cd "$work/Игры" && cmake -E tar xf "$portable") || fail "the zip did not unpack"
-  local game="$work/Игры/Vantara/vantara.exe"
+}
+
+part_game() {
+  rec=$work/session.txt
+  unpack
+  local game=$portable_game
   grep -q "MIT License" "$work/Игры/Vantara/LICENSE.txt" &&
     grep -q "SDL2" "$work/Игры/Vantara/COPYRIGHT.txt" || fail "the zip lacks LICENSE or COPYRIGHT"
   start "$game" --record "$rec"
@@ -170,6 +180,31 @@ part_settings() {
   [ "$code" = 0 ] || fail "closed by taskkill, the game ended with $code"
 }
 
+# A shared level (Level 1 with its committed replay as proof, from the zip's data/levels)
+# imported from a folder named in Cyrillic by the unpacked game, which runs the
+# vantara-replay.exe beside it to check the proof: kept under its key in the application data,
+# the same level with its exit moved refused, neither with a window.
+part_levels() {
+  unpack
+  local shared="$work/Общие" level="$work/Игры/Vantara/data/levels/level_1.level" hash kept
+  mkdir -p "$shared"
+  hash=$(grep -v -e '^#' -e '^$' "$level" | sha256sum | cut -d' ' -f1)
+  { cat "$level"; echo "proof $hash"; cat "$repo/tests/levels/replays/7.txt"; } >"$shared/уровень 1.level"
+  sed 's/^exit 960 350 /exit 960 -250 /' "$shared/уровень 1.level" >"$shared/moved.level"
+  "$wine" "$portable_game" --import "$shared/уровень 1.level" >"$work/out" 2>&1
+  code=$?
+  [ "$code" = 0 ] && grep -q 'imported "Level_1", proven: its run reaches the exit' "$work/out" ||
+    fail "the import gave exit $code: $(head -c 300 "$work/out")"
+  kept=("$appdata"/levels/*.level)
+  [[ ${#kept[@]} -eq 1 && $(basename "${kept[0]}") =~ ^[0-9a-f]{16}\.level$ ]] ||
+    fail "kept in the application data: ${kept[*]}"
+  "$wine" "$portable_game" --import "$shared/moved.level" >"$work/out" 2>&1
+  code=$?
+  [ "$code" = 1 ] && grep -q 'is refused: not proven: the level was changed' "$work/out" ||
+    fail "the moved level gave exit $code: $(head -c 300 "$work/out")"
+  [ "$(ls "$appdata/levels" | wc -l)" = 1 ] || fail "the refused level was kept"
+}
+
 part_no_opengl() {
   MESA_GL_VERSION_OVERRIDE=3.0 "$wine" "$game" 2>"$work/stderr" &
   pid=$!
@@ -187,7 +222,8 @@ part_installer() {
   # The player's saves, which no uninstaller may take.
   [ -f "$appdata/best_times.ini" ] || { mkdir -p "$appdata" && printf '[best_frames]\nlevel_1 = 2843\n' >"$appdata/best_times.ini"; }
   "$wine" "$setup" /S || fail "the silent install failed"
-  [ -f "$installed/vantara.exe" ] && [ -f "$installed/data/Adagio.wav" ] ||
+  [ -f "$installed/vantara.exe" ] && [ -f "$installed/vantara-replay.exe" ] &&
+    [ -f "$installed/data/Adagio.wav" ] && [ -f "$installed/data/levels/level_9.level" ] ||
     fail "the installer put no game into Program Files"
   grep -q "MIT License" "$installed/LICENSE.txt" && grep -q "SDL2" "$installed/COPYRIGHT.txt" ||
     fail "the installer put down no LICENSE.txt and COPYRIGHT.txt"
@@ -212,7 +248,7 @@ mkdir -p "$WINEPREFIX"
 echo "Wine prefix made in $((SECONDS - start_time)) s"
 passed=0 failed=0
 parts=("${@:2}")
-[ ${#parts[@]} -gt 0 ] || parts=(replays game settings no-opengl installer)
+[ ${#parts[@]} -gt 0 ] || parts=(replays game settings levels no-opengl installer)
 for name in "${parts[@]}"; do
   t=$SECONDS
   # Each part ends with its game gone, whatever became of it.

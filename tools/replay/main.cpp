@@ -127,6 +127,7 @@ int Verify(const std::string& path)
 
 int main(int argc, char** argv)
 {
+    argv = PlatformProgramArguments(&argc, argv);
     ReplaySetup setup;
     std::string scriptPath, arenaPath, levelPath;
     bool stateGiven = false;
