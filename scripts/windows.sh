@@ -55,7 +55,8 @@ fi
 
 # apt-get source needs a deb-src entry; this one names the same archive as the deb entries.
 has_deb_src() {
-  grep -qsE '^[[:space:]]*deb-src[[:space:]]' /etc/apt/sources.list /etc/apt/sources.list.d/*.list ||
+  grep -qsE '^[[:space:]]*deb-src[[:space:]]' /etc/apt/sources.list \
+    /etc/apt/sources.list.d/*.list ||
     grep -qsiE '^Types:.*deb-src' /etc/apt/sources.list.d/*.sources
 }
 if ! has_deb_src; then

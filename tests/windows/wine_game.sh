@@ -189,7 +189,8 @@ part_levels() {
   local shared="$work/Общие" level="$work/Игры/Vantara/data/levels/level_1.level" hash kept
   mkdir -p "$shared"
   hash=$(grep -v -e '^#' -e '^$' "$level" | sha256sum | cut -d' ' -f1)
-  { cat "$level"; echo "proof $hash"; cat "$repo/tests/levels/replays/7.txt"; } >"$shared/уровень 1.level"
+  { cat "$level"; echo "proof $hash"; cat "$repo/tests/levels/replays/7.txt"; } \
+    >"$shared/уровень 1.level"
   sed 's/^exit 960 350 /exit 960 -250 /' "$shared/уровень 1.level" >"$shared/moved.level"
   "$wine" "$portable_game" --import "$shared/уровень 1.level" >"$work/out" 2>&1
   code=$?
@@ -220,7 +221,9 @@ part_installer() {
   local installed="$WINEPREFIX/drive_c/Program Files/Vantara"
   local entry="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vantara.lnk"
   # The player's saves, which no uninstaller may take.
-  [ -f "$appdata/best_times.ini" ] || { mkdir -p "$appdata" && printf '[best_frames]\nlevel_1 = 2843\n' >"$appdata/best_times.ini"; }
+  if [ ! -f "$appdata/best_times.ini" ]; then
+    mkdir -p "$appdata" && printf '[best_frames]\nlevel_1 = 2843\n' >"$appdata/best_times.ini"
+  fi
   "$wine" "$setup" /S || fail "the silent install failed"
   [ -f "$installed/vantara.exe" ] && [ -f "$installed/vantara-replay.exe" ] &&
     [ -f "$installed/data/Adagio.wav" ] && [ -f "$installed/data/levels/level_9.level" ] ||
