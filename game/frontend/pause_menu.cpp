@@ -7,7 +7,7 @@
 #include "game/audio/sound_system.h"
 #include "game/frontend/settings.h"
 #include "game/levels/level.h"
-#include "game/controls/pad_controls.h"
+#include "game/controls/bindings.h"
 #include "game/scene/camera.h"
 #include "game/scene/render_layer.h"
 
@@ -165,8 +165,8 @@ void PauseMenu::Update()
     UpdateSounds();
     if (PlatformWindowIsMinimised()) paused = true;
     ApplyMenuVolumes(channels_, SLOT_COUNT, nullptr, SoundMuted);
-    const bool toggle = IsKeyTriggered(KEY_ESCAPE) || PadPausePressed() ||
-                        (paused && IsPadButtonTriggered(PAD_B));
+    // The pause bindings (Escape always among them), or B to go back out of the pause.
+    const bool toggle = ActionPressed(ACTION_PAUSE) || (paused && IsPadButtonTriggered(PAD_B));
     if (toggle && !settingsWereOpen && !PauseConfirmOpen) paused = !paused;
 
     if (!paused)

@@ -58,10 +58,12 @@ extern bool PlayerDied;    // the pending restart is a death; the level's Init c
 // may resume in it). Stops the run animation while paused.
 bool PauseStep(Player* player);
 
-// Space, W or the pad's A went down this frame: jump, wall jump, jump off the rope.
+// A jump binding went down this frame (Space, W or the pad's A unless changed): jump, wall
+// jump, jump off the rope.
 bool JumpPressed();
 
-// Run and facing from A and D (or the pad), the speed limit, friction and gravity.
+// Run and facing from the run bindings (A and D, the D-pad or the stick unless changed), the
+// speed limit, friction and gravity.
 void UpdateMovement(Player* player);
 // The player's reaction to touching `object`, by its kind: stand on it, die, bounce off it,
 // finish the level or end the hook shot.

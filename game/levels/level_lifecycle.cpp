@@ -15,7 +15,7 @@
 #include "game/gameplay/player.h"
 #include "game/gameplay/rock.h"
 #include "game/startup/missing_files.h"
-#include "game/controls/pad_controls.h"
+#include "game/controls/bindings.h"
 #include "game/scene/camera.h"
 #include "game/scene/render_layer.h"
 #include "game/scene/sprite_sheet.h"
@@ -257,8 +257,9 @@ void LevelUpdate()
     if (PauseStep(player)) return;
     ++LifeFrames;
 
-    // The pad's Back restarts as R does; a level key pressed with it still wins.
-    if (PadRestartPressed())
+    // The pad's restart (Back unless changed) restarts as R does; a level key pressed with it
+    // still wins.
+    if (ActionPadPressed(ACTION_RESTART))
     {
         StopAllSounds();
         RestartRequested = true;

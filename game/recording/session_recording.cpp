@@ -17,6 +17,7 @@ namespace
 {
 constexpr double FLUSH_INTERVAL = 0.5; // seconds; at least once a second
 constexpr int RIGHT_BUTTON = 1;
+constexpr int MIDDLE_BUTTON = 2;
 
 FILE* Recording = nullptr;
 std::string RecordingPath;
@@ -39,7 +40,16 @@ uint32_t KeySlot(ReplayKey key)
     return code == KEY_MENU ? KEY_ALT : code;
 }
 
-ReplayInput LiveInput()
+void FailRecording(const char* what)
+{
+    std::fprintf(stderr, "Vantara: cannot %s the recording %s; playing on without it\n", what,
+                 RecordingPath.c_str());
+    std::fclose(Recording);
+    Recording = nullptr;
+}
+} // namespace
+
+ReplayInput LiveReplayInput()
 {
     ReplayInput input;
     for (int k = 0; k < REPLAY_KEY_COUNT; ++k)
@@ -49,13 +59,14 @@ ReplayInput LiveInput()
         switch (key)
         {
         case REPLAY_RMB: held = IsMouseButtonDown(RIGHT_BUTTON); break;
+        case REPLAY_MMB: held = IsMouseButtonDown(MIDDLE_BUTTON); break;
         case REPLAY_MIN: held = PlatformWindowIsMinimised(); break;
         case REPLAY_UNFOCUS: held = WindowUnfocused; break;
         // The window procedure clears it at a close message: from then on the game quits.
         case REPLAY_CLOSE: held = !IsRunning; break;
         default: held = IsKeyDown(KeySlot(key)); break;
         }
-        if (held) input.keys |= uint64_t{1} << k;
+        if (held) Hold(&input, k);
     }
     input.mouseX = MousePosition.x;
     input.mouseY = MousePosition.y;
@@ -71,15 +82,6 @@ ReplayInput LiveInput()
     }
     return input;
 }
-
-void FailRecording(const char* what)
-{
-    std::fprintf(stderr, "Vantara: cannot %s the recording %s; playing on without it\n", what,
-                 RecordingPath.c_str());
-    std::fclose(Recording);
-    Recording = nullptr;
-}
-} // namespace
 
 bool StartRecording(const char* path)
 {
@@ -106,7 +108,7 @@ void WatchFrame()
 void RecordFrame(uint64_t frame)
 {
     if (!Recording) return;
-    ScriptLine line = {frame, LiveInput()};
+    ScriptLine line = {frame, LiveReplayInput()};
     line.input.frameTime = WatchedFrameTime;
     std::string text = FormatScriptLine(line);
     // What the frame did, as comments the runner skips: its state when that changed, and the
@@ -157,7 +159,7 @@ void FeedInput(const ReplayInput& was, const ReplayInput& now)
     for (int k = 0; k < REPLAY_KEY_COUNT; ++k)
     {
         const ReplayKey key = static_cast<ReplayKey>(k);
-        const bool before = (was.keys >> k) & 1u, after = (now.keys >> k) & 1u;
+        const bool before = IsHeld(was, k), after = IsHeld(now, k);
         if (before == after || key == REPLAY_MIN || key == REPLAY_UNFOCUS) continue;
         if (key == REPLAY_CLOSE)
         {
@@ -166,6 +168,8 @@ void FeedInput(const ReplayInput& was, const ReplayInput& now)
         }
         else if (key == REPLAY_RMB)
             RecordMouseButton(RIGHT_BUTTON, after);
+        else if (key == REPLAY_MMB)
+            RecordMouseButton(MIDDLE_BUTTON, after);
         else if (after)
             RecordKeyDown(ReplayKeyCode(key));
         else

@@ -7,6 +7,8 @@
 // flushed at least once a second, so a crash loses at most the last second.
 #pragma once
 
+#include "game/recording/replay_script.h"
+
 #include <cstdint>
 
 // Opens `path` for writing, emptying a file already there: the game calls it once its window
@@ -23,6 +25,10 @@ void WatchFrame();
 // is written as CLOSE, which the runner turns into the same close.
 void RecordFrame(uint64_t frame);
 void StopRecording();
+
+// The input of the frame that has just been read (keys, pointer, buttons, the driving pad), as
+// a script line holds it; a level's proof is recorded from it.
+ReplayInput LiveReplayInput();
 
 // Reads and checks the whole recording. False, after one line on stderr, when it cannot be
 // read or a line is wrong; a last line cut off while it was written is left out, with one

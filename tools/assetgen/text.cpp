@@ -17,10 +17,11 @@ struct LoadedFont
     stbtt_fontinfo info{};
 };
 
-LoadedFont Fonts[5];
+LoadedFont Fonts[FontFaceCount];
 
-const char* const FontFiles[5] = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSerif-Bold.ttf",
-                                  "DejaVuSansCondensed.ttf", "DejaVuSansCondensed-Bold.ttf"};
+const char* const FontFiles[FontFaceCount] = {
+    "DejaVuSans.ttf",          "DejaVuSans-Bold.ttf",          "DejaVuSerif-Bold.ttf",
+    "DejaVuSansCondensed.ttf", "DejaVuSansCondensed-Bold.ttf", "DejaVuSansMono-Bold.ttf"};
 
 const LoadedFont& FontOf(FontFace face)
 {
@@ -164,8 +165,8 @@ void Composite(Canvas& canvas, const Mask& m, Vec offset, const Paint& paint)
 bool LoadFonts(const std::string& directory)
 {
     // Load all faces first and switch over only when every one is good.
-    LoadedFont loaded[5];
-    for (int i = 0; i < 5; i++)
+    LoadedFont loaded[FontFaceCount];
+    for (int i = 0; i < FontFaceCount; i++)
     {
         std::string path = directory + "/" + FontFiles[i];
         std::ifstream file(path, std::ios::binary);
@@ -184,7 +185,7 @@ bool LoadFonts(const std::string& directory)
             return false;
         }
     }
-    for (int i = 0; i < 5; i++)
+    for (int i = 0; i < FontFaceCount; i++)
     {
         Fonts[i].data = std::move(loaded[i].data);
         // The font info points into the data, which moved without reallocating.

@@ -18,7 +18,9 @@ enum class FontFace
     SerifBold,
     Condensed,
     CondensedBold,
+    MonoBold, // every letter as wide as the next: the letter sheet the game writes names with
 };
+constexpr int FontFaceCount = 6;
 
 // Loads every face once; false (with a message on standard error) when a font is missing.
 bool LoadFonts(const std::string& directory);
