@@ -52,6 +52,11 @@ struct ActionBinding
 {
     BoundInput keys[KEY_SLOTS]; // the second may be NO_INPUT; the first never is
     BoundInput pad;             // never NO_INPUT
+
+    bool operator==(const ActionBinding& other) const
+    {
+        return keys[0] == other.keys[0] && keys[1] == other.keys[1] && pad == other.pad;
+    }
 };
 using BindingTable = std::array<ActionBinding, ACTION_COUNT>;
 

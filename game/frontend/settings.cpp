@@ -89,11 +89,12 @@ MenuFocus Focus;
 // is the window's own objects above.
 constexpr int PAGE_COUNT = 2;
 constexpr float TAB_Y = 335.0f;
+constexpr float FIRST_TAB_X = -225.0f;
 constexpr float TAB_SPACING = 150.0f;
 constexpr Vec2 TAB_SIZE = {140.0f, 56.0f};
 constexpr Vec2 WIDE_PANEL_SIZE = {1100.0f, 600.0f};
-constexpr Vec2 WIDE_RETURN_AT = {390.0f, -215.0f};
-constexpr Vec2 WIDE_RETURN_SIZE = {140.0f, 50.0f};
+constexpr Vec2 WIDE_RETURN_AT = {390.0f, -228.0f};
+constexpr Vec2 WIDE_RETURN_SIZE = {140.0f, 46.0f};
 constexpr uint32_t OTHER_TAB_TINT = 0xFF9C94B4u;
 std::unique_ptr<SettingsPage> Pages[PAGE_COUNT];
 PageButton Tabs[PAGE_COUNT];
@@ -118,7 +119,7 @@ void BuildPages()
     for (int p = 0; p < PAGE_COUNT; ++p)
     {
         const char* title = Pages[p] ? Pages[p]->Title() : "General";
-        const float x = TAB_SPACING * (static_cast<float>(p) - (PAGE_COUNT - 1) * 0.5f);
+        const float x = FIRST_TAB_X + TAB_SPACING * static_cast<float>(p);
         const std::string name = "settings_tab_" + std::to_string(p + 1);
         Tabs[p] = MakeWordButton(name.c_str(), pictures, title, x, TAB_Y, TAB_SIZE.x, TAB_SIZE.y);
         Tabs[p].object->texture = Pictures[TAB_PLATE];

@@ -1,7 +1,6 @@
 // enemy.cpp: patrol, the shared stun and the enemy's step.
 #include "game/gameplay/enemy.h"
 
-#include "engine/input/input_state.h"
 #include "game/gameplay/player.h"
 #include "game/controls/bindings.h"
 

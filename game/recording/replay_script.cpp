@@ -212,8 +212,10 @@ std::string FormatScriptLine(const ScriptLine& line)
 }
 
 bool ParseScript(const std::string& text, const std::string& fileName,
-                 std::vector<ScriptLine>* lines, std::string* error, std::string* cutOff)
+                 std::vector<ScriptLine>* lines, std::string* error, std::string* cutOff,
+                 ScriptHeader* header)
 {
+    uint32_t headerSeen = 0;
     const std::vector<std::string> rows = SplitReplayLines(text);
     // Every line a recording writes ends in a line feed; one without is where the writing stopped.
     const bool lastUnfinished = !text.empty() && text.back() != '\n';
@@ -233,6 +235,14 @@ bool ParseScript(const std::string& text, const std::string& fileName,
             *error = where + why;
             return false;
         };
+        if (IsHeaderLine(tokens))
+        {
+            std::string why;
+            if (!header) return fail("a header line ('" + tokens[0] + "') is not read here");
+            if (!lines->empty()) return fail("header line '" + tokens[0] + "' after the first frame");
+            if (!ParseHeaderLine(tokens, header, &headerSeen, &why)) return fail(why);
+            continue;
+        }
         if (tokens.size() < 5)
             return fail("expected FRAME KEYS MOUSE_X MOUSE_Y LMB [NAME=VALUE ...], found " +
                         std::to_string(tokens.size()) + " fields");

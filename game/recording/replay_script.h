@@ -16,6 +16,7 @@
 #pragma once
 
 #include "engine/platform/platform.h"
+#include "game/recording/script_header.h"
 
 #include <cstdint>
 #include <string>
@@ -110,6 +111,8 @@ std::string FormatScriptLine(const ScriptLine& line);
 // wrong", FILE being `fileName`. Given `cutOff`, a last line that has no line feed and cannot
 // be read is taken as cut off while it was written (a full disk, a killed game): the script
 // is read without it, and `cutOff` says so in the same form (empty when nothing was cut off).
+// With `header`, header lines before the first frame line (script_header.h) are read into
+// it; without, any is refused.
 bool ParseScript(const std::string& text, const std::string& fileName,
                  std::vector<ScriptLine>* lines, std::string* error,
-                 std::string* cutOff = nullptr);
+                 std::string* cutOff = nullptr, ScriptHeader* header = nullptr);

@@ -28,6 +28,7 @@ FrameWatch Watch;              // the player before the frame, to tell what the 
 float WatchedFrameTime = 0.0f; // the frame time the frame runs with, as its line carries it
 
 std::vector<ScriptLine> Playback;
+ScriptHeader PlaybackHeader;
 size_t NextPlaybackLine = 0;
 ReplayInput PlaybackHeld;
 bool PlaybackStopped = false;
@@ -92,7 +93,8 @@ bool StartRecording(const char* path)
         std::fprintf(stderr, "Vantara: cannot write the recording %s\n", path);
         return false;
     }
-    std::fprintf(Recording, "# A session of Vantara, recorded for vantara-replay.\n");
+    std::fprintf(Recording, "# A session of Vantara, recorded for vantara-replay.\n%s",
+                 FormatScriptHeader(CurrentScriptHeader()).c_str());
     LastFlush = GetPreciseTime();
     RecordedState = GS_QUIT;
     return true;
@@ -200,7 +202,8 @@ bool StartPlayback(const char* path)
     std::string error, cutOff;
     if (!read)
         error = std::string(path) + ":0: cannot be read";
-    else if (!ParseScript(text, path, &Playback, &error, &cutOff))
+    PlaybackHeader = ScriptHeader();
+    if (read && !ParseScript(text, path, &Playback, &error, &cutOff, &PlaybackHeader))
         Playback.clear();
     if (!error.empty())
     {
@@ -234,6 +237,8 @@ bool PlaybackFrame(uint64_t frame)
         Playback.clear();
         return false;
     }
+    // The recording plays with the controls it was recorded with, from its first frame.
+    if (frame == 0) ApplyScriptHeader(PlaybackHeader);
     ReplayInput wanted = PlaybackHeld;
     while (NextPlaybackLine < Playback.size() && Playback[NextPlaybackLine].frame <= frame)
         wanted = Playback[NextPlaybackLine++].input;

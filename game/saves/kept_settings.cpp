@@ -78,6 +78,12 @@ bool OnValue(void* user, const char* section, const char* name, const char* valu
     if (is("window", "fullscreen")) return ReadFlag(value, &s.fullscreen);
     if (is("window", "width")) return ReadSize(value, MIN_WIDTH, &s.windowWidth);
     if (is("window", "height")) return ReadSize(value, MIN_HEIGHT, &s.windowHeight);
+    for (int a = 0; a < ACTION_COUNT; ++a)
+    {
+        const PlayAction action = static_cast<PlayAction>(a);
+        if (is("controls", ActionKeyName(action)))
+            return ParseActionBinding(action, value, &s.bindings[action]);
+    }
     return true;
 }
 
@@ -94,6 +100,17 @@ int ReadBack(const std::string& onDisk, std::string*)
 {
     KeptSettings judged;
     return ParseSettings(onDisk, &judged);
+}
+
+std::string FormatControls(const BindingTable& bindings)
+{
+    std::string text = "\n[controls]\n";
+    for (int a = 0; a < ACTION_COUNT; ++a)
+    {
+        const PlayAction action = static_cast<PlayAction>(a);
+        text += std::string(ActionKeyName(action)) + " = " + FormatActionBinding(bindings[action]) + "\n";
+    }
+    return text;
 }
 
 int NextSizeIndex(uint32_t width, uint32_t height)
@@ -117,7 +134,7 @@ std::string FormatSettings(const KeptSettings& s)
            "\neffects_volume = " + Number(s.effectsVolume) + "\nmuted = " + flag(s.muted) +
            "\n\n[window]\nfullscreen = " + flag(s.fullscreen) +
            "\nwidth = " + std::to_string(s.windowWidth) +
-           "\nheight = " + std::to_string(s.windowHeight) + "\n";
+           "\nheight = " + std::to_string(s.windowHeight) + "\n" + FormatControls(s.bindings);
 }
 
 KeptSettings CurrentSettings()
@@ -129,6 +146,7 @@ KeptSettings CurrentSettings()
     s.fullscreen = IsFullscreen;
     s.windowWidth = IsFullscreen ? RememberedWindow.width : WindowWidth;
     s.windowHeight = IsFullscreen ? RememberedWindow.height : WindowHeight;
+    s.bindings = Bindings;
     return s;
 }
 
@@ -140,6 +158,7 @@ void ApplySettings(const KeptSettings& s)
     WindowWidth = s.windowWidth;
     WindowHeight = s.windowHeight;
     ResolutionIndex = NextSizeIndex(s.windowWidth, s.windowHeight);
+    Bindings = s.bindings;
 }
 
 bool LoadKeptSettings()
@@ -158,6 +177,16 @@ bool LoadKeptSettings()
     File.lastWritten = LastSeen = FormatSettings(settings);
     LastWriteTime = -1.0;
     return settings.fullscreen;
+}
+
+void LoadKeptPlayOptions()
+{
+    const std::string path = KeptFilePath(File);
+    std::string text, reason;
+    KeptSettings settings;
+    if (!path.empty() && PlatformReadKeptFile(path, KEPT_FILE_LIMIT, &text, &reason) == KEPT_READ)
+        ParseSettings(text, &settings);
+    Bindings = settings.bindings;
 }
 
 void KeepSettingsIfChanged()

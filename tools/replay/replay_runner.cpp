@@ -68,6 +68,7 @@ void StartGame(const ReplaySetup& setup)
     ResetGameStates();
     ResetGameplayState();
     ResetFrontEnd();
+    ApplyScriptHeader(setup.header);
     WindowTitle = "Vantara";
     WindowWidth = 1920;
     WindowHeight = 1080;

@@ -22,6 +22,7 @@ struct ReplaySetup
     bool useArena = false;
     std::vector<ArenaObject> arena;
     std::vector<ScriptLine> script;
+    ScriptHeader header; // the controls the script plays with
     int64_t frames = -1; // -1: until the script's last listed frame
     bool fromSelector = false;
     bool drawWithGL = false; // a GL context has been lent (picture_window.h): draw for real
