@@ -5,6 +5,7 @@
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "engine/input/input_state.h"
+#include "game/frontend/assists_page.h"
 #include "game/frontend/controls_page.h"
 #include "game/frontend/menu_focus.h"
 #include "game/frontend/text_label.h"
@@ -87,7 +88,7 @@ MenuFocus Focus;
 // The pages after the first, made when the window first opens in a screen's visit: their
 // tabs over the window, the wider panel, its Return button and the pages themselves. Page 0
 // is the window's own objects above.
-constexpr int PAGE_COUNT = 2;
+constexpr int PAGE_COUNT = 3;
 constexpr float TAB_Y = 335.0f;
 constexpr float FIRST_TAB_X = -225.0f;
 constexpr float TAB_SPACING = 150.0f;
@@ -111,6 +112,7 @@ PagePictures PicturesForPages()
 void BuildPages()
 {
     Pages[1] = std::make_unique<ControlsPage>();
+    Pages[2] = std::make_unique<AssistsPage>();
     const PagePictures pictures = PicturesForPages();
     WidePanel = CreateMenuObject(new GameObject(), "settings_page", Pictures[WIDE_PANEL], 0, 0,
                                  WIDE_PANEL_SIZE.x, WIDE_PANEL_SIZE.y);

@@ -170,6 +170,9 @@ Player::~Player()
 
 void Player::Update()
 {
+    if (!groundKnown) lastGround = position;
+    groundKnown = true;
+    forgiven = false;
     ApplyDeathSoundVolumes();
     AirTime += static_cast<float>(FrameTime);
     UpdateSlam(this);
@@ -194,6 +197,7 @@ void Player::Update()
     // A player who found a hole in the level dies as on spikes instead of falling for ever.
     if (!PlayerDied && !levelComplete && position.y < FALL_OUT_HEIGHT)
         DieOfHazard(this, DEATH_ON_SPIKES);
+    if (Grounded && !forgiven) lastGround = position;
 }
 
 void UpdateMovement(Player* player)

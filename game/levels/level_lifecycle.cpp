@@ -11,6 +11,7 @@
 #include "game/saves/best_times.h"
 #include "game/startup/game_states.h"
 #include "game/frontend/pause_menu.h"
+#include "game/gameplay/assists.h"
 #include "game/gameplay/enemy.h"
 #include "game/gameplay/player.h"
 #include "game/gameplay/rock.h"
@@ -73,8 +74,10 @@ struct LoadedLevel
     Player* player = nullptr;
 };
 LoadedLevel Loaded;
-// Frames of the present life that the level ran unpaused: a best-time candidate at the exit.
+// Frames of the present life that the level ran unpaused: a best-time candidate at the exit,
+// unless an assist was on at any of them.
 uint32_t LifeFrames = 0;
+bool LifeAssisted = false;
 
 Texture* LoadPicture(LevelPicture picture)
 {
@@ -220,7 +223,11 @@ void LevelInit()
     const bool comingBack = ReturnToLevelPending && !jumped &&
                             (PreviousStateId == GS_CREDITS || PreviousStateId == GS_CONTROLS);
     // Back from the pause menu's credits or controls the life goes on; otherwise one begins.
-    if (!comingBack) LifeFrames = 0;
+    if (!comingBack)
+    {
+        LifeFrames = 0;
+        LifeAssisted = false;
+    }
 
     AddBackground("BG0", "Background0Cam", KIND_BACKGROUND, PICTURE_FAR_BACKGROUND, true);
     AddBackground("BG1", "Background1Cam", KIND_BACKGROUND_NEAR, PICTURE_COLUMNS, false);
@@ -254,8 +261,12 @@ void LevelUpdate()
     SetChannelVolume(LevelMusicChannel, silenced ? 0.0f : MusicVolume);
 
     Player* player = Loaded.player;
-    if (PauseStep(player)) return;
+    const bool paused = PauseStep(player);
+    // The next frame comes at the game's speed while the level plays, at full speed paused.
+    PaceFrames(player && !player->pauseMenu.paused);
+    if (paused) return;
     ++LifeFrames;
+    LifeAssisted = LifeAssisted || AssistsOn();
 
     // The pad's restart (Back unless changed) restarts as R does; a level key pressed with it
     // still wins.
@@ -277,7 +288,7 @@ void LevelUpdate()
     if (player && player->levelComplete && Loaded.level)
     {
         if (Loaded.level->stopsSoundsAtExit) StopAllSounds();
-        RecordLevelTime(Loaded.level->id, LifeFrames);
+        if (!LifeAssisted) RecordLevelTime(Loaded.level->id, LifeFrames);
         NextStateId = Successor(*Loaded.level);
     }
 }
@@ -290,6 +301,7 @@ void LevelFree()
 
 void LevelUnload()
 {
+    PaceFrames(false);
     FreeSpriteSheets();
     Loaded.runSheet = nullptr;
     ReleaseMesh(UnitQuadMesh);

@@ -78,6 +78,16 @@ bool OnValue(void* user, const char* section, const char* name, const char* valu
     if (is("window", "fullscreen")) return ReadFlag(value, &s.fullscreen);
     if (is("window", "width")) return ReadSize(value, MIN_WIDTH, &s.windowWidth);
     if (is("window", "height")) return ReadSize(value, MIN_HEIGHT, &s.windowHeight);
+    if (is("assists", "game_speed"))
+    {
+        const char* end = value + std::strlen(value);
+        int percent = 0;
+        const auto result = std::from_chars(value, end, percent);
+        if (result.ec != std::errc() || result.ptr != end || !IsGameSpeed(percent)) return false;
+        s.assists.speedPercent = percent;
+        return true;
+    }
+    if (is("assists", "hazards_forgive")) return ReadFlag(value, &s.assists.hazardsForgive);
     for (int a = 0; a < ACTION_COUNT; ++a)
     {
         const PlayAction action = static_cast<PlayAction>(a);
@@ -134,7 +144,9 @@ std::string FormatSettings(const KeptSettings& s)
            "\neffects_volume = " + Number(s.effectsVolume) + "\nmuted = " + flag(s.muted) +
            "\n\n[window]\nfullscreen = " + flag(s.fullscreen) +
            "\nwidth = " + std::to_string(s.windowWidth) +
-           "\nheight = " + std::to_string(s.windowHeight) + "\n" + FormatControls(s.bindings);
+           "\nheight = " + std::to_string(s.windowHeight) + "\n" + FormatControls(s.bindings) +
+           "\n[assists]\ngame_speed = " + std::to_string(s.assists.speedPercent) +
+           "\nhazards_forgive = " + flag(s.assists.hazardsForgive) + "\n";
 }
 
 KeptSettings CurrentSettings()
@@ -147,6 +159,7 @@ KeptSettings CurrentSettings()
     s.windowWidth = IsFullscreen ? RememberedWindow.width : WindowWidth;
     s.windowHeight = IsFullscreen ? RememberedWindow.height : WindowHeight;
     s.bindings = Bindings;
+    s.assists = PlayAssists;
     return s;
 }
 
@@ -159,6 +172,7 @@ void ApplySettings(const KeptSettings& s)
     WindowHeight = s.windowHeight;
     ResolutionIndex = NextSizeIndex(s.windowWidth, s.windowHeight);
     Bindings = s.bindings;
+    PlayAssists = s.assists;
 }
 
 bool LoadKeptSettings()
@@ -187,6 +201,7 @@ void LoadKeptPlayOptions()
     if (!path.empty() && PlatformReadKeptFile(path, KEPT_FILE_LIMIT, &text, &reason) == KEPT_READ)
         ParseSettings(text, &settings);
     Bindings = settings.bindings;
+    PlayAssists = settings.assists;
 }
 
 void KeepSettingsIfChanged()

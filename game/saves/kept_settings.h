@@ -11,6 +11,9 @@
 //     [controls]
 //     jump = SPACE W PAD_A     one or two keys or mouse buttons, then one pad input
 //     ...                      (bindings.h names them; run_left to pause, one line each)
+//     [assists]
+//     game_speed = 100         percent: 50 to 100 in steps of 10
+//     hazards_forgive = false
 //
 // A missing file or key means the default; a value that cannot be read or is out of range
 // keeps its default too, and the file counts as damaged (kept_file.h): a damaged controls
@@ -18,6 +21,7 @@
 #pragma once
 
 #include "game/controls/bindings.h"
+#include "game/gameplay/assists.h"
 
 #include <cstdint>
 #include <string>
@@ -31,6 +35,7 @@ struct KeptSettings
     uint32_t windowWidth = 1920; // the windowed size, also while in full screen
     uint32_t windowHeight = 1080;
     BindingTable bindings = DefaultBindings();
+    Assists assists = Assists();
 };
 
 // Reads settings text over `settings`. 0 when every line was understood, otherwise the number

@@ -89,7 +89,7 @@ void StartGame(const ReplaySetup& setup)
     if (setup.drawWithGL) InitGraphics();
     InitInput();
     InitFrameController();
-    UseVirtualFrameTime(true);
+    UseVirtualFrameTime(!setup.pacedByClock);
     SetFullscreen(true);
     StopAllSounds();
     RegisterGameStates();

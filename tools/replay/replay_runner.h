@@ -26,6 +26,10 @@ struct ReplaySetup
     int64_t frames = -1; // -1: until the script's last listed frame
     bool fromSelector = false;
     bool drawWithGL = false; // a GL context has been lent (picture_window.h): draw for real
+    // Frames paced by the frame limiter on the scripted platform's clock, as the game paces
+    // them, instead of lasting 1/60 s of virtual time each with no wait. What the frames do
+    // is the same; only the clock tells.
+    bool pacedByClock = false;
 };
 
 // What the runner reports; the runner's state (registry, player, module state) can be read
