@@ -16,6 +16,7 @@
 #include "game/frontend/menu_widgets.h"
 #include "game/frontend/screens.h"
 #include "game/frontend/time_label.h"
+#include "game/frontend/timer_overlay.h"
 #include "game/startup/game_states.h"
 #include "game/levels/level.h"
 
@@ -77,6 +78,7 @@ bool PressBegunHere = false;
 void SelectorLoad()
 {
     LoadPictures(PICTURE_PATHS, Pictures, PICTURE_COUNT);
+    KeepTimerLetters(true);
     UnitQuadMesh = CreateUnitQuad();
 }
 
@@ -148,13 +150,24 @@ void SelectorFree()
 }
 
 // Back to the main menu the music plays on there.
-void SelectorUnload() { UnloadMenuScreen(Pictures, PICTURE_COUNT, NextStateId != GS_MAIN_MENU); }
+void SelectorUnload()
+{
+    KeepTimerLetters(false);
+    UnloadMenuScreen(Pictures, PICTURE_COUNT, NextStateId != GS_MAIN_MENU);
+}
+
+// The word on the level finished that led back here, over the selector.
+void SelectorDraw()
+{
+    DrawGameObjects();
+    DrawFinishNotice();
+}
 } // namespace
 
 void DecodeSelectorPicturesAhead() { DecodePicturesAhead(PICTURE_PATHS, CountOf(PICTURE_PATHS)); }
 
 void RegisterLevelSelector()
 {
-    AddGameState(GS_LEVEL_SELECTOR, SelectorLoad, SelectorInit, SelectorUpdate, DrawGameObjects,
+    AddGameState(GS_LEVEL_SELECTOR, SelectorLoad, SelectorInit, SelectorUpdate, SelectorDraw,
                  SelectorFree, SelectorUnload);
 }

@@ -6,6 +6,7 @@
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/frontend/settings.h"
+#include "game/frontend/text_line.h"
 #include "game/levels/level.h"
 #include "game/controls/bindings.h"
 #include "game/scene/camera.h"
@@ -105,16 +106,19 @@ void KeepPauseMenuPictures(bool keep)
     {
         AcquirePictures(PausePictures);
         AcquirePictures(SettingsPictures);
+        AcquirePictures(LetterPictures);
         return;
     }
     ReleasePictures(PausePictures);
     ReleasePictures(SettingsPictures);
+    ReleasePictures(LetterPictures);
 }
 
 void DecodePauseMenuPicturesAhead()
 {
     DecodePicturesAhead(PausePictures);
     DecodePicturesAhead(SettingsPictures);
+    DecodePicturesAhead(LetterPictures);
 }
 
 PauseMenu::PauseMenu()

@@ -8,7 +8,7 @@
 #include "game/frontend/assists_page.h"
 #include "game/frontend/controls_page.h"
 #include "game/frontend/menu_focus.h"
-#include "game/frontend/text_label.h"
+#include "game/frontend/time_trial_page.h"
 #include "game/scene/camera.h"
 #include "game/scene/render_layer.h"
 
@@ -31,7 +31,6 @@ enum Picture
     MUTE,
     FULL_SCREEN,
     WINDOW_SIZE,
-    LETTERS,
     WIDE_PANEL,
     TAB_PLATE,
     BUTTON_PLATE,
@@ -41,7 +40,7 @@ constexpr const char* PICTURE_PATHS[PICTURE_COUNT] = {
     "data/Menus/Pause.png", "data/Menus/Game_Volume.png", "data/Menus/Volume.png",
     "data/Menus/Minus.png", "data/Menus/Plus.png",        "data/Menus/Sound.png",
     "data/Menus/Return.png", "data/Menus/Mute.png",       "data/Menus/FullScreen.png",
-    "data/Menus/Win_Resolution.png", LETTERS_PATH,        "data/Menus/Settings_Wide.png",
+    "data/Menus/Win_Resolution.png", "data/Menus/Settings_Wide.png",
     "data/Menus/Blank_Tab.png", "data/Menus/Blank_Button.png",
 };
 
@@ -88,7 +87,7 @@ MenuFocus Focus;
 // The pages after the first, made when the window first opens in a screen's visit: their
 // tabs over the window, the wider panel, its Return button and the pages themselves. Page 0
 // is the window's own objects above.
-constexpr int PAGE_COUNT = 3;
+constexpr int PAGE_COUNT = 4;
 constexpr float TAB_Y = 335.0f;
 constexpr float FIRST_TAB_X = -225.0f;
 constexpr float TAB_SPACING = 150.0f;
@@ -106,13 +105,14 @@ int ShownPage = 0;
 
 PagePictures PicturesForPages()
 {
-    return {Pictures[LETTERS], Pictures[BUTTON_PLATE], Pictures[MINUS], Pictures[PLUS]};
+    return {Letters(), Pictures[BUTTON_PLATE], Pictures[MINUS], Pictures[PLUS]};
 }
 
 void BuildPages()
 {
     Pages[1] = std::make_unique<ControlsPage>();
     Pages[2] = std::make_unique<AssistsPage>();
+    Pages[3] = std::make_unique<TimeTrialPage>();
     const PagePictures pictures = PicturesForPages();
     WidePanel = CreateMenuObject(new GameObject(), "settings_page", Pictures[WIDE_PANEL], 0, 0,
                                  WIDE_PANEL_SIZE.x, WIDE_PANEL_SIZE.y);
@@ -214,7 +214,11 @@ PictureSet SettingsPictures = {PICTURE_PATHS, Pictures, PICTURE_COUNT, 0};
 
 Settings::Settings(bool picturesLater) : picturesHeld_(!picturesLater)
 {
-    if (picturesHeld_) AcquirePictures(SettingsPictures);
+    if (picturesHeld_)
+    {
+        AcquirePictures(SettingsPictures);
+        AcquirePictures(LetterPictures);
+    }
     RenderLayer* frame = GetOrCreateLayer("FRA0");
     CreateCamera("FrameCam", "FRA0")->clearEnabled = false;
     for (size_t i = 0; i < OBJECT_COUNT; ++i)
@@ -242,12 +246,17 @@ void Settings::TakePictures()
     if (picturesHeld_) return;
     picturesHeld_ = true;
     AcquirePictures(SettingsPictures);
+    AcquirePictures(LetterPictures);
     for (size_t i = 0; i < OBJECT_COUNT; ++i) Objects[i]->texture = Pictures[OBJECTS[i].picture];
 }
 
 Settings::~Settings()
 {
-    if (picturesHeld_) ReleasePictures(SettingsPictures);
+    if (picturesHeld_)
+    {
+        ReleasePictures(SettingsPictures);
+        ReleasePictures(LetterPictures);
+    }
     StopHoverChannels(Channels, CHANNEL_COUNT);
     for (GameObject*& object : Objects) object = nullptr;
     ForgetPages();

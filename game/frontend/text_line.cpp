@@ -9,10 +9,16 @@
 
 namespace
 {
+const char* const LETTERS_PATHS[] = {LETTERS_PATH};
+Texture* LetterSheet[1] = {};
 constexpr char FIRST_LETTER = ' ';
 constexpr char LAST_LETTER = '~';
 constexpr float LETTER_COUNT = static_cast<float>(LAST_LETTER - FIRST_LETTER + 1);
 } // namespace
+
+PictureSet LetterPictures = {LETTERS_PATHS, LetterSheet, 1, 0};
+
+Texture* Letters() { return LetterSheet[0]; }
 
 float LettersWidth(const std::string& text, float height)
 {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/graphics/math2d.h"
+#include "game/frontend/menu_widgets.h"
 #include "game/scene/game_object.h"
 
 #include <cstdint>
@@ -19,6 +20,11 @@ enum TextAlign : uint8_t
 };
 
 constexpr uint32_t TEXT_WHITE = 0xFFFFFFFFu;
+
+// The letter sheet, loaded by its first user and released by its last.
+extern PictureSet LetterPictures;
+// The sheet while someone holds it; null otherwise.
+Texture* Letters();
 
 // Draws `text` with the letter sheet under `parent` (a camera's matrix, or none): letters
 // `height` high on the line through at.y, placed on at.x as `align` says, tinted `tint`.

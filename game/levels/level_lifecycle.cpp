@@ -8,9 +8,10 @@
 #include "engine/graphics/texture.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
-#include "game/saves/best_times.h"
+#include "game/levels/level_timer.h"
 #include "game/startup/game_states.h"
 #include "game/frontend/pause_menu.h"
+#include "game/frontend/timer_overlay.h"
 #include "game/gameplay/assists.h"
 #include "game/gameplay/enemy.h"
 #include "game/gameplay/player.h"
@@ -74,10 +75,8 @@ struct LoadedLevel
     Player* player = nullptr;
 };
 LoadedLevel Loaded;
-// Frames of the present life that the level ran unpaused: a best-time candidate at the exit,
-// unless an assist was on at any of them.
-uint32_t LifeFrames = 0;
-bool LifeAssisted = false;
+// Set by Load: the next Init enters the level; the others begin new lives.
+bool Entering = false;
 
 Texture* LoadPicture(LevelPicture picture)
 {
@@ -189,6 +188,7 @@ void FirstCameraX(const char* layerName, float x)
 
 void LevelLoad()
 {
+    Entering = true;
     Loaded = LoadedLevel();
     Loaded.level = FindLevel(CurrentStateId);
     if (!Loaded.level) return;
@@ -223,11 +223,11 @@ void LevelInit()
     const bool comingBack = ReturnToLevelPending && !jumped &&
                             (PreviousStateId == GS_CREDITS || PreviousStateId == GS_CONTROLS);
     // Back from the pause menu's credits or controls the life goes on; otherwise one begins.
-    if (!comingBack)
-    {
-        LifeFrames = 0;
-        LifeAssisted = false;
-    }
+    if (Entering)
+        LevelEntered(CurrentStateId, comingBack);
+    else
+        LevelRestarted();
+    Entering = false;
 
     AddBackground("BG0", "Background0Cam", KIND_BACKGROUND, PICTURE_FAR_BACKGROUND, true);
     AddBackground("BG1", "Background1Cam", KIND_BACKGROUND_NEAR, PICTURE_COLUMNS, false);
@@ -265,8 +265,7 @@ void LevelUpdate()
     // The next frame comes at the game's speed while the level plays, at full speed paused.
     PaceFrames(player && !player->pauseMenu.paused);
     if (paused) return;
-    ++LifeFrames;
-    LifeAssisted = LifeAssisted || AssistsOn();
+    CountLevelFrame();
 
     // The pad's restart (Back unless changed) restarts as R does; a level key pressed with it
     // still wins.
@@ -288,9 +287,15 @@ void LevelUpdate()
     if (player && player->levelComplete && Loaded.level)
     {
         if (Loaded.level->stopsSoundsAtExit) StopAllSounds();
-        if (!LifeAssisted) RecordLevelTime(Loaded.level->id, LifeFrames);
         NextStateId = Successor(*Loaded.level);
+        LevelFinished(Loaded.level->id, NextStateId);
     }
+}
+
+void LevelDraw()
+{
+    DrawLayers();
+    DrawLevelTimer();
 }
 
 void LevelFree()
@@ -346,6 +351,6 @@ const LevelDefinition* FindLevel(GameStateId id)
 void RegisterLevelStates()
 {
     for (size_t i = 0; i < LevelCount; ++i)
-        AddGameState(LevelCatalogue[i]->id, LevelLoad, LevelInit, LevelUpdate, DrawLayers,
+        AddGameState(LevelCatalogue[i]->id, LevelLoad, LevelInit, LevelUpdate, LevelDraw,
                      LevelFree, LevelUnload);
 }

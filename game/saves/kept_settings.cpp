@@ -16,6 +16,7 @@
 namespace
 {
 constexpr uint32_t MIN_WIDTH = 320, MIN_HEIGHT = 180, MAX_SIZE = 16384;
+constexpr const char* TIMER_NAMES[] = {"off", "level", "run"};
 // The window sizes of the settings window's button, and the size each one is followed by.
 constexpr uint32_t SIZES[3][2] = {{1920, 1080}, {1600, 900}, {1280, 720}};
 
@@ -88,6 +89,16 @@ bool OnValue(void* user, const char* section, const char* name, const char* valu
         return true;
     }
     if (is("assists", "hazards_forgive")) return ReadFlag(value, &s.assists.hazardsForgive);
+    if (is("time_trial", "timer"))
+    {
+        for (int mode = TIMER_OFF; mode <= TIMER_RUN; ++mode)
+            if (std::strcmp(value, TIMER_NAMES[mode]) == 0)
+            {
+                s.timer = static_cast<TimerMode>(mode);
+                return true;
+            }
+        return false;
+    }
     for (int a = 0; a < ACTION_COUNT; ++a)
     {
         const PlayAction action = static_cast<PlayAction>(a);
@@ -146,7 +157,8 @@ std::string FormatSettings(const KeptSettings& s)
            "\nwidth = " + std::to_string(s.windowWidth) +
            "\nheight = " + std::to_string(s.windowHeight) + "\n" + FormatControls(s.bindings) +
            "\n[assists]\ngame_speed = " + std::to_string(s.assists.speedPercent) +
-           "\nhazards_forgive = " + flag(s.assists.hazardsForgive) + "\n";
+           "\nhazards_forgive = " + flag(s.assists.hazardsForgive) +
+           "\n\n[time_trial]\ntimer = " + TIMER_NAMES[s.timer] + "\n";
 }
 
 KeptSettings CurrentSettings()
@@ -160,6 +172,7 @@ KeptSettings CurrentSettings()
     s.windowHeight = IsFullscreen ? RememberedWindow.height : WindowHeight;
     s.bindings = Bindings;
     s.assists = PlayAssists;
+    s.timer = TimerShown;
     return s;
 }
 
@@ -173,6 +186,7 @@ void ApplySettings(const KeptSettings& s)
     ResolutionIndex = NextSizeIndex(s.windowWidth, s.windowHeight);
     Bindings = s.bindings;
     PlayAssists = s.assists;
+    TimerShown = s.timer;
 }
 
 bool LoadKeptSettings()

@@ -14,6 +14,8 @@
 //     [assists]
 //     game_speed = 100         percent: 50 to 100 in steps of 10
 //     hazards_forgive = false
+//     [time_trial]
+//     timer = off              off, level or run
 //
 // A missing file or key means the default; a value that cannot be read or is out of range
 // keeps its default too, and the file counts as damaged (kept_file.h): a damaged controls
@@ -22,6 +24,7 @@
 
 #include "game/controls/bindings.h"
 #include "game/gameplay/assists.h"
+#include "game/levels/level_timer.h"
 
 #include <cstdint>
 #include <string>
@@ -36,6 +39,7 @@ struct KeptSettings
     uint32_t windowHeight = 1080;
     BindingTable bindings = DefaultBindings();
     Assists assists = Assists();
+    TimerMode timer = TIMER_OFF;
 };
 
 // Reads settings text over `settings`. 0 when every line was understood, otherwise the number

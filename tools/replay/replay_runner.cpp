@@ -69,6 +69,8 @@ void StartGame(const ReplaySetup& setup)
     ResetGameplayState();
     ResetFrontEnd();
     ApplyScriptHeader(setup.header);
+    ResetLevelTimer();
+    TimerShown = setup.timer;
     WindowTitle = "Vantara";
     WindowWidth = 1920;
     WindowHeight = 1080;

@@ -8,6 +8,7 @@
 
 #include "engine/system/game_state_manager.h"
 #include "tools/replay/arena.h"
+#include "game/levels/level_timer.h"
 #include "game/recording/frame_event.h"
 #include "game/recording/replay_script.h"
 
@@ -30,6 +31,9 @@ struct ReplaySetup
     // them, instead of lasting 1/60 s of virtual time each with no wait. What the frames do
     // is the same; only the clock tells.
     bool pacedByClock = false;
+    // The timer option: it shows only, but the win screen's table of a run is made of its
+    // objects.
+    TimerMode timer = TIMER_OFF;
 };
 
 // What the runner reports; the runner's state (registry, player, module state) can be read
