@@ -1,5 +1,5 @@
 // time_trial_page.h: the settings window's page of the timer (level_timer.h): off, the
-// level's time, or the level's time and the run's total.
+// level's time, or the level's time and the run's total; and the ghost of the best run.
 #pragma once
 
 #include "game/frontend/settings_page.h"
@@ -16,5 +16,6 @@ class TimeTrialPage : public SettingsPage
 
   private:
     PageButton timer_;
+    PageButton ghost_;
     std::vector<TextLine*> texts_;
 };

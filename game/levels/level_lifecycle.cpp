@@ -8,6 +8,7 @@
 #include "engine/graphics/texture.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
+#include "game/levels/ghost_run.h"
 #include "game/levels/level_timer.h"
 #include "game/startup/game_states.h"
 #include "game/frontend/pause_menu.h"
@@ -191,6 +192,7 @@ void LevelLoad()
     Entering = true;
     Loaded = LoadedLevel();
     Loaded.level = FindLevel(CurrentStateId);
+    GhostLevelLoaded(CurrentStateId);
     if (!Loaded.level) return;
     const LevelDefinition& level = *Loaded.level;
     // All at once, so that the workers decode them side by side while they are loaded in turn.
@@ -228,9 +230,11 @@ void LevelInit()
     else
         LevelRestarted();
     Entering = false;
+    GhostLifeBegins(comingBack);
 
     AddBackground("BG0", "Background0Cam", KIND_BACKGROUND, PICTURE_FAR_BACKGROUND, true);
     AddBackground("BG1", "Background1Cam", KIND_BACKGROUND_NEAR, PICTURE_COLUMNS, false);
+    AddGhostLayer();
     BuildLevel(comingBack);
     const LevelDefinition& level = *Loaded.level;
     if (level.frameObjectCount > 0)
@@ -260,6 +264,7 @@ void LevelUpdate()
     const bool silenced = SoundMuted || WindowUnfocused;
     SetChannelVolume(LevelMusicChannel, silenced ? 0.0f : MusicVolume);
 
+    RecordGhostInput();
     Player* player = Loaded.player;
     const bool paused = PauseStep(player);
     // The next frame comes at the game's speed while the level plays, at full speed paused.
@@ -283,12 +288,13 @@ void LevelUpdate()
         FirstCameraX("BG0", mainPlayer->position.x * FAR_PARALLAX);
         FirstCameraX("BG1", mainPlayer->position.x * NEAR_PARALLAX);
     }
+    RecordGhostPoint(player);
 
     if (player && player->levelComplete && Loaded.level)
     {
         if (Loaded.level->stopsSoundsAtExit) StopAllSounds();
         NextStateId = Successor(*Loaded.level);
-        LevelFinished(Loaded.level->id, NextStateId);
+        if (LevelFinished(Loaded.level->id, NextStateId)) KeepGhostRun(Loaded.level->id);
     }
 }
 

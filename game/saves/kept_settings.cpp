@@ -7,6 +7,7 @@
 #include "game/audio/sound_system.h"
 #include "game/frontend/settings.h"
 #include "game/saves/ini_reader.h"
+#include "game/levels/ghost_run.h"
 #include "game/saves/kept_file.h"
 
 #include <charconv>
@@ -89,6 +90,7 @@ bool OnValue(void* user, const char* section, const char* name, const char* valu
         return true;
     }
     if (is("assists", "hazards_forgive")) return ReadFlag(value, &s.assists.hazardsForgive);
+    if (is("time_trial", "ghost")) return ReadFlag(value, &s.ghost);
     if (is("time_trial", "timer"))
     {
         for (int mode = TIMER_OFF; mode <= TIMER_RUN; ++mode)
@@ -158,7 +160,8 @@ std::string FormatSettings(const KeptSettings& s)
            "\nheight = " + std::to_string(s.windowHeight) + "\n" + FormatControls(s.bindings) +
            "\n[assists]\ngame_speed = " + std::to_string(s.assists.speedPercent) +
            "\nhazards_forgive = " + flag(s.assists.hazardsForgive) +
-           "\n\n[time_trial]\ntimer = " + TIMER_NAMES[s.timer] + "\n";
+           "\n\n[time_trial]\ntimer = " + TIMER_NAMES[s.timer] + "\nghost = " + flag(s.ghost) +
+           "\n";
 }
 
 KeptSettings CurrentSettings()
@@ -173,6 +176,7 @@ KeptSettings CurrentSettings()
     s.bindings = Bindings;
     s.assists = PlayAssists;
     s.timer = TimerShown;
+    s.ghost = GhostShown;
     return s;
 }
 
@@ -187,6 +191,7 @@ void ApplySettings(const KeptSettings& s)
     Bindings = s.bindings;
     PlayAssists = s.assists;
     TimerShown = s.timer;
+    GhostShown = s.ghost;
 }
 
 bool LoadKeptSettings()

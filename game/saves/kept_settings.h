@@ -16,6 +16,7 @@
 //     hazards_forgive = false
 //     [time_trial]
 //     timer = off              off, level or run
+//     ghost = false            the best run's ghost (ghost_run.h)
 //
 // A missing file or key means the default; a value that cannot be read or is out of range
 // keeps its default too, and the file counts as damaged (kept_file.h): a damaged controls
@@ -40,6 +41,7 @@ struct KeptSettings
     BindingTable bindings = DefaultBindings();
     Assists assists = Assists();
     TimerMode timer = TIMER_OFF;
+    bool ghost = false;
 };
 
 // Reads settings text over `settings`. 0 when every line was understood, otherwise the number

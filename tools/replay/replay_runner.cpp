@@ -8,6 +8,7 @@
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/frontend/screens.h"
+#include "game/levels/ghost_run.h"
 #include "game/startup/game_states.h"
 #include "game/gameplay/player.h"
 
@@ -71,6 +72,8 @@ void StartGame(const ReplaySetup& setup)
     ApplyScriptHeader(setup.header);
     ResetLevelTimer();
     TimerShown = setup.timer;
+    ResetGhost();
+    GhostShown = setup.ghost;
     WindowTitle = "Vantara";
     WindowWidth = 1920;
     WindowHeight = 1080;

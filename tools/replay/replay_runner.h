@@ -34,6 +34,7 @@ struct ReplaySetup
     // The timer option: it shows only, but the win screen's table of a run is made of its
     // objects.
     TimerMode timer = TIMER_OFF;
+    bool ghost = false; // the ghost option: it only draws
 };
 
 // What the runner reports; the runner's state (registry, player, module state) can be read
