@@ -1,8 +1,9 @@
 # What a player gets from `cmake --install` and from the .deb that `cpack -G DEB` makes: the
 # program and its data where Debian's policy puts a game's, what the desktop needs to list it
-# (menu entry, icons, metadata), the manual page, the copyright and the changelog. The tools
-# and tests stay in the build tree.
-install(TARGETS vantara RUNTIME DESTINATION ${VANTARA_INSTALL_PROGRAM_DIR})
+# (menu entry, icons, metadata), the manual pages, the copyright and the changelog. The replay
+# runner goes beside the program: it plays and checks level files, and the game runs it to
+# check the proof of a level it imports. The other tools and the tests stay in the build tree.
+install(TARGETS vantara vantara-replay RUNTIME DESTINATION ${VANTARA_INSTALL_PROGRAM_DIR})
 install(DIRECTORY ${VANTARA_DATA_DIR}/
   DESTINATION ${VANTARA_INSTALL_DATA_DIR}/data
   FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
@@ -19,11 +20,12 @@ foreach(size IN LISTS VANTARA_ICON_SIZES)
     RENAME ${VANTARA_APP_ID}.png)
 endforeach()
 
-# The manual page and the changelog go compressed as Debian wants them: gzip -9, without the
+# The manual pages and the changelog go compressed as Debian wants them: gzip -9, without the
 # file's name and time, so that the same sources give the same package.
 set(VANTARA_DOC_DIR ${CMAKE_BINARY_DIR}/packaging)
 set(VANTARA_COMPRESSED_DOCS)
-foreach(doc IN ITEMS vantara.6:vantara.6.gz changelog:changelog.Debian.gz)
+foreach(doc IN ITEMS vantara.6:vantara.6.gz vantara-replay.6:vantara-replay.6.gz
+                     changelog:changelog.Debian.gz)
   string(REPLACE ":" ";" doc ${doc})
   list(GET doc 0 source)
   list(GET doc 1 compressed)
@@ -35,7 +37,8 @@ foreach(doc IN ITEMS vantara.6:vantara.6.gz changelog:changelog.Debian.gz)
   list(APPEND VANTARA_COMPRESSED_DOCS ${VANTARA_DOC_DIR}/${compressed})
 endforeach()
 add_custom_target(vantara_docs ALL DEPENDS ${VANTARA_COMPRESSED_DOCS})
-install(FILES ${VANTARA_DOC_DIR}/vantara.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${VANTARA_DOC_DIR}/vantara.6.gz ${VANTARA_DOC_DIR}/vantara-replay.6.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${VANTARA_DOC_DIR}/changelog.Debian.gz
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vantara)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/vantara.lintian-overrides

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+#include "game/levels/level_import.h"
 #include "game/startup/command_line.h"
 #include "game/startup/vantara_main.h"
 #include "game/startup/version.h"
@@ -31,5 +32,7 @@ int main(int argc, char** argv)
         std::printf("Vantara %s\n", VANTARA_VERSION);
         return EXIT_OK;
     }
+    // A file operation: no window, and no need to wait for a running copy of the game.
+    if (options.importPath) return ImportLevel(options.importPath);
     return VantaraMain(options);
 }

@@ -36,8 +36,9 @@ bool HasDataFolder(const std::string& folder)
     struct stat info;
     return stat((folder + "/data").c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
+} // namespace
 
-std::string ExecutableFolder()
+std::string PlatformProgramFolder()
 {
     char path[4096];
     const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
@@ -47,11 +48,10 @@ std::string ExecutableFolder()
     const size_t slash = folder.rfind('/');
     return slash == std::string::npos ? std::string() : folder.substr(0, slash);
 }
-} // namespace
 
 bool PlatformEnterDataFolder(const char* installedFolder)
 {
-    const std::string beside = ExecutableFolder();
+    const std::string beside = PlatformProgramFolder();
     if (!beside.empty())
     {
         if (HasDataFolder(beside)) return chdir(beside.c_str()) == 0;

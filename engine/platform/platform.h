@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "key_codes.h"
 
@@ -153,6 +154,19 @@ size_t PlatformFileSizeHint(FILE* file);
 // installedFolder, a path relative to the executable's folder (null: none), else under the
 // working directory. Makes the folder that holds data/ the working directory; false if none.
 bool PlatformEnterDataFolder(const char* installedFolder);
+
+// The folder this program was started from; empty where the system cannot say.
+std::string PlatformProgramFolder();
+// The names of the regular files in `folder` (not of its folders), in no particular order;
+// none when it cannot be read (folder_listing.cpp).
+std::vector<std::string> PlatformListFolder(const std::string& folder);
+// Runs the program `name` that lies beside this one (a tool installed with the game) with
+// `arguments`, gives it `input` on its standard input and waits for its end
+// (sibling_program.cpp). True with its exit code when it ran to its end, and in `output` what
+// it wrote on standard output and standard error (at most 64 KiB); false, with the reason in
+// `output`, when it cannot be started or was killed.
+bool PlatformRunSiblingProgram(const char* name, const std::vector<std::string>& arguments,
+                               const std::string& input, int* exitCode, std::string* output);
 
 // Files kept between runs (kept_files.cpp): the contract every back end keeps. The game
 // decides what the files hold and when one is damaged; these only move whole files about.

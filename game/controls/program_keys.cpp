@@ -3,7 +3,8 @@
 // The arrow keys walk two chains of levels: the tutorial 3-4-5-6, and the levels
 // 7-8-9-10-11-13-14-15 and on to the win screen. State 12 is on neither. K held with a digit
 // jumps to a level, and K with 0 opens the level selector, except in the main menu, the
-// selector and the credits. In a level, a key given to the controls plays instead.
+// selector, its page of made and imported levels, and the credits. In a level, a key given to
+// the controls plays instead.
 #include "game/controls/program_keys.h"
 
 #include "engine/platform/key_codes.h"
@@ -11,6 +12,7 @@
 #include "game/audio/sound_system.h"
 #include "game/controls/bindings.h"
 #include "game/levels/level.h"
+#include "game/startup/game_states.h"
 
 namespace
 {
@@ -21,7 +23,8 @@ constexpr StateStep NEXT_LEVEL[] = {{3, 4},   {4, 5},   {5, 6},   {7, 8},   {8, 
 constexpr StateStep LEVEL_JUMPS[] = {{'1', 7},  {'2', 8},  {'3', 9},  {'4', 10},
                                      {'5', 11}, {'6', 13}, {'7', 14}, {'8', 15},
                                      {'0', GS_LEVEL_SELECTOR}};
-constexpr GameStateId NO_JUMP_STATES[] = {GS_MAIN_MENU, GS_LEVEL_SELECTOR, GS_CREDITS};
+constexpr GameStateId NO_JUMP_STATES[] = {GS_MAIN_MENU, GS_LEVEL_SELECTOR, GS_MY_LEVELS,
+                                          GS_CREDITS};
 
 template <typename T, size_t N> constexpr size_t Count(const T (&)[N]) { return N; }
 

@@ -1,4 +1,5 @@
-// level_selector.cpp: the nine levels to choose from, and the way back to the main menu.
+// level_selector.cpp: the nine levels to choose from, the way to the page of made and imported
+// levels ("My levels"), and the way back to the main menu.
 //
 // Unlike the other menus, its buttons answer while the left button is held, but only a press
 // that began here, and only while the mouse drives: the click that opened the selector, the
@@ -38,11 +39,13 @@ constexpr const char* PICTURE_PATHS[] = {
     "data/Menus/Return.png",
     "data/Menus/Loading_Screen.png",
     TIME_DIGITS_PATH,
+    "data/Menus/My_Levels.png",
 };
 constexpr size_t PICTURE_COUNT = CountOf(PICTURE_PATHS);
 constexpr size_t RETURN_PICTURE = 10;
 constexpr size_t LOADING_PICTURE = 11;
 constexpr size_t DIGITS_PICTURE = 12;
+constexpr size_t MY_LEVELS_PICTURE = 13;
 
 struct SelectorButton
 {
@@ -58,6 +61,10 @@ constexpr SelectorButton BUTTONS[BUTTON_COUNT] = {
     {"Level6", 6, -800, -200},          {"Level7", 7, -550, -200}, {"Level8", 8, -300, -200},
     {"Level9", 9, -50, -200},
 };
+// "My levels", after the level buttons, right of the tray beside the first row.
+constexpr Vec2 MY_LEVELS_AT = {700.0f, -50.0f};
+constexpr size_t MY_LEVELS_BUTTON = BUTTON_COUNT;
+constexpr size_t ALL_BUTTONS = BUTTON_COUNT + 1;
 constexpr Vec2 BUTTON_SIZE = {200.0f, 100.0f};
 constexpr GameStateId FIRST_LEVEL = 7;
 // A finished level's star and best time, under its button (clear of the grown button).
@@ -65,12 +72,12 @@ constexpr float TIME_OFFSET = 68.0f;
 constexpr float TIME_HEIGHT = 32.0f;
 constexpr size_t LEVEL_1_FOCUS = 1;
 // One more than there are buttons: it is started and kept quiet like the others.
-constexpr size_t CHANNEL_COUNT = BUTTON_COUNT + 1;
+constexpr size_t CHANNEL_COUNT = ALL_BUTTONS + 1;
 
 Texture* Pictures[PICTURE_COUNT] = {};
 SoundChannel* Channels[CHANNEL_COUNT] = {};
-bool Hovered[BUTTON_COUNT] = {};
-GameObject* Buttons[BUTTON_COUNT] = {};
+bool Hovered[ALL_BUTTONS] = {};
+GameObject* Buttons[ALL_BUTTONS] = {};
 GameObject* LoadingScreen = nullptr;
 MenuFocus Focus;
 bool PressBegunHere = false;
@@ -92,6 +99,9 @@ void SelectorInit()
         Buttons[i] = CreateMenuObject(new GameObject(), BUTTONS[i].name,
                                       Pictures[BUTTONS[i].picture], BUTTONS[i].x, BUTTONS[i].y,
                                       BUTTON_SIZE.x, BUTTON_SIZE.y);
+    Buttons[MY_LEVELS_BUTTON] =
+        CreateMenuObject(new GameObject(), "MyLevels", Pictures[MY_LEVELS_PICTURE],
+                         MY_LEVELS_AT.x, MY_LEVELS_AT.y, BUTTON_SIZE.x, BUTTON_SIZE.y);
     for (int level = 1; level <= LEVEL_COUNT; ++level)
     {
         const uint32_t best = BestFrames(level);
@@ -107,9 +117,11 @@ void SelectorInit()
     // from the main menu); whatever else the screen left behind stops.
     if (LevelJumpTarget == GS_LEVEL_SELECTOR && !IsChannelPlayingSound(MenuMusicChannel, MenuMusic))
         StopAllSounds();
-    if (PreviousStateId != GS_MAIN_MENU || RestartRequested) StartMenuMusic();
+    // From the main menu and from My levels the menu music plays on.
+    const bool musicGoesOn = PreviousStateId == GS_MAIN_MENU || PreviousStateId == GS_MY_LEVELS;
+    if (!musicGoesOn || RestartRequested) StartMenuMusic();
     StartHoverChannels(Channels, CHANNEL_COUNT);
-    OpenMenuFocus(Focus, LEVEL_1_FOCUS);
+    OpenMenuFocus(Focus, PreviousStateId == GS_MY_LEVELS ? MY_LEVELS_BUTTON : LEVEL_1_FOCUS);
     PressBegunHere = false;
 }
 
@@ -118,7 +130,7 @@ void SelectorUpdate()
     ApplyMenuVolumes(Channels, CHANNEL_COUNT, MenuMusicChannel, MenuSilenced());
     SystemFrameCheck();
     UpdateSounds();
-    const GameObject* pointed = MenuPointed(Focus, Buttons, BUTTON_COUNT);
+    const GameObject* pointed = MenuPointed(Focus, Buttons, ALL_BUTTONS);
     if (IsMouseButtonTriggered(0)) PressBegunHere = true;
     // Once the keys take over, a button still held presses nothing they point at.
     if (!IsMouseButtonDown(0) || KeysDriveMenus()) PressBegunHere = false;
@@ -140,6 +152,11 @@ void SelectorUpdate()
         }
         UpdateButtonHover({Buttons[i], BUTTON_SIZE, &Hovered[i], &Channels[i]}, pointed);
     }
+    GameObject* myLevels = Buttons[MY_LEVELS_BUTTON];
+    if (myLevels == pointed && (PressBegunHere || keyPress)) NextStateId = GS_MY_LEVELS;
+    UpdateButtonHover({myLevels, BUTTON_SIZE, &Hovered[MY_LEVELS_BUTTON],
+                       &Channels[MY_LEVELS_BUTTON]},
+                      pointed);
 }
 
 void SelectorFree()
@@ -149,11 +166,12 @@ void SelectorFree()
     LoadingScreen = nullptr;
 }
 
-// Back to the main menu the music plays on there.
+// Back to the main menu, and on to My levels, the music plays on there.
 void SelectorUnload()
 {
     KeepTimerLetters(false);
-    UnloadMenuScreen(Pictures, PICTURE_COUNT, NextStateId != GS_MAIN_MENU);
+    UnloadMenuScreen(Pictures, PICTURE_COUNT,
+                     NextStateId != GS_MAIN_MENU && NextStateId != GS_MY_LEVELS);
 }
 
 // The word on the level finished that led back here, over the selector.

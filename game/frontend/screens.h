@@ -33,9 +33,11 @@ void ResetFrontEnd();
 // selector, for the Load to come.
 void DecodeMainMenuPicturesAhead();
 void DecodeSelectorPicturesAhead();
+void DecodeMyLevelsPicturesAhead();
 
 void RegisterMainMenu();
 void RegisterLevelSelector();
+void RegisterMyLevels();
 void RegisterCreditsScreen();
 void RegisterControlsScreen();
 void RegisterWinScreen();

@@ -16,6 +16,8 @@ const std::vector<CommandLineOption>& GameOptions()
          [](LaunchOptions* o, const char* file) { o->recordPath = file; }},
         {"--play", "FILE", "play a recording back; any key stops it",
          [](LaunchOptions* o, const char* file) { o->playPath = file; }},
+        {"--import", "FILE", "check a shared level's proof, keep it among My levels, and exit",
+         [](LaunchOptions* o, const char* file) { o->importPath = file; }},
     };
     return options;
 }

@@ -15,6 +15,7 @@ struct LaunchOptions
     bool frameStats = false;          // print the frame statistics on exit
     const char* recordPath = nullptr; // write the session as a replay script
     const char* playPath = nullptr;   // play a recording back in the window
+    const char* importPath = nullptr; // import a shared level, then exit
 };
 
 struct CommandLineOption

@@ -12,7 +12,8 @@ void DecodeStatePicturesAhead(GameStateId id)
 {
     if (id == GS_MAIN_MENU) DecodeMainMenuPicturesAhead();
     if (id == GS_LEVEL_SELECTOR) DecodeSelectorPicturesAhead();
-    if (FindLevel(id)) DecodeLevelPicturesAhead(id);
+    if (id == GS_MY_LEVELS) DecodeMyLevelsPicturesAhead();
+    if (FindLevel(id) || id == GS_PLAYED_LEVEL) DecodeLevelPicturesAhead(id);
 }
 
 void RegisterGameStates()
@@ -20,6 +21,7 @@ void RegisterGameStates()
     InstallProgramKeyRules();
     RegisterMainMenu();
     RegisterLevelSelector();
+    RegisterMyLevels();
     RegisterLevelStates();
     RegisterWinScreen();
     RegisterCreditsScreen();

@@ -249,7 +249,10 @@ void Check(const MusicCase& c, const std::vector<Heard>& heard)
         EXPECT_EQ(now.paused, s.paused);
         if (s.atStart)
         {
-            EXPECT_EQ(now.player.x, FindLevel(s.state)->startX) << "at the start";
+            LevelFile level;
+            std::string error;
+            ASSERT_TRUE(ReadShippedLevel(*FindLevel(s.state), &level, &error)) << error;
+            EXPECT_EQ(now.player.x, level.startX) << "at the start";
         }
     }
 }

@@ -303,13 +303,17 @@ class LowestPoint : public ReplayObserver
 
 TEST(LevelCatalogue, APlayerWhoFallsOutOfAnyLevelDiesInsteadOfFallingForEver)
 {
-    // Falling needs no pictures: away from data/, a thousand drops take seconds, not minutes.
+    // The levels are read from data/; falling needs no pictures: away from data/, a thousand
+    // drops take seconds, not minutes.
+    std::vector<std::vector<FirstRegistry::Copy>> levels;
+    for (const LevelFacts& facts : LEVELS) levels.push_back(Build(facts.id));
     const std::string home = std::filesystem::current_path();
     std::filesystem::current_path("/");
     int deathsBelow = 0;
-    for (const LevelFacts& facts : LEVELS)
+    for (size_t level = 0; level < levels.size(); ++level)
     {
-        const auto objects = Build(facts.id);
+        const LevelFacts& facts = LEVELS[level];
+        const auto& objects = levels[level];
         // Drops across the top of the view, close enough to find a hole a player's body fits.
         for (float x = -950.0f; x <= 950.0f; x += 20.0f)
         {

@@ -38,6 +38,8 @@ Canvas TimeDigits(const std::string& cells, int cellWidth, int cellHeight);
 Canvas LetterSheet(int cellWidth, int cellHeight);
 // A button's plate with no words on it: the game writes on it with the letter sheet.
 Canvas BlankButton(int width, int height);
+// The mark of a proven level: a gold seal with a tick.
+Canvas ProvenSeal(int size);
 Canvas WindowPanel();
 // The settings window's wider pages (controls, assists, time trial), in the same dress.
 Canvas WideWindowPanel();
@@ -50,6 +52,7 @@ Canvas AudioCreditLine(); // the line under the second splash
 // Full screens (art_screens.cpp, art_pages.cpp).
 Canvas MainMenuBackground();
 Canvas LevelSelectorBackground();
+Canvas MyLevelsBackground();
 Canvas LoadingScreen();
 Canvas CreditsPage(int page); // 1 to 5
 Canvas ControlsPage();

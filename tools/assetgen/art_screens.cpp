@@ -220,6 +220,27 @@ Canvas LevelSelectorBackground()
     return c;
 }
 
+Canvas MyLevelsBackground()
+{
+    Canvas c = MenuLandscape(0.78f, 67);
+    TextStyle title = TitleStyle(120);
+    title.align = Align::Left;
+    DrawText(c, "My levels", 110, 250, title);
+    TextStyle sub = BodyStyle(36);
+    sub.align = Align::Left;
+    DrawText(c, "Levels you made or imported: finish one to come back here", 118, 320, sub);
+    // A dark tray under the six rows of a page (world x -850 to 450, y 150 to -355).
+    Shape tray = RoundBox({760, 642}, 680, 275, 28);
+    c.Fill(Grow(tray, 4), WithAlpha(Palette::Ink, 0.8f), c.Bounds());
+    c.Fill(tray,
+           VerticalGradient(
+               {{0, WithAlpha(Palette::PanelTop, 0.82f)}, {1, WithAlpha(Palette::PanelDeep, 0.9f)}},
+               367, 917),
+           c.Bounds());
+    c.Fill(Cut(Grow(tray, -10), Grow(tray, -12)), WithAlpha(Palette::Gold, 0.6f), c.Bounds());
+    return c;
+}
+
 Canvas LoadingScreen()
 {
     Canvas c = PageBackdrop(71);

@@ -200,6 +200,31 @@ Canvas LetterSheet(int cellWidth, int cellHeight)
     return c;
 }
 
+Canvas ProvenSeal(int size)
+{
+    Canvas c(size, size);
+    const float s = float(size);
+    const Vec o{s * 0.5f, s * 0.5f};
+    const float r = s * 0.4f;
+    Box all = c.Bounds();
+    // A rosette of twelve points behind a round gold face.
+    std::vector<Vec> points;
+    for (int k = 0; k < 24; ++k)
+        points.push_back(o + Polar(float(k) * 3.14159265f / 12.0f, k % 2 ? r * 0.92f : r * 1.12f));
+    const Shape rosette = Polygon(points);
+    c.Fill(Grow(rosette, s * 0.03f), Palette::Ink, all);
+    c.Fill(rosette, Palette::GoldDark, all);
+    const Shape face = Circle(o, r * 0.82f);
+    c.Fill(face, CelShade(face, Palette::Gold, Palette::GoldDark, s * 0.03f, Palette::GoldLight, s * 0.02f),
+           all);
+    // The tick, inked, then cream.
+    const std::vector<Vec> tick = {o + Vec{-r * 0.42f, r * 0.02f}, o + Vec{-r * 0.1f, r * 0.34f},
+                                   o + Vec{r * 0.46f, -r * 0.32f}};
+    c.Fill(Stroke(tick, s * 0.16f), Palette::Ink, all);
+    c.Fill(Stroke(tick, s * 0.09f), Palette::Cream, all);
+    return c;
+}
+
 namespace
 {
 Canvas Panel(int width, int height)

@@ -1,9 +1,13 @@
 // main.cpp: vantara-replay, the game played back from an input script.
 //
-//     vantara-replay [--state N | --arena FILE] [--frames N] [--from-selector]
+//     vantara-replay [--state N | --arena FILE | --level FILE] [--frames N] [--from-selector]
 //                    [--png FRAME FILE] SCRIPT
+//     vantara-replay --verify FILE
+//     vantara-replay --help
 //
-// SCRIPT may be - for standard input. --png writes the picture of frame FRAME, as a player
+// SCRIPT may be - for standard input, and so may the FILE of --level or --verify. --verify
+// plays the proof a level file carries and says in one line whether it finishes the level:
+// exit code 0 when it does, 1 when it does not, 2 when the file is no level. --png writes the picture of frame FRAME, as a player
 // would see it at 1920 x 1080, to FILE; it needs a display. Prints one JSON line after every Init and one after
 // every frame (replay_json.h). Anything wrong with the options, the script or the arena is
 // refused before a frame runs: exit code 2, nothing on standard output, one line on standard
@@ -11,9 +15,12 @@
 // left out, with one line on standard error.
 #include "engine/platform/picture_window.h"
 #include "engine/platform/platform.h"
+#include "tools/replay/level_proof.h"
 #include "tools/replay/replay_json.h"
 #include "tools/replay/replay_runner.h"
+#include "game/levels/level.h"
 #include "game/recording/replay_text.h"
+#include "game/startup/version.h"
 
 #include <cstdio>
 #include <cstring>
@@ -27,9 +34,13 @@ namespace
 {
 constexpr int EXIT_REFUSED = 2;
 constexpr int EXIT_NO_PICTURE = 3; // no display, or the frame was never reached
+constexpr int EXIT_NOT_PROVEN = 1;
+constexpr size_t ARENA_LIMIT = LEVEL_FILE_LIMIT;
 constexpr const char* USAGE =
-    "usage: vantara-replay [--state N | --arena FILE] [--frames N] [--from-selector] "
-    "[--png FRAME FILE] SCRIPT";
+    "usage: vantara-replay [--state N | --arena FILE | --level FILE] [--frames N] "
+    "[--from-selector] [--png FRAME FILE] SCRIPT\n"
+    "       vantara-replay --verify FILE\n"
+    "       vantara-replay --help";
 constexpr uint32_t PICTURE_WIDTH = 1920;
 constexpr uint32_t PICTURE_HEIGHT = 1080;
 
@@ -75,23 +86,49 @@ int Refuse(const std::string& why)
     return EXIT_REFUSED;
 }
 
-bool ReadAll(const std::string& path, std::string* text)
+// The whole file, or as much of it past `limit` as tells that it is too long.
+bool ReadAll(const std::string& path, std::string* text, size_t limit = SIZE_MAX)
 {
     FILE* file = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
     if (!file) return false;
     char buffer[65536];
     size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text->append(buffer, got);
+    while (text->size() <= limit && (got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        text->append(buffer, got);
     const bool ok = !std::ferror(file);
     if (file != stdin) std::fclose(file);
     return ok;
 }
 } // namespace
 
+// A level file, read strictly; false after saying why, naming it `name`.
+bool ReadLevel(const std::string& path, const std::string& name, LevelFile* level)
+{
+    std::string text, error;
+    if (!ReadAll(path, &text, LEVEL_FILE_LIMIT))
+    {
+        std::fprintf(stderr, "%s:0: cannot be read\n", name.c_str());
+        return false;
+    }
+    if (ReadLevelFile(text, name, level, &error)) return true;
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return false;
+}
+
+int Verify(const std::string& path)
+{
+    LevelFile level;
+    if (!ReadLevel(path, path, &level)) return EXIT_REFUSED;
+    PlatformEnterDataFolder(INSTALLED_DATA_FOLDER);
+    const ProofVerdict verdict = CheckProof(level);
+    std::printf("%s: %s\n", path.c_str(), verdict.reason.c_str());
+    return verdict.holds ? 0 : EXIT_NOT_PROVEN;
+}
+
 int main(int argc, char** argv)
 {
     ReplaySetup setup;
-    std::string scriptPath, arenaPath;
+    std::string scriptPath, arenaPath, levelPath;
     bool stateGiven = false;
     int64_t pictureFrame = -1;
     std::string picturePath;
@@ -113,6 +150,17 @@ int main(int argc, char** argv)
             if (!hasValue) return Refuse("vantara-replay: --arena needs a file");
             arenaPath = argv[++i];
         }
+        else if (arg == "--level")
+        {
+            if (!hasValue) return Refuse("vantara-replay: --level needs a file");
+            levelPath = argv[++i];
+        }
+        else if (arg == "--verify")
+        {
+            if (!hasValue) return Refuse("vantara-replay: --verify needs a file");
+            if (argc != 3) return Refuse("vantara-replay: --verify takes a file and nothing else");
+            return Verify(argv[i + 1]);
+        }
         else if (arg == "--frames")
         {
             if (!hasValue || !ParseWhole(argv[i + 1], 0, INT64_C(1) << 40, &number))
@@ -130,6 +178,11 @@ int main(int argc, char** argv)
         }
         else if (arg == "--from-selector")
             setup.fromSelector = true;
+        else if (arg == "--help")
+        {
+            std::printf("%s\n", USAGE);
+            return 0;
+        }
         else if (arg.size() > 1 && arg[0] == '-')
             return Refuse("vantara-replay: unknown option '" + arg + "'");
         else if (scriptPath.empty())
@@ -138,33 +191,50 @@ int main(int argc, char** argv)
             return Refuse("vantara-replay: more than one script given");
     }
     if (scriptPath.empty()) return Refuse(USAGE);
-    if (stateGiven && !arenaPath.empty())
-        return Refuse("vantara-replay: --state and --arena exclude each other");
-    if (!arenaPath.empty() && arenaPath == "-" && scriptPath == "-")
-        return Refuse("vantara-replay: the arena and the script cannot both come from stdin");
+    if (int(stateGiven) + int(!arenaPath.empty()) + int(!levelPath.empty()) > 1)
+        return Refuse("vantara-replay: --state, --arena and --level exclude each other");
+    if ((arenaPath == "-" || levelPath == "-") && scriptPath == "-")
+        return Refuse("vantara-replay: the scene and the script cannot both come from stdin");
+
+    // Files named on the command line are found from where the runner was started; pictures,
+    // sheets, sounds and the shipped levels in data/ beside the runner, as for the game, or in
+    // the installed game's (an arena needs none).
+    auto fromOrigin = [](const std::string& path) { return path == "-" ? path : Absolute(path); };
+    const std::string scriptName = scriptPath;
+    scriptPath = fromOrigin(scriptPath);
+    const std::string arenaFile = fromOrigin(arenaPath), levelFile = fromOrigin(levelPath);
+    PlatformEnterDataFolder(INSTALLED_DATA_FOLDER);
 
     std::string error;
     if (!arenaPath.empty())
     {
         std::string text;
-        if (!ReadAll(arenaPath, &text)) return Refuse(arenaPath + ":0: cannot be read");
+        if (!ReadAll(arenaFile, &text, ARENA_LIMIT))
+            return Refuse(arenaPath + ":0: cannot be read");
         if (!ParseArena(text, arenaPath, &setup.arena, &error)) return Refuse(error);
         setup.useArena = true;
+    }
+    else if (!levelPath.empty())
+    {
+        if (!ReadLevel(levelFile, levelPath, &setup.level)) return EXIT_REFUSED;
+        setup.useLevel = true;
     }
     else if (!IsGameState(setup.state))
         return Refuse("vantara-replay: state " + std::to_string(setup.state) +
                       " is not a state of the game");
+    else if (const LevelDefinition* level = FindLevel(setup.state))
+    {
+        // A shipped level whose file is damaged is refused before anything runs.
+        LevelFile file;
+        if (!ReadShippedLevel(*level, &file, &error)) return Refuse(error);
+    }
 
     std::string script, cutOff;
-    if (!ReadAll(scriptPath, &script)) return Refuse(scriptPath + ":0: cannot be read");
-    if (!ParseScript(script, scriptPath, &setup.script, &error, &cutOff, &setup.header))
+    if (!ReadAll(scriptPath, &script)) return Refuse(scriptName + ":0: cannot be read");
+    if (!ParseScript(script, scriptName, &setup.script, &error, &cutOff, &setup.header))
         return Refuse(error);
     // A recording whose writing stopped mid-line plays up to its last whole line.
     if (!cutOff.empty()) std::fprintf(stderr, "%s\n", cutOff.c_str());
-
-    // Pictures, sheets and sounds come from data/ beside the runner, as for the game; an
-    // arena needs none.
-    PlatformEnterDataFolder(nullptr);
 
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);

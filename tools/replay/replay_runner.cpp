@@ -99,6 +99,7 @@ void StartGame(const ReplaySetup& setup)
     StopAllSounds();
     RegisterGameStates();
     if (setup.useArena) RegisterArenaState(setup.arena);
+    if (setup.useLevel) SetPlayedLevel(setup.level, setup.playedOptions);
 }
 
 void StopGame()
@@ -127,7 +128,7 @@ bool IsGameState(GameStateId id)
 void RunReplay(const ReplaySetup& setup, ReplayObserver* observer)
 {
     StartGame(setup);
-    StartGameLoop(setup.useArena ? GS_ARENA : setup.state);
+    StartGameLoop(setup.useArena ? GS_ARENA : setup.useLevel ? GS_PLAYED_LEVEL : setup.state);
     PreviousStateId = GS_MAIN_MENU;
 
     uint64_t total = 0;
@@ -160,6 +161,7 @@ void RunReplay(const ReplaySetup& setup, ReplayObserver* observer)
         observer->OnFrame(frame, player, event);
 
         if (setup.useArena && event == REPLAY_COMPLETE) break;
+        if (setup.useLevel && event == REPLAY_COMPLETE && CurrentStateId == GS_PLAYED_LEVEL) break;
         if (!observer->KeepGoing()) break;
         if (NextStateId == CurrentStateId) continue;
         running = LeaveState();

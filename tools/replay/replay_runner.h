@@ -7,6 +7,7 @@
 #pragma once
 
 #include "engine/system/game_state_manager.h"
+#include "game/levels/level.h"
 #include "tools/replay/arena.h"
 #include "game/levels/level_timer.h"
 #include "game/recording/frame_event.h"
@@ -22,6 +23,9 @@ struct ReplaySetup
     GameStateId state = GS_MAIN_MENU;
     bool useArena = false;
     std::vector<ArenaObject> arena;
+    bool useLevel = false; // play `level` in GS_PLAYED_LEVEL; reaching its exit ends the run
+    LevelFile level;
+    PlayedLevelOptions playedOptions;
     std::vector<ScriptLine> script;
     ScriptHeader header; // the controls the script plays with
     int64_t frames = -1; // -1: until the script's last listed frame
@@ -57,6 +61,6 @@ class ReplayObserver
 // The state ids the game registers, for checking a --state before anything runs.
 bool IsGameState(GameStateId id);
 
-// Plays the whole replay. Returns when the frames are done, the arena's exit is reached or
-// the game quits, with everything it made released again.
+// Plays the whole replay. Returns when the frames are done, the exit of the arena or of the
+// level file is reached or the game quits, with everything it made released again.
 void RunReplay(const ReplaySetup& setup, ReplayObserver* observer);
