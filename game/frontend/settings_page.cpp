@@ -7,6 +7,8 @@
 
 namespace
 {
+SoundChannel* HoverChannel = nullptr; // every page button's, ready paused
+
 GameObject* OnWindow(GameObject* object)
 {
     AddObject(GetOrCreateLayer("FRA0"), object);
@@ -19,15 +21,14 @@ PageButton Prepared(GameObject* object, float w, float h)
     PageButton button;
     button.object = OnWindow(object);
     button.size = {w, h};
-    StartHoverChannels(&button.channel, 1);
     return button;
 }
 } // namespace
 
 bool PageButton::Clicked(const GameObject* pointed)
 {
-    SetChannelVolume(channel, MenuSilenced() ? 0.0f : EffectsVolume);
-    return ButtonClicked({object, size, &hovered, &channel}, pointed);
+    SetChannelVolume(HoverChannel, MenuSilenced() ? 0.0f : EffectsVolume);
+    return ButtonClicked({object, size, &hovered, &HoverChannel}, pointed);
 }
 
 PageButton MakeWordButton(const char* name, const PagePictures& pictures, const std::string& text,
@@ -50,7 +51,4 @@ TextLine* MakePageText(const char* name, const PagePictures& pictures, const std
     return line;
 }
 
-void StopPageButtons(PageButton* buttons, size_t count)
-{
-    for (size_t i = 0; i < count; ++i) StopHoverChannels(&buttons[i].channel, 1);
-}
+void StopPageButtons(PageButton*, size_t) { StopHoverChannels(&HoverChannel, 1); }

@@ -26,19 +26,20 @@ struct PagePictures
     Texture* plus;
 };
 
-// A button of a page: hover, sound and click as every menu button has them.
+// A button of a page: hover, sound and click as every menu button has them. The buttons of
+// all pages share one hover sound: only one is pointed at or focused at a time, and a page of
+// thirty buttons must not hold thirty of the game's sound channels.
 struct PageButton
 {
     GameObject* object = nullptr;
     Vec2 size = {0.0f, 0.0f};
     bool hovered = false;
-    SoundChannel* channel = nullptr;
 
     // Hover feedback, and whether it was clicked this frame (menu_widgets.h).
     bool Clicked(const GameObject* pointed);
 };
 
-// Registers a button with words on the plate, hidden, in layer "FRA0", its hover sound ready.
+// Registers a button with words on the plate, hidden, in layer "FRA0".
 PageButton MakeWordButton(const char* name, const PagePictures& pictures, const std::string& text,
                           float x, float y, float w, float h);
 // The same with a picture of its own (the - and + of a value).
@@ -47,7 +48,7 @@ PageButton MakePictureButton(const char* name, Texture* picture, float x, float 
 // A line of words of a page, hidden, in layer "FRA0".
 TextLine* MakePageText(const char* name, const PagePictures& pictures, const std::string& text,
                        float x, float y, float height, TextAlign align = TEXT_LEFT);
-// Stops the hover sounds still waiting on a page's buttons.
+// Stops the pages' hover sound while it waits (the pages are going; the buttons are a page's).
 void StopPageButtons(PageButton* buttons, size_t count);
 
 class SettingsPage
