@@ -4,8 +4,8 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake pkg-config git
-  libsdl2-dev libglew-dev libstb-dev libspng-dev libimgui-dev libopenal-dev libx11-dev
+  build-essential cmake pkg-config git ccache
+  libsdl2-dev libglew-dev libstb-dev libspng-dev libimgui-dev libopenal-dev libx11-dev libvorbis-dev
   zlib1g-dev
   libgtest-dev googletest
   xvfb xauth xdotool x11-xkb-utils imagemagick openbox x11-utils libgl1-mesa-dri

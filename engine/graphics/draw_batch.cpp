@@ -5,7 +5,7 @@
 #include "engine/graphics/mesh.h"
 #include "engine/graphics/render_device.h"
 
-#include <GL/glew.h>
+#include "engine/graphics/gl_api.h"
 
 #include <cstddef>
 #include <cstring>
@@ -13,8 +13,7 @@
 // The mesh program with its uniforms turned into vertex attributes: every vertex carries
 // the draw state it was queued with. The matrices are built as the mesh program's uniforms
 // are and multiplied in the same order, so each vertex lands exactly where it would alone.
-const char* BatchVertexShaderSource = R"(#version 330
-layout(location = 0) in vec3 vertexPos;
+const char* BatchVertexShaderSource = R"(layout(location = 0) in vec3 vertexPos;
 layout(location = 1) in vec4 vertexColor;
 layout(location = 2) in vec2 vertexUV;
 layout(location = 3) in vec4 modelRow0;
@@ -43,8 +42,7 @@ void main()
 }
 )";
 
-const char* BatchFragmentShaderSource = R"(#version 330
-in vec4 vtxColor;
+const char* BatchFragmentShaderSource = R"(in vec4 vtxColor;
 in vec2 vtxUV;
 flat in vec4 vtxModColor;
 flat in ivec2 vtxSwitches;

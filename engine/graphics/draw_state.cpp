@@ -9,7 +9,7 @@
 #include "engine/system/frame_controller.h"
 #include "engine/system/window.h"
 
-#include <GL/glew.h>
+#include "engine/graphics/gl_api.h"
 
 #include <cstring>
 

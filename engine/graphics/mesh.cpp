@@ -3,7 +3,7 @@
 
 #include "engine/graphics/render_device.h"
 
-#include <GL/glew.h>
+#include "engine/graphics/gl_api.h"
 
 #include <algorithm>
 #include <cstring>

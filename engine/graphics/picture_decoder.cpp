@@ -41,8 +41,13 @@ using JobPointer = std::shared_ptr<DecodeJob>;
 // Two workers of each kind: with the main thread loading too, that keeps a two-core machine
 // busy without crowding it out. Background workers decode while frames are played, at a
 // priority that gives way to the frame loop; loading workers while a state loads, when no
-// frame waits and a busy machine must not starve the load.
+// frame waits and a busy machine must not starve the load. The browser build has no threads:
+// its pictures are decoded as they load.
+#ifdef __EMSCRIPTEN__
+constexpr unsigned MaxWorkers = 0;
+#else
 constexpr unsigned MaxWorkers = 2;
+#endif
 
 class DecoderPool
 {
@@ -294,7 +299,7 @@ DecoderPool& Pool()
 
 void DecodePicturesAhead(const char* const* paths, size_t count)
 {
-    if (PicturesDrawn()) Pool().Request(paths, count);
+    if (MaxWorkers > 0 && PicturesDrawn()) Pool().Request(paths, count);
 }
 
 bool TakePictureDecodedAhead(const char* path, const std::vector<uint8_t>& bytes,

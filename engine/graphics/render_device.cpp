@@ -11,7 +11,7 @@
 #include "engine/system/frame_controller.h"
 #include "engine/system/window.h"
 
-#include <GL/glew.h>
+#include "engine/graphics/gl_api.h"
 #include <imgui.h>
 #include <backends/imgui_impl_opengl3.h>
 
@@ -27,8 +27,7 @@ unsigned int LineBuffer = 0;
 MeshUniformLocations MeshUniforms = {-1, -1, -1, -1, -1, -1, -1};
 LineUniformLocations LineUniforms = {-1, -1, -1};
 
-const char* MeshVertexShaderSource = R"(#version 330
-layout(location = 0) in vec3 vertexPos;
+const char* MeshVertexShaderSource = R"(layout(location = 0) in vec3 vertexPos;
 layout(location = 1) in vec4 vertexColor;
 layout(location = 2) in vec2 vertexUV;
 out vec2 vtxUV;
@@ -44,8 +43,7 @@ void main()
 }
 )";
 
-const char* MeshFragmentShaderSource = R"(#version 330
-in vec4 vtxColor;
+const char* MeshFragmentShaderSource = R"(in vec4 vtxColor;
 in vec2 vtxUV;
 out vec4 color;
 uniform sampler2D colorTexture;
@@ -64,8 +62,7 @@ void main()
 }
 )";
 
-const char* LineVertexShaderSource = R"(#version 330
-layout(location = 0) in vec3 vertexPos;
+const char* LineVertexShaderSource = R"(layout(location = 0) in vec3 vertexPos;
 layout(location = 1) in vec4 vertexColor;
 out vec4 vtxColor;
 uniform mat4 mtxViewProj;
@@ -76,8 +73,7 @@ void main()
 }
 )";
 
-const char* LineFragmentShaderSource = R"(#version 330
-in vec4 vtxColor;
+const char* LineFragmentShaderSource = R"(in vec4 vtxColor;
 out vec4 color;
 uniform vec4 modColor;
 uniform int useModColor;
@@ -112,6 +108,10 @@ bool CreateGLContext()
         ReportMissingGL();
         return false;
     }
+#if GL_API_ES
+    // WebGL 2 is all there is to ask for, and the context above is one.
+    return true;
+#else
     glewExperimental = GL_TRUE; // core contexts list their extensions the 3.0 way
     GLenum result = glewInit();
     if (result != GLEW_OK)
@@ -130,6 +130,7 @@ bool CreateGLContext()
     ReportMissingGL();
     PlatformDestroyGLContext();
     return false;
+#endif
 }
 
 void CheckGLError(int line, const char* file)
@@ -182,14 +183,26 @@ void CheckProgramLink(unsigned int program)
                   "Shader Linking Error");
 }
 
+// The first lines of every shader: GLSL 3.30 on the desktop; GLSL ES 3.00 in the browser, which
+// wants the precision of floats said (high, as the desktop computes them).
+#if GL_API_ES
+static const char* const ShaderVersionLines = "#version 300 es\nprecision highp float;\n";
+static const char* const OverlayVersionLine = "#version 300 es";
+#else
+static const char* const ShaderVersionLines = "#version 330\n";
+static const char* const OverlayVersionLine = "#version 330";
+#endif
+
 unsigned int BuildProgram(const char* vertexSource, const char* fragmentSource)
 {
     GLuint vertex = glCreateShader(GL_VERTEX_SHADER);
     GLuint fragment = glCreateShader(GL_FRAGMENT_SHADER);
-    glShaderSource(vertex, 1, &vertexSource, nullptr);
+    const char* vertexLines[] = {ShaderVersionLines, vertexSource};
+    const char* fragmentLines[] = {ShaderVersionLines, fragmentSource};
+    glShaderSource(vertex, 2, vertexLines, nullptr);
     glCompileShader(vertex);
     CheckShaderCompile(vertex);
-    glShaderSource(fragment, 1, &fragmentSource, nullptr);
+    glShaderSource(fragment, 2, fragmentLines, nullptr);
     glCompileShader(fragment);
     CheckGLError(__LINE__);
     CheckShaderCompile(fragment);
@@ -248,10 +261,18 @@ static void SetFixedState()
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glActiveTexture(GL_TEXTURE0);
     glEnable(GL_DEPTH_TEST);
+#if GL_API_ES
+    glClearDepthf(1.0f);
+#else
     glClearDepth(1.0);
+#endif
     glDepthMask(GL_TRUE);
     glDepthFunc(GL_LEQUAL);
+#if GL_API_ES
+    glDepthRangef(0.0f, 1.0f);
+#else
     glDepthRange(0.0, 1.0);
+#endif
     CheckGLError(__LINE__);
     glEnable(GL_SCISSOR_TEST);
     glBlendEquation(GL_FUNC_ADD);
@@ -284,7 +305,7 @@ static void CreateOverlay()
         {ImGuiKey_Z, 'Z'},
     };
     for (const auto& entry : keyMap) io.KeyMap[entry.key] = entry.code;
-    ImGui_ImplOpenGL3_Init("#version 330");
+    ImGui_ImplOpenGL3_Init(OverlayVersionLine);
 }
 
 bool InitGraphics()

@@ -28,6 +28,7 @@ struct LineUniformLocations
 extern MeshUniformLocations MeshUniforms;
 extern LineUniformLocations LineUniforms;
 
+// The shaders' text without the version line, which BuildProgram puts first for the target.
 extern const char* MeshVertexShaderSource;
 extern const char* MeshFragmentShaderSource;
 extern const char* LineVertexShaderSource;
@@ -37,7 +38,8 @@ extern const char* LineFragmentShaderSource;
 bool InitGraphics();
 bool CreateGLContext();
 void CreateShaderPrograms();
-// Compiles and links one program, reporting failures as CreateShaderPrograms does.
+// Compiles and links one program, reporting failures as CreateShaderPrograms does. The
+// sources start after the version line.
 unsigned int BuildProgram(const char* vertexSource, const char* fragmentSource);
 
 // Reports every queued GL error, one line each, with the calling file and line.

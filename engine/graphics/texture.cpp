@@ -7,7 +7,7 @@
 #include "engine/graphics/png_check.h"
 #include "engine/graphics/render_device.h"
 
-#include <GL/glew.h>
+#include "engine/graphics/gl_api.h"
 
 #include <algorithm>
 #include <cstring>

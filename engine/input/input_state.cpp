@@ -320,8 +320,8 @@ static bool InUse(const GamepadState& g)
 
 static bool StickPastTakeoverPush(const GamepadReading& pad)
 {
-    constexpr float limit = PadTakeoverPush * 32767.0f;
-    auto past = [limit](int16_t x, int16_t y) {
+    auto past = [](int16_t x, int16_t y) {
+        constexpr float limit = PadTakeoverPush * 32767.0f;
         const float fx = x, fy = y;
         return fx * fx + fy * fy >= limit * limit;
     };

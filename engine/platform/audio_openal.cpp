@@ -12,7 +12,11 @@
 
 #include <AL/al.h>
 #include <AL/alc.h>
+// The browser's OpenAL (Emscripten's, over Web Audio) has no extensions: no loopback device.
+#ifndef __EMSCRIPTEN__
 #include <AL/alext.h>
+#define OPENAL_LOOPBACK 1
+#endif
 
 #include <algorithm>
 #include <climits>
@@ -86,6 +90,10 @@ ALCdevice* OpenDevice(int voiceCount, std::vector<ALCint>* attributes, const cha
         if (!device) Explain(failure, "no audio output device could be opened");
         return device;
     }
+#ifndef OPENAL_LOOPBACK
+    Explain(failure, "this OpenAL has no loopback device");
+    return nullptr;
+#else
     if (!alcIsExtensionPresent(nullptr, "ALC_SOFT_loopback"))
     {
         Explain(failure, "this OpenAL has no loopback device");
@@ -105,6 +113,7 @@ ALCdevice* OpenDevice(int voiceCount, std::vector<ALCint>* attributes, const cha
                         ALC_FLOAT_SOFT, ALC_FREQUENCY, LoopbackRate, ALC_HRTF_SOFT, ALC_FALSE});
     DeviceIsLoopback = true;
     return device;
+#endif
 }
 
 void Complain(const char* path, const char* why)
@@ -173,6 +182,8 @@ bool PlatformAudioOpen(int voiceCount, const char** failure)
     }
     return true;
 }
+
+const char* PlatformAudioFailureHint() { return "ALSOFT_LOGLEVEL=3 shows OpenAL's report"; }
 
 void PlatformAudioClose()
 {
@@ -312,6 +323,8 @@ bool PlatformVoiceIsPlaying(const PlatformVoice* voice)
 bool PlatformAudioRenderLoopback(float* out, int frames)
 {
     if (!DeviceIsLoopback || !out || frames < 0) return false;
+#ifdef OPENAL_LOOPBACK
     alcRenderSamplesSOFT(Device, out, frames);
+#endif
     return true;
 }

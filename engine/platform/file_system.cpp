@@ -9,6 +9,9 @@
 #include <string>
 
 #include <sys/stat.h>
+#ifdef __EMSCRIPTEN__
+#include <emscripten/emscripten.h>
+#endif
 #include <unistd.h>
 
 FILE* PlatformOpenFile(const char* path, const char* mode)
@@ -29,6 +32,8 @@ size_t PlatformFileSizeHint(FILE* file)
     return static_cast<size_t>(info.st_size);
 }
 
+void PlatformSetBinaryStream(FILE*) {}
+
 namespace
 {
 bool HasDataFolder(const std::string& folder)
@@ -38,6 +43,21 @@ bool HasDataFolder(const std::string& folder)
 }
 } // namespace
 
+#ifdef __EMSCRIPTEN__
+// Built for Node (the replay runner) the program is its script, and data/ lies beside it; in
+// a page there is no such folder (the data package is under the root).
+EM_JS(int, ScriptFolder, (char* folder, int size), {
+    if (typeof __dirname === "undefined") return 0;
+    stringToUTF8(__dirname, folder, size);
+    return 1;
+});
+
+std::string PlatformProgramFolder()
+{
+    char folder[4096];
+    return ScriptFolder(folder, sizeof folder) ? std::string(folder) : std::string();
+}
+#else
 std::string PlatformProgramFolder()
 {
     char path[4096];
@@ -48,6 +68,7 @@ std::string PlatformProgramFolder()
     const size_t slash = folder.rfind('/');
     return slash == std::string::npos ? std::string() : folder.substr(0, slash);
 }
+#endif
 
 bool PlatformEnterDataFolder(const char* installedFolder)
 {

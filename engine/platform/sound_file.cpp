@@ -1,10 +1,15 @@
-// sound_file.cpp: a small strict WAV reader.
+// sound_file.cpp: a small strict WAV reader, and Ogg Vorbis through stb_vorbis.
 #include "engine/platform/sound_file.h"
 
 #include "engine/platform/platform.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
+
+#define STB_VORBIS_HEADER_ONLY
+#include <stb_vorbis.h>
 
 namespace
 {
@@ -62,11 +67,30 @@ void Widen(const uint8_t* data, uint32_t size, const Format& format, DecodedSoun
                                 ? static_cast<int16_t>((data[i] - 128) * 256)
                                 : static_cast<int16_t>(Read16(data + 2 * i));
 }
+bool DecodeVorbis(const uint8_t* bytes, size_t size, DecodedSound* sound, std::string* reason)
+{
+    if (size > static_cast<size_t>(INT_MAX)) return Fail(reason, "too long to hold in one sample");
+    int channels = 0, rate = 0;
+    short* samples = nullptr;
+    const int frames =
+        stb_vorbis_decode_memory(bytes, static_cast<int>(size), &channels, &rate, &samples);
+    const bool playable = frames > 0 && samples && (channels == 1 || channels == 2) && rate > 0;
+    if (playable)
+    {
+        sound->channels = channels;
+        sound->sampleRate = rate;
+        sound->samples.assign(samples, samples + static_cast<size_t>(frames) * channels);
+    }
+    std::free(samples);
+    return playable || Fail(reason, "not an Ogg Vorbis sound in one or two channels");
+}
 } // namespace
 
 bool DecodeSoundBytes(const uint8_t* bytes, size_t size, DecodedSound* sound, std::string* reason)
 {
     *sound = DecodedSound();
+    if (size >= 4 && std::memcmp(bytes, "OggS", 4) == 0)
+        return DecodeVorbis(bytes, size, sound, reason);
     if (size < 12 || std::memcmp(bytes, "RIFF", 4) != 0 || std::memcmp(bytes + 8, "WAVE", 4) != 0)
         return Fail(reason, "not a WAV file");
     Format format;

@@ -1,9 +1,10 @@
 // sound_file.h: sound files decoded into samples, the same way on every system.
 //
 // Every audio back end plays what this gives it, so a sound is the same sample wherever the
-// game runs. WAV files only: 8- or 16-bit PCM, one or two channels (WAVE_FORMAT_EXTENSIBLE
-// with PCM inside counts). A file cut short, in another format or not a WAV at all is refused
-// whole: half a sound is never played.
+// game runs. WAV files: 8- or 16-bit PCM, one or two channels (WAVE_FORMAT_EXTENSIBLE with PCM
+// inside counts); and Ogg Vorbis (the music), decoded by stb_vorbis. The format is told by the
+// file's first bytes, not its name. A WAV cut short, a file in another format or one that is
+// no sound at all is refused whole: half a sound is never played.
 #pragma once
 
 #include <cstdint>

@@ -21,6 +21,8 @@ static constexpr double StartLateness = 0.001;
 static double RecentLateness = StartLateness;
 
 static bool VirtualFrameTime = false;
+static bool HostPaced = false;
+static double PreviousFrameStart = -1.0;
 
 double GetPreciseTime()
 {
@@ -55,6 +57,21 @@ void StartFrameTimer() { FrameStartTime = GetPreciseTime(); }
 
 void UseVirtualFrameTime(bool on) { VirtualFrameTime = on; }
 
+void UseHostPacing(bool on)
+{
+    HostPaced = on;
+    PreviousFrameStart = -1.0;
+}
+
+bool HostFrameDue()
+{
+    // A display's 60 Hz is rarely exactly 60: a frame called a little early still runs, one
+    // of a 120 Hz display's in-between calls does not.
+    constexpr double Slack = 0.004;
+    return PreviousFrameStart < 0.0 ||
+           GetPreciseTime() - PreviousFrameStart >= MinFrameTime / GameSpeed - Slack;
+}
+
 void LimitFrameRate()
 {
     if (VirtualFrameTime)
@@ -66,6 +83,18 @@ void LimitFrameRate()
         return;
     }
     const double length = MinFrameTime / GameSpeed;
+    if (HostPaced)
+    {
+        // At a slower game speed the host's calls come as often, and more of them are not due.
+        const double span = PreviousFrameStart < 0.0 ? length : FrameStartTime - PreviousFrameStart;
+        PreviousFrameStart = FrameStartTime;
+        FrameRealTime = std::clamp(span, length, MaxHostFrameTime / GameSpeed);
+        FrameTime = FrameRealTime * GameSpeed;
+        FrameRate = 1.0 / FrameRealTime;
+        FrameCount += 1;
+        FrameWaitTime = FrameSleepTime = 0.0;
+        return;
+    }
     const double workDone = GetPreciseTime();
     double elapsed = workDone - FrameStartTime;
     FrameSleepTime = 0.0;

@@ -46,3 +46,12 @@ void LimitFrameRate();
 // Virtual time, for the replay runner: every frame lasts exactly MinFrameTime and nobody
 // waits, so a recorded run plays back the same at any speed.
 void UseVirtualFrameTime(bool on);
+
+// Frames called by a host at the display's pace (a web browser's animation frames): nobody
+// waits, and a frame's time is the span from the previous frame's start to this one's, at
+// least MinFrameTime and at most MaxHostFrameTime (a hidden page runs no frames at all; its
+// return is not a long frame). HostFrameDue says whether a frame is due at the host's call:
+// on a display faster than 60 Hz some calls pass, so the game still runs 60 frames a second.
+constexpr double MaxHostFrameTime = 0.1;
+void UseHostPacing(bool on);
+bool HostFrameDue();

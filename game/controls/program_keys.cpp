@@ -24,7 +24,7 @@ constexpr StateStep LEVEL_JUMPS[] = {{'1', 7},  {'2', 8},  {'3', 9},  {'4', 10},
                                      {'5', 11}, {'6', 13}, {'7', 14}, {'8', 15},
                                      {'0', GS_LEVEL_SELECTOR}};
 constexpr GameStateId NO_JUMP_STATES[] = {GS_MAIN_MENU, GS_LEVEL_SELECTOR, GS_MY_LEVELS,
-                                          GS_CREDITS};
+                                          GS_CREDITS, GS_EDITOR};
 
 template <typename T, size_t N> constexpr size_t Count(const T (&)[N]) { return N; }
 

@@ -1,6 +1,7 @@
 // main_menu.cpp: the main menu and, on the first visit, the two splash logos.
 //
-// Play, Level Select, Quit (asks first), Tutorial, How to play, Credits and the settings icon,
+// Play, Level Select, Make (the level editor), Quit (asks first), Tutorial, How to play, Credits
+// and the settings icon,
 // over the menu music. The first visit of a run opens with the maker's logo, then the audio
 // credit, each about three seconds unless a key, a click or the pad's A, B or Start skips it.
 // Escape (or the pad's B) on the menu asks whether to quit.
@@ -29,7 +30,7 @@
 
 Sound* MenuMusic = nullptr;
 SoundChannel* MenuMusicChannel = nullptr;
-const char* const MENU_MUSIC_PATH = "data\\Adagio.wav";
+const char* const MENU_MUSIC_PATH = "data\\Adagio.ogg";
 
 namespace
 {
@@ -53,6 +54,7 @@ enum Picture
     PANEL,
     AUDIO_LOGO,
     AUDIO_LINE,
+    MAKE,
     MENU_PICTURE_COUNT
 };
 constexpr const char* PICTURE_PATHS[MENU_PICTURE_COUNT] = {
@@ -72,6 +74,7 @@ constexpr const char* PICTURE_PATHS[MENU_PICTURE_COUNT] = {
     "data/Menus/Pause.png",
     "data/FMOD_Logo_White_-_Black_Background.png",
     "data/FMODtxt.png",
+    "data/Menus/Make.png",
 };
 
 // The splash's pictures, loaded first on the first visit.
@@ -85,7 +88,7 @@ constexpr float SPLASH_TIME = 15.0f;
 constexpr float SPLASH_STEP = 0.08f;
 constexpr float CONFIRM_BUTTON_Y = -50.0f;
 
-// The six menu buttons in the order they are handled, with their hover channel slots.
+// The seven menu buttons in the order they are handled, with their hover channel slots.
 enum MenuButtonIndex
 {
     PLAY_BUTTON,
@@ -94,15 +97,16 @@ enum MenuButtonIndex
     TUTORIAL_BUTTON,
     HOW_TO_PLAY_BUTTON,
     CREDITS_BUTTON,
+    MAKE_BUTTON,
     BUTTON_COUNT
 };
 constexpr size_t SETTINGS_FOCUS = BUTTON_COUNT; // the icon comes after the buttons
 constexpr Picture BUTTON_PICTURES[BUTTON_COUNT] = {PLAY,     EXIT,        LEVEL_SELECT,
-                                                   TUTORIAL, HOW_TO_PLAY, CREDITS};
+                                                   TUTORIAL, HOW_TO_PLAY, CREDITS, MAKE};
 
 Texture* Pictures[MENU_PICTURE_COUNT] = {};
 SoundChannel* Channels[BUTTON_COUNT] = {};
-bool Hovered[BUTTON_COUNT + 2] = {}; // the six buttons, then Yes and No
+bool Hovered[BUTTON_COUNT + 2] = {}; // the seven buttons, then Yes and No
 bool QuitConfirmOpen = false;
 MenuFocus Focus;
 bool IconHovered = false;
@@ -232,7 +236,7 @@ void HandleMenuButtons()
     GameObject* const focusable[] = {Buttons[PLAY_BUTTON],     Buttons[QUIT_BUTTON],
                                      Buttons[LEVEL_SELECT_BUTTON], Buttons[TUTORIAL_BUTTON],
                                      Buttons[HOW_TO_PLAY_BUTTON],  Buttons[CREDITS_BUTTON],
-                                     SettingsIcon};
+                                     Buttons[MAKE_BUTTON],         SettingsIcon};
     static_assert(SETTINGS_FOCUS + 1 == CountOf(focusable), "the icon is focused last");
     const GameObject* pointed = MenuPointed(Focus, focusable, CountOf(focusable));
     if (MenuBackPressed())
@@ -254,6 +258,7 @@ void HandleMenuButtons()
     if (clicked(TUTORIAL_BUTTON)) StartLevel(FIRST_TUTORIAL_STAGE);
     if (clicked(HOW_TO_PLAY_BUTTON)) NextStateId = GS_CONTROLS;
     if (clicked(CREDITS_BUTTON)) NextStateId = GS_CREDITS;
+    if (clicked(MAKE_BUTTON)) NextStateId = GS_EDITOR;
     UpdateGameObjects();
     // The icon has no hover feedback for the mouse; focused by the keys it grows, to be seen.
     UpdateButtonHover({SettingsIcon, ICON_SIZE, &IconHovered, &Channels[PLAY_BUTTON]}, pointed,
@@ -290,6 +295,7 @@ void MainMenuInit()
     Buttons[TUTORIAL_BUTTON] = Button("Tutorial", TUTORIAL_BUTTON, 425, -75);
     Buttons[HOW_TO_PLAY_BUTTON] = Button("HowToPlay", HOW_TO_PLAY_BUTTON, 425, 50);
     Buttons[CREDITS_BUTTON] = Button("Credits", CREDITS_BUTTON, 425, 175);
+    Buttons[MAKE_BUTTON] = Button("Make", MAKE_BUTTON, -265, -315);
     SettingsIcon = new Settings(!AllPicturesLoaded());
     CreateMenuObject(SettingsIcon, "Settings", Pictures[SETTINGS_ICON], 800, 400, 100, 100);
     Confirm = CreateConfirmWindow(Pictures[PANEL], Pictures[SURE], Pictures[YES], Pictures[NO],
@@ -311,7 +317,8 @@ void MainMenuInit()
     MenuMusic = LoadSound(MENU_MUSIC_PATH);
     ButtonSound = LoadSound(BUTTON_SOUND_PATH);
     const bool returning = PreviousStateId == GS_LEVEL_SELECTOR ||
-                           PreviousStateId == GS_CREDITS || PreviousStateId == GS_CONTROLS;
+                           PreviousStateId == GS_CREDITS || PreviousStateId == GS_CONTROLS ||
+                           PreviousStateId == GS_EDITOR;
     if (!returning || RestartRequested) StartMenuMusic();
     StartHoverChannels(Channels, BUTTON_COUNT);
     FirstSplashTimer = 0.0f;

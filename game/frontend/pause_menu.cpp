@@ -237,7 +237,7 @@ void PauseMenu::HandleButtons()
         NextStateId = screen;
         if (const GameObject* player = FindPlayerObject()) SavedPlayerPosition = player->position;
     };
-    if (clicked(returnButton, SLOT_RETURN)) ask(GS_MAIN_MENU);
+    if (clicked(returnButton, SLOT_RETURN)) ask(PausedLevelLeavesTo());
     if (clicked(resumeButton, SLOT_RESUME))
     {
         ShowPauseObjects(false);

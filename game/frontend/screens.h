@@ -10,7 +10,7 @@ struct SoundChannel;
 struct Texture;
 class GameObject;
 
-// The menu music ("data\Adagio.wav"), which plays on between the main menu, the level
+// The menu music ("data\Adagio.ogg"), which plays on between the main menu, the level
 // selector, the credits and the controls screen.
 extern Sound* MenuMusic;
 extern SoundChannel* MenuMusicChannel;
@@ -41,6 +41,7 @@ void RegisterMyLevels();
 void RegisterCreditsScreen();
 void RegisterControlsScreen();
 void RegisterWinScreen();
+void RegisterEditor();
 
 // For the replay runner: the windows open on the current screen (the main menu's, or the
 // pause menu's in a level).

@@ -27,7 +27,7 @@ constexpr size_t PICTURE_COUNT = CountOf(PICTURE_PATHS);
 constexpr float TOTAL_Y = 10.0f;
 constexpr float TOTAL_LABEL_X = -300.0f, TOTAL_LABEL_W = 480.0f, TOTAL_LABEL_H = 80.0f;
 constexpr float TOTAL_TIME_LEFT = -100.0f, TOTAL_TIME_HEIGHT = 44.0f;
-constexpr const char* LEVEL_MUSIC_PATH = "data\\SubTrain_v1.wav";
+constexpr const char* LEVEL_MUSIC_PATH = "data\\SubTrain_v1.ogg";
 Texture* Picture[PICTURE_COUNT] = {};
 Sound* Music = nullptr;
 

@@ -37,10 +37,17 @@ std::string KeptLevelsFolder()
     return folder.empty() ? folder : folder + "/levels";
 }
 
-std::vector<KeptLevel> ListKeptLevels()
+std::string SharedLevelsFolder()
+{
+    const std::string folder = PlatformKeptFolder(KEPT_PROGRESS);
+    return folder.empty() ? folder : folder + "/shared";
+}
+
+std::vector<KeptLevel> ListKeptLevels() { return ListLevelFolder(KeptLevelsFolder()); }
+
+std::vector<KeptLevel> ListLevelFolder(const std::string& folder)
 {
     std::vector<KeptLevel> levels;
-    const std::string folder = KeptLevelsFolder();
     if (!KeepingFiles || folder.empty()) return levels;
     std::vector<std::string> names = PlatformListFolder(folder);
     names.erase(std::remove_if(names.begin(), names.end(),
@@ -97,6 +104,12 @@ bool KeepLevel(const LevelFile& level, const std::string& fileName, std::string*
         *error = "'" + fileName + "' is no level file name (NAME.level)";
         return false;
     }
+    return WriteLevelInto(level, folder, fileName, error);
+}
+
+bool WriteLevelInto(const LevelFile& level, const std::string& folder, const std::string& fileName,
+                    std::string* error)
+{
     std::string reason;
     if (PlatformWriteKeptFile(folder + "/" + fileName, WriteLevelFile(level), &reason)) return true;
     *error = "cannot write " + folder + "/" + fileName + ": " + reason;

@@ -28,10 +28,18 @@ struct KeptLevel
 
 // The folder; empty when there is no home to keep it in.
 std::string KeptLevelsFolder();
+// Where the editor's Share writes the shared files, and where it finds those to open:
+// $XDG_DATA_HOME/vantara/shared. Empty when there is no home.
+std::string SharedLevelsFolder();
+// Every level file of a folder, as ListKeptLevels lists the kept ones.
+std::vector<KeptLevel> ListLevelFolder(const std::string& folder);
 // Every level file of the folder, at most KEPT_LEVEL_LIMIT, by title and then by file name;
 // those that cannot be read are listed with their error (also said once on standard error).
 std::vector<KeptLevel> ListKeptLevels();
 // Writes the level, its proof included, as `fileName` in the folder. False, with the reason.
 bool KeepLevel(const LevelFile& level, const std::string& fileName, std::string* error);
+// Writes the level as `fileName` in `folder`, whole, then renamed into place.
+bool WriteLevelInto(const LevelFile& level, const std::string& folder, const std::string& fileName,
+                    std::string* error);
 // The file name an imported level is kept under: its key.
 std::string ImportedLevelFileName(const LevelFile& level);

@@ -53,6 +53,8 @@ struct PlayedLevelOptions
     // buttons and pad are let go, so that its replay starts as the runner starts); a finish
     // leaves the run in the result as the level's proof.
     bool recordsProof = false;
+    // Where the pause menu's Return leads (the editor takes its test-plays back).
+    GameStateId leaveTo = GS_MAIN_MENU;
 };
 
 // How the last visit of GS_PLAYED_LEVEL ended.
@@ -69,6 +71,11 @@ struct PlayedLevelResult
 void SetPlayedLevel(const LevelFile& level, const PlayedLevelOptions& options);
 // Filled in while GS_PLAYED_LEVEL runs; read it once the successor has been entered.
 const PlayedLevelResult& LastPlayedLevelResult();
+
+// Where the pause menu's Return leads from the running level.
+GameStateId PausedLevelLeavesTo();
+// The file of a picture a level object wears (null for PICTURE_NONE).
+const char* LevelPicturePath(LevelPicture picture);
 
 // Starts decoding every picture the level's Load and Init will load (its own, the pause
 // menu's, the player's), or with an id of no level those that every level loads.

@@ -70,8 +70,8 @@ enum LevelPicture : uint8_t
 
 enum LevelMusic : uint8_t
 {
-    MUSIC_TUTORIAL, // "data\Tutorial.wav"
-    MUSIC_LEVELS,   // "data\SubTrain_v1.wav"
+    MUSIC_TUTORIAL, // "data\Tutorial.ogg"
+    MUSIC_LEVELS,   // "data\SubTrain_v1.ogg"
     MUSIC_COUNT
 };
 

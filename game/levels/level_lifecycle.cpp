@@ -57,7 +57,7 @@ constexpr LevelPicture SHARED_PICTURES[] = {PICTURE_FAR_BACKGROUND, PICTURE_COLU
                                             PICTURE_SPIKES};
 // The pictures the player's constructor loads for the hook, at every Init.
 constexpr const char* PLAYER_PICTURES[] = {"data/Lava.png", "data/Rope.png"};
-constexpr const char* MUSIC_PATHS[MUSIC_COUNT] = {"data\\Tutorial.wav", "data\\SubTrain_v1.wav"};
+constexpr const char* MUSIC_PATHS[MUSIC_COUNT] = {"data\\Tutorial.ogg", "data\\SubTrain_v1.ogg"};
 // The far and near background pictures of each background.
 constexpr LevelPicture BACKGROUND_PICTURES[BACKGROUND_COUNT][2] = {
     {PICTURE_FAR_BACKGROUND, PICTURE_COLUMNS},
@@ -505,6 +505,16 @@ void SetPlayedLevel(const LevelFile& level, const PlayedLevelOptions& options)
 }
 
 const PlayedLevelResult& LastPlayedLevelResult() { return Played.result; }
+
+GameStateId PausedLevelLeavesTo()
+{
+    return CurrentStateId == GS_PLAYED_LEVEL ? Played.options.leaveTo : GS_MAIN_MENU;
+}
+
+const char* LevelPicturePath(LevelPicture picture)
+{
+    return picture < PICTURE_COUNT ? PICTURE_PATHS[picture] : nullptr;
+}
 
 void RegisterLevelStates()
 {

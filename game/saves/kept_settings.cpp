@@ -9,6 +9,7 @@
 #include "game/saves/ini_reader.h"
 #include "game/levels/ghost_run.h"
 #include "game/saves/kept_file.h"
+#include "game/saves/number_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -36,11 +37,8 @@ void WriteSettings(const std::string& text)
 
 bool ReadVolume(const char* text, float* volume)
 {
-    const char* end = text + std::strlen(text);
     float value = 0.0f;
-    const auto result = std::from_chars(text, end, value);
-    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value) || value < 0.0f ||
-        value > 1.0f)
+    if (!ReadFloatText(text, &value) || !std::isfinite(value) || value < 0.0f || value > 1.0f)
         return false;
     *volume = value;
     return true;
@@ -110,12 +108,7 @@ bool OnValue(void* user, const char* section, const char* name, const char* valu
     return true;
 }
 
-std::string Number(float value)
-{
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, result.ptr);
-}
+std::string Number(float value) { return ShortestFloatText(value); }
 
 // The settings of the last change made win over another copy's: the file on the disk is only
 // judged, to be set aside when damaged.

@@ -22,6 +22,7 @@ void RegisterGameStates()
     RegisterMainMenu();
     RegisterLevelSelector();
     RegisterMyLevels();
+    RegisterEditor();
     RegisterLevelStates();
     RegisterWinScreen();
     RegisterCreditsScreen();

@@ -5,9 +5,11 @@
 
 // The states beyond the main menu's (1), the selector's (2), the thirteen levels' (3 to 15) and
 // the win, credits and controls screens' (20 to 22): the selector's page of made and imported
-// levels, and the state that plays any level file.
+// levels, the state that plays any level file, and the editor.
 constexpr GameStateId GS_MY_LEVELS = 23;
 constexpr GameStateId GS_PLAYED_LEVEL = 24;
+// The level editor, "Make" on the main menu.
+constexpr GameStateId GS_EDITOR = 25;
 
 // Set once the level selector has started one of the nine levels, and never cleared: from
 // then on a finished level returns to the selector.

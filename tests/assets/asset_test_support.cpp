@@ -79,8 +79,8 @@ const std::vector<PictureUse>& PicturesTheGameLoads()
 
 const std::vector<std::string>& MusicTheGameLoops()
 {
-    static const std::vector<std::string> list = {"data\\Adagio.wav", "data\\Tutorial.wav",
-                                                  "data\\SubTrain_v1.wav"};
+    static const std::vector<std::string> list = {"data\\Adagio.ogg", "data\\Tutorial.ogg",
+                                                  "data\\SubTrain_v1.ogg"};
     return list;
 }
 
@@ -96,6 +96,7 @@ const std::vector<ButtonPicture>& ButtonsAndLabels()
 {
     static const std::vector<ButtonPicture> list = {
         {"data/Menus/Play.png", true},         {"data/Menus/Level Select.png", true},
+        {"data/Menus/Make.png", true},
         {"data/Menus/Exit.png", true},         {"data/Menus/Tutorial.png", true},
         {"data/Menus/Credits.png", true},      {"data/Menus/HowToPlay.png", true},
         {"data/Menus/Yes.png", true},          {"data/Menus/No.png", true},

@@ -54,14 +54,18 @@ std::map<std::string, std::vector<uint8_t>> FilesUnder(const std::string& folder
 }
 } // namespace
 
+// The build's data folder is one run (in a build that takes its data from another build, that
+// build's generator's run); this run must write the same bytes.
 TEST(Generator, TwoRunsWriteTheSameBytes)
 {
-    ScratchFolder first, second;
-    ASSERT_FALSE(first.Path().empty());
-    ASSERT_FALSE(second.Path().empty());
-    ASSERT_EQ(Generate("\"" + first.Path() + "/data\""), 0);
-    ASSERT_EQ(Generate("\"" + second.Path() + "/data\""), 0);
-    auto a = FilesUnder(first.Path()), b = FilesUnder(second.Path());
+    ScratchFolder fresh;
+    ASSERT_FALSE(fresh.Path().empty());
+    ASSERT_EQ(Generate("\"" + fresh.Path() + "/data\""), 0);
+    auto a = FilesUnder(fresh.Path() + "/data"), b = FilesUnder(VANTARA_DATA_DIR);
+    b.erase(".generated"); // the build's stamp
+    // The shipped levels are copied in beside the generator's files by the build.
+    for (auto it = b.begin(); it != b.end();)
+        it = it->first.rfind("levels/", 0) == 0 ? b.erase(it) : std::next(it);
     ASSERT_FALSE(a.empty());
     ASSERT_EQ(a.size(), b.size());
     for (const auto& [name, bytes] : a)

@@ -36,7 +36,7 @@ enum Music
     SILENCE = MUSIC_COUNT
 };
 const char* const NAMES[] = {"menu", "tutorial", "levels", "silence"};
-const char* const FILES[] = {"Adagio.wav", "Tutorial.wav", "SubTrain_v1.wav"};
+const char* const FILES[] = {"Adagio.ogg", "Tutorial.ogg", "SubTrain_v1.ogg"};
 // The tone of frame f of piece m is FIRST_TONE[m] + f; the three ranges do not meet.
 constexpr int FIRST_TONE[] = {20, 80, 140};
 
@@ -266,7 +266,7 @@ class MusicHeard : public ::testing::Test
         PlatformAudioUseLoopback(RATE);
         ASSERT_TRUE(InitSoundSystem());
         CodedMusicFolder folder;
-        PlaySound(LoadSound("data/Tutorial.wav"), false);
+        PlaySound(LoadSound("data/Tutorial.ogg"), false);
         std::vector<float> mix(2 * FRAME);
         PlatformAudioRenderLoopback(mix.data(), FRAME);
         OneCopy = ToneStrength(mix, FIRST_TONE[TUTORIAL]);

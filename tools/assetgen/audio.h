@@ -1,4 +1,4 @@
-// audio.h: every sound the game plays, synthesised, and the WAV writer.
+// audio.h: every sound the game plays, synthesised, and the WAV and Ogg Vorbis writers.
 #pragma once
 
 #include <string>
@@ -26,3 +26,5 @@ std::vector<float> LavaDeath();  // a burst of flame
 
 // Writes 16-bit mono PCM at SampleRate. False, with a message, on failure.
 bool WriteWav(const std::string& path, const std::vector<float>& samples);
+// Writes mono Ogg Vorbis at SampleRate (the music). False, with a message, on failure.
+bool WriteOgg(const std::string& path, const std::vector<float>& samples);

