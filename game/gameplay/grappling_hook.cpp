@@ -3,8 +3,8 @@
 
 #include "engine/graphics/draw_state.h"
 #include "engine/graphics/texture.h"
-#include "engine/input/input_state.h"
 #include "game/gameplay/player.h"
+#include "game/controls/bindings.h"
 #include "game/controls/pad_controls.h"
 #include "game/scene/camera.h"
 #include "game/scene/render_layer.h"
@@ -47,8 +47,8 @@ void EndShot()
     HookOnPoint = false;
 }
 
-// The left mouse button, or the pad's right trigger.
-bool HookButtonDown() { return IsMouseButtonDown(0) || PadHookDown(); }
+// The fire binding (the left mouse button, or the pad's right trigger, unless changed).
+bool HookButtonDown() { return ActionDown(ACTION_FIRE); }
 
 Vec2 TipPosition() { return HookTip ? HookTip->position : HOOK_PARK_POSITION; }
 
@@ -83,15 +83,16 @@ void AimAndFire(Player* player)
 {
     HookTimer += HOOK_TIMER_STEP;
 
-    const bool dropPressed = IsKeyTriggered('R') || PadRestartPressed();
+    const bool dropPressed = ActionPressed(ACTION_RESTART);
     if (dropPressed)
     {
         player->slamLanded = false;
         ReleaseHook(player);
     }
 
-    const bool clicked = IsMouseButtonTriggered(0);
-    const bool firePressed = clicked || PadHookPressed();
+    // Fired from the keyboard or mouse, the hook goes where the pointer is.
+    const bool clicked = ActionKeysPressed(ACTION_FIRE);
+    const bool firePressed = clicked || ActionPadPressed(ACTION_FIRE);
     if (clicked && player->layer && !player->layer->cameras.empty())
         AimTarget = ScreenToWorld(player->layer->cameras.front());
     else if (firePressed)

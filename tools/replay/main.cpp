@@ -232,7 +232,8 @@ int main(int argc, char** argv)
 
     std::string script, cutOff;
     if (!ReadAll(scriptPath, &script)) return Refuse(scriptName + ":0: cannot be read");
-    if (!ParseScript(script, scriptName, &setup.script, &error, &cutOff)) return Refuse(error);
+    if (!ParseScript(script, scriptName, &setup.script, &error, &cutOff, &setup.header))
+        return Refuse(error);
     // A recording whose writing stopped mid-line plays up to its last whole line.
     if (!cutOff.empty()) std::fprintf(stderr, "%s\n", cutOff.c_str());
 
