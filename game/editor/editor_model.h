@@ -130,9 +130,9 @@ class EditorModel
     struct Header
     {
         std::string title;
-        LevelMusic music;
-        bool exitsShown;
-        float startX, startY;
+        LevelMusic music = MUSIC_LEVELS;
+        bool exitsShown = false;
+        float startX = 0, startY = 0;
     };
     // One step: the objects taken out (indices in the level before) and those put in (indices
     // in the level after), both ascending; a changed object is both.
