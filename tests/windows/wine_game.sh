@@ -160,13 +160,14 @@ part_settings() {
   xdotool key --delay 200 Return Return
   until_true 60 eval "grep -qE '^music_volume = 0\.[0-9]+$' '$ini' 2>/dev/null" ||
     fail "no lower music_volume in $ini: $(cat "$ini" 2>&1)"
-  volume=$(grep '^music_volume' "$ini")
   [ "$(cat "$ini.bad")" = "set aside earlier" ] || fail "settings.ini.bad was written over"
   grep -q 'music_volume = 7' "$ini.bad.1" || fail "the damaged file is not settings.ini.bad.1"
   grep -q 'kept as .*settings.ini.bad.1' "$work/stderr" || fail "no word of settings.ini.bad.1"
   [ ! -e "$ini.4242-0.tmp" ] || fail "the dead writer's temporary file is still there"
   [ -f "$appdata/saves.lock" ] || fail "no saves.lock beside the saves"
   quit_game
+  # The volume as the game left it (a tap more or less than the two Enters is no matter here).
+  volume=$(grep '^music_volume' "$ini")
   # The next start reads it: a change of full screen writes the file again, with the volume
   # it read, not the default.
   start "$game"
@@ -226,7 +227,7 @@ part_installer() {
   fi
   "$wine" "$setup" /S || fail "the silent install failed"
   [ -f "$installed/vantara.exe" ] && [ -f "$installed/vantara-replay.exe" ] &&
-    [ -f "$installed/data/Adagio.wav" ] && [ -f "$installed/data/levels/level_9.level" ] ||
+    [ -f "$installed/data/Adagio.ogg" ] && [ -f "$installed/data/levels/level_9.level" ] ||
     fail "the installer put no game into Program Files"
   grep -q "MIT License" "$installed/LICENSE.txt" && grep -q "SDL2" "$installed/COPYRIGHT.txt" ||
     fail "the installer put down no LICENSE.txt and COPYRIGHT.txt"
