@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/platform/platform.h"
 #include "game/levels/level_import.h"
 #include "game/startup/command_line.h"
 #include "game/startup/vantara_main.h"
@@ -9,6 +10,7 @@
 
 int main(int argc, char** argv)
 {
+    argv = PlatformProgramArguments(&argc, argv);
     LaunchOptions options;
     std::string error;
     if (!ParseCommandLine(GameOptions(), argc, argv, &options, &error))

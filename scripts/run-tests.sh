@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs the tests of both builds, then the package's, on the current X display (scripts/test.sh
-# starts one and makes the package).
+# Runs the tests of both builds, then the package's and the Windows game's under Wine, on the
+# current X display (scripts/test.sh starts one and makes the packages).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -20,6 +20,11 @@ tests/package/installed_game.sh build/vantara_*.deb || status=1
 
 echo "== the browser build: replays under Node, the page in headless Chromium"
 tests/web/run.sh build build-web || status=1
+
+echo "== the Windows game under Wine: replays, the game, its settings, the installer"
+start=$SECONDS
+tests/windows/wine_game.sh build-windows || status=1
+echo "Windows game under Wine: $((SECONDS - start)) s"
 
 echo "== end-to-end tests again, normal build, while two other processes keep the cores busy"
 yes >/dev/null &

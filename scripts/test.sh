@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine, then builds and runs every test twice: once in a normal
 # build and once under AddressSanitizer and UndefinedBehaviorSanitizer. Warnings are errors.
-# It also makes the Debian package and plays it unpacked, and builds the browser version
-# (scripts/web.sh) and tests it under Node and in headless Chromium. Tests that need a display
-# share one virtual X server.
+# It also makes the Debian package and plays it unpacked, builds the browser version
+# (scripts/web.sh) and tests it under Node and in headless Chromium, and cross-builds the
+# Windows game and its packages (scripts/windows.sh) and proves them under Wine. Tests that
+# need a display share one virtual X server.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -26,5 +27,9 @@ rm -f build/vantara_*.deb
 start=$SECONDS
 scripts/web.sh
 echo "browser build: $((SECONDS - start)) s"
+# The Windows game and its packages, cross-built with the data drawn above.
+start=$SECONDS
+scripts/windows.sh --host-build build
+echo "Windows build: $((SECONDS - start)) s"
 
 exec xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" scripts/run-tests.sh

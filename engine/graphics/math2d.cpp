@@ -54,10 +54,15 @@ Matrix4 Matrix4Multiply(const Matrix4& a, const Matrix4& b)
 
 Matrix3 MakeTransformMatrix(const Transform& t)
 {
-    const float c = std::cos(t.rotation);
-    const float n = std::sin(t.rotation);
-    return {{c * t.scale.x, -n * t.scale.y, t.position.x, //
-             n * t.scale.x, c * t.scale.y, t.position.y,  //
+    return MakeTransformMatrix(t.position, t.scale, {std::cos(t.rotation), std::sin(t.rotation)});
+}
+
+Matrix3 MakeTransformMatrix(Vec2 position, Vec2 scale, Vec2 direction)
+{
+    const float c = direction.x;
+    const float n = direction.y;
+    return {{c * scale.x, -n * scale.y, position.x, //
+             n * scale.x, c * scale.y, position.y,  //
              0.0f, 0.0f, 1.0f}};
 }
 

@@ -48,5 +48,8 @@ Matrix4 Matrix4Multiply(const Matrix4& a, const Matrix4& b);
 
 // Scale first, then rotate, then move.
 Matrix3 MakeTransformMatrix(const Transform& transform);
+// The same with the rotation given as the unit vector it turns the x axis into (its cosine
+// and sine): no trigonometry, so the same numbers from every system's C library.
+Matrix3 MakeTransformMatrix(Vec2 position, Vec2 scale, Vec2 direction);
 // The inverse of MakeTransformMatrix; a near-zero scale component makes both scale factors 1.
 Matrix3 MakeInverseTransformMatrix(const Transform& transform);

@@ -18,6 +18,9 @@ void PlatformAudioUseLoopback(int sampleRate);
 // Opens the device and makes `voiceCount` voices. On failure returns false and points `failure`
 // (when given) at a short description for a person; nothing stays open.
 bool PlatformAudioOpen(int voiceCount, const char** failure);
+// Where a developer learns more when the device will not open (a setting of the library
+// underneath), or "" when there is nowhere.
+const char* PlatformAudioFailureHint();
 // Stops every voice, frees every sample still loaded and closes the device.
 void PlatformAudioClose();
 

@@ -13,6 +13,7 @@ bool PlatformAudioOpen(int, const char** failure)
     return false;
 }
 
+const char* PlatformAudioFailureHint() { return ""; }
 void PlatformAudioClose() {}
 PlatformVoice* PlatformAudioVoice(int) { return nullptr; }
 PlatformSound* PlatformLoadSound(const char*) { return nullptr; }

@@ -183,6 +183,8 @@ bool PlatformAudioOpen(int voiceCount, const char** failure)
     return true;
 }
 
+const char* PlatformAudioFailureHint() { return "ALSOFT_LOGLEVEL=3 shows OpenAL's report"; }
+
 void PlatformAudioClose()
 {
     if (!Device) return;

@@ -32,6 +32,8 @@ size_t PlatformFileSizeHint(FILE* file)
     return static_cast<size_t>(info.st_size);
 }
 
+void PlatformSetBinaryStream(FILE*) {}
+
 namespace
 {
 bool HasDataFolder(const std::string& folder)

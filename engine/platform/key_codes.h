@@ -33,4 +33,16 @@ enum KeyCode : uint32_t
     KEY_F4 = 0x73,
     KEY_F11 = 0x7A,
     KEY_F12 = 0x7B,
+    // The punctuation keys, by where they sit (a US layout's signs), as Windows numbers them.
+    KEY_SEMICOLON = 0xBA,
+    KEY_EQUALS = 0xBB,
+    KEY_COMMA = 0xBC,
+    KEY_MINUS = 0xBD,
+    KEY_PERIOD = 0xBE,
+    KEY_SLASH = 0xBF,
+    KEY_GRAVE = 0xC0,
+    KEY_LEFT_BRACKET = 0xDB,
+    KEY_BACKSLASH = 0xDC,
+    KEY_RIGHT_BRACKET = 0xDD,
+    KEY_QUOTE = 0xDE,
 };

@@ -56,5 +56,21 @@ uint32_t TranslateSdlKey(int32_t keySymbol, int scancode, bool latinLayout)
     // where QWERTY has a letter must not act as that letter.
     if (!latinLayout && scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z)
         return 'A' + (scancode - SDL_SCANCODE_A);
-    return UnknownKey;
+    // A punctuation key that prints no letter or digit is named by where it sits, whatever
+    // sign it prints: a key the controls can be given.
+    switch (scancode)
+    {
+    case SDL_SCANCODE_SEMICOLON: return KEY_SEMICOLON;
+    case SDL_SCANCODE_EQUALS: return KEY_EQUALS;
+    case SDL_SCANCODE_COMMA: return KEY_COMMA;
+    case SDL_SCANCODE_MINUS: return KEY_MINUS;
+    case SDL_SCANCODE_PERIOD: return KEY_PERIOD;
+    case SDL_SCANCODE_SLASH: return KEY_SLASH;
+    case SDL_SCANCODE_GRAVE: return KEY_GRAVE;
+    case SDL_SCANCODE_LEFTBRACKET: return KEY_LEFT_BRACKET;
+    case SDL_SCANCODE_BACKSLASH: return KEY_BACKSLASH;
+    case SDL_SCANCODE_RIGHTBRACKET: return KEY_RIGHT_BRACKET;
+    case SDL_SCANCODE_APOSTROPHE: return KEY_QUOTE;
+    default: return UnknownKey;
+    }
 }

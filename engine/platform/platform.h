@@ -151,6 +151,9 @@ FILE* PlatformOpenFile(const char* path, const char* mode);
 // The size of an open regular file, as a hint for reading it in one go (it may still change
 // while it is read); 0 for anything else, a folder for one.
 size_t PlatformFileSizeHint(FILE* file);
+// Makes an open stream write its bytes as they are: no line-end translation (Windows turns
+// "\n" into "\r\n" on text streams, standard output included). Nothing to do elsewhere.
+void PlatformSetBinaryStream(FILE* file);
 // The game reads its files from data/ beside the executable (a build tree), else from data/ in
 // installedFolder, a path relative to the executable's folder (null: none), else under the
 // working directory. Makes the folder that holds data/ the working directory; false if none.
@@ -158,14 +161,19 @@ bool PlatformEnterDataFolder(const char* installedFolder);
 
 // The folder this program was started from; empty where the system cannot say.
 std::string PlatformProgramFolder();
+// The program's arguments in UTF-8, for main to read instead of its own (program_arguments.cpp):
+// the same on Linux; on Windows, whose C runtime gives them in the ANSI code page, read again
+// from the wide command line, with *argc set to their number. Kept for the program's life.
+char** PlatformProgramArguments(int* argc, char** argv);
 // The names of the regular files in `folder` (not of its folders), in no particular order;
 // none when it cannot be read (folder_listing.cpp).
 std::vector<std::string> PlatformListFolder(const std::string& folder);
-// Runs the program `name` that lies beside this one (a tool installed with the game) with
-// `arguments`, gives it `input` on its standard input and waits for its end
-// (sibling_program.cpp). True with its exit code when it ran to its end, and in `output` what
-// it wrote on standard output and standard error (at most 64 KiB); false, with the reason in
-// `output`, when it cannot be started or was killed.
+// Runs the program `name` that lies beside this one (a tool installed with the game; NAME.exe
+// on Windows) with `arguments`, gives it `input` on its standard input and waits for its end
+// (sibling_program.cpp, sibling_program_windows.cpp). True with its exit code when it ran to
+// its end, and in `output` what it wrote on standard output and standard error (at most
+// 64 KiB); false, with the reason in `output`, when it cannot be started or was killed by a
+// signal (Windows has none: a program ended by another one gives the code it was given).
 bool PlatformRunSiblingProgram(const char* name, const std::vector<std::string>& arguments,
                                const std::string& input, int* exitCode, std::string* output);
 

@@ -15,6 +15,8 @@
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+#elif defined(_WIN32)
+#include <windows.h>
 #endif
 
 namespace
@@ -189,6 +191,8 @@ void PlatformLowerThreadPriority()
 {
 #if defined(__linux__)
     setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 19);
+#elif defined(_WIN32)
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST); // as SDL's lowest
 #endif
 }
 

@@ -6,24 +6,23 @@
 // OpenGL 3.3 core context, and game controllers read in the XInput layout, their buttons as
 // messages: any number of them, plugged in and out while the game runs (SDL's controller
 // database names their buttons); the first four take the four XInput slots, and a further one
-// waits for a slot to free. SIGTERM and SIGINT close the window as its close box does. The
-// window's minimised state is read once per pump, so that every reader of one frame sees the same.
-// The instance lock lives in instance_lock.cpp; file opening in file_system.cpp; which key
-// number a key event stands for in key_translation.cpp.
+// waits for a slot to free. What the system sends to end the game (end_signals.cpp: SIGTERM
+// and SIGINT; Ctrl+C and a closed console on Windows) closes the window as its close box does.
+// The window's minimised state is read once per pump, so that every reader of one frame sees
+// the same. The instance lock lives in instance_lock.cpp; file opening in file_system.cpp;
+// sleeping and the thread's processor time in thread_clock.cpp (each with a _windows twin for
+// Windows); which key number a key event stands for in key_translation.cpp.
 #include "engine/platform/platform.h"
 
 #include "engine/platform/driver_pin.h"
+#include "engine/platform/end_signals.h"
 #include "engine/platform/key_translation.h"
 
 #include <SDL.h>
 
-#include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <initializer_list>
-#include <thread>
 #include <vector>
 
 namespace
@@ -38,18 +37,6 @@ SDL_GameController* Pads[PadCount] = {};
 std::vector<SDL_GameController*> WaitingPads; // plugged in while all four slots were taken
 bool VideoReady = false;
 bool Minimised = false; // as the last pump found the window
-
-// Set by a signal to end; the pump turns it into the window's close message, so that a game
-// told to end by the desktop, kill or Ctrl+C in a terminal quits as a closed window does.
-volatile std::sig_atomic_t EndSignalled = 0;
-constexpr int END_SIGNALS[] = {SIGTERM, SIGINT};
-
-void OnEndSignal(int signal)
-{
-    EndSignalled = 1;
-    // A second one ends the program at once, however busy the game is.
-    std::signal(signal, SIG_DFL);
-}
 
 SDL_JoystickID PadId(SDL_GameController* pad)
 {
@@ -191,10 +178,9 @@ bool PlatformInit()
 {
     // The game pauses itself when it loses focus; a minimised full-screen window is not wanted.
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-    // The signals to end are the game's own: they close the window (OnEndSignal).
+    // The signals to end are the game's own: they close the window (end_signals.cpp).
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    EndSignalled = 0;
-    for (int signal : END_SIGNALS) std::signal(signal, OnEndSignal);
+    CatchEndSignals();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
     {
         std::fprintf(stderr, "Vantara: cannot open a display: %s\n", SDL_GetError());
@@ -227,7 +213,7 @@ void PlatformShutdown()
     WaitingPads.clear();
     SDL_Quit();
     VideoReady = false;
-    for (int signal : END_SIGNALS) std::signal(signal, SIG_DFL);
+    ReleaseEndSignals();
 }
 
 int64_t PlatformPerformanceCounter() { return static_cast<int64_t>(SDL_GetPerformanceCounter()); }
@@ -237,21 +223,7 @@ int64_t PlatformPerformanceFrequency()
     return static_cast<int64_t>(SDL_GetPerformanceFrequency());
 }
 
-void PlatformSleep(double seconds)
-{
-    // nanosleep rather than SDL_Delay: whole milliseconds are too coarse for the limiter.
-    if (seconds <= 0.0) return;
-    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-}
-
 void PlatformLowerThreadPriority() { SDL_SetThreadPriority(SDL_THREAD_PRIORITY_LOW); }
-
-double PlatformThreadCpuSeconds()
-{
-    timespec now = {};
-    if (clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now) != 0) return 0.0;
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
 
 bool PlatformCreateWindow(const char* title, int left, int top, uint32_t clientWidth,
                           uint32_t clientHeight, WindowProcedure procedure)
@@ -337,11 +309,7 @@ void PlatformPumpMessages()
         }
     }
     // A signal that came before the window was made waits for it.
-    if (EndSignalled && Procedure)
-    {
-        EndSignalled = 0;
-        Deliver({WINDOW_MESSAGE_DESTROY, 0, 0, 0});
-    }
+    if (Procedure && TakeEndSignal()) Deliver({WINDOW_MESSAGE_DESTROY, 0, 0, 0});
     // Only what the window manager did counts, never the request: a window manager may ignore
     // one (a bare X server, i3 and sway never minimise), and on some systems (Windows, for one)
     // SDL marks the window minimised within the request, in the middle of a frame.

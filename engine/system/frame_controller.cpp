@@ -8,6 +8,8 @@
 double FrameStartTime = 0.0;
 double MinFrameTime = 1.0 / 60.0;
 double FrameTime = 1.0 / 60.0;
+double FrameRealTime = 1.0 / 60.0;
+double GameSpeed = 1.0;
 double FrameRate = 60.0;
 uint32_t FrameCount = 0;
 double FrameWaitTime = 0.0;
@@ -37,8 +39,9 @@ void InitFrameController()
 {
     FrameRate = 60.0;
     FrameCount = 0;
-    FrameTime = 1.0 / 60.0;
+    FrameTime = FrameRealTime = 1.0 / 60.0;
     MinFrameTime = 1.0 / 60.0;
+    GameSpeed = 1.0;
     FrameWaitTime = FrameSleepTime = 0.0;
     RecentLateness = StartLateness;
     SpinMargin = 1.5 * StartLateness;
@@ -65,7 +68,8 @@ bool HostFrameDue()
     // A display's 60 Hz is rarely exactly 60: a frame called a little early still runs, one
     // of a 120 Hz display's in-between calls does not.
     constexpr double Slack = 0.004;
-    return PreviousFrameStart < 0.0 || GetPreciseTime() - PreviousFrameStart >= MinFrameTime - Slack;
+    return PreviousFrameStart < 0.0 ||
+           GetPreciseTime() - PreviousFrameStart >= MinFrameTime / GameSpeed - Slack;
 }
 
 void LimitFrameRate()
@@ -74,17 +78,19 @@ void LimitFrameRate()
     {
         FrameRate = 1.0 / MinFrameTime;
         FrameCount += 1;
-        FrameTime = MinFrameTime;
+        FrameTime = FrameRealTime = MinFrameTime;
         FrameWaitTime = FrameSleepTime = 0.0;
         return;
     }
+    const double length = MinFrameTime / GameSpeed;
     if (HostPaced)
     {
-        const double span = PreviousFrameStart < 0.0 ? MinFrameTime
-                                                      : FrameStartTime - PreviousFrameStart;
+        // At a slower game speed the host's calls come as often, and more of them are not due.
+        const double span = PreviousFrameStart < 0.0 ? length : FrameStartTime - PreviousFrameStart;
         PreviousFrameStart = FrameStartTime;
-        FrameTime = std::clamp(span, MinFrameTime, MaxHostFrameTime);
-        FrameRate = 1.0 / FrameTime;
+        FrameRealTime = std::clamp(span, length, MaxHostFrameTime / GameSpeed);
+        FrameTime = FrameRealTime * GameSpeed;
+        FrameRate = 1.0 / FrameRealTime;
         FrameCount += 1;
         FrameWaitTime = FrameSleepTime = 0.0;
         return;
@@ -94,18 +100,19 @@ void LimitFrameRate()
     FrameSleepTime = 0.0;
     // Asleep for the bulk of the wait, so that an idle game leaves the processor alone; the
     // last SpinMargin is a spin, because a sleeper may wake a little late.
-    if (MinFrameTime - elapsed > SpinMargin)
+    if (length - elapsed > SpinMargin)
     {
-        const double asked = MinFrameTime - elapsed - SpinMargin;
+        const double asked = length - elapsed - SpinMargin;
         PlatformSleep(asked);
         const double woke = GetPreciseTime();
         FrameSleepTime = woke - workDone;
         elapsed = woke - FrameStartTime;
         FollowSleepLateness(FrameSleepTime - asked);
     }
-    while (MinFrameTime > elapsed) elapsed = GetPreciseTime() - FrameStartTime;
+    while (length > elapsed) elapsed = GetPreciseTime() - FrameStartTime;
     FrameWaitTime = FrameStartTime + elapsed - workDone;
     FrameRate = 1.0 / elapsed;
     FrameCount += 1;
-    FrameTime = elapsed;
+    FrameRealTime = elapsed;
+    FrameTime = elapsed * GameSpeed;
 }

@@ -4,14 +4,20 @@
 // has passed since the frame began, asleep for most of the wait and spinning only for its last
 // stretch, where a sleep could wake too late. FrameTime is the measured length of the last
 // frame (the game's dt for animation and timers); it is never below 1/60 and never capped.
+//
+// A game that runs slower (GameSpeed below 1) waits MinFrameTime / GameSpeed of real time per
+// frame instead, and FrameTime is game time: the real length times GameSpeed. The frames are
+// the same, only further apart.
 #pragma once
 
 #include <cstdint>
 
 extern double FrameStartTime; // seconds, GetPreciseTime at the start of the current frame
 extern double MinFrameTime;   // 1/60
-extern double FrameTime;      // seconds, the last completed frame
-extern double FrameRate;      // 1 / FrameTime
+extern double FrameTime;      // seconds of game time, the last completed frame
+extern double FrameRealTime;  // seconds of real time, the same frame
+extern double GameSpeed;      // the share of real time the game runs at; 1 at start
+extern double FrameRate;      // 1 / FrameRealTime
 extern uint32_t FrameCount;   // frames completed since start-up
 // The limiter's last wait, from the end of the frame's work to the end of the frame, and the
 // part of it spent asleep (seconds).
@@ -30,7 +36,7 @@ extern double SpinMargin; // seconds; 1.5 ms at start-up
 // Seconds since an arbitrary origin, from the platform's high-resolution counter.
 double GetPreciseTime();
 
-// Start-up values: FrameTime 1/60, FrameRate 60, FrameCount 0.
+// Start-up values: FrameTime 1/60, FrameRate 60, FrameCount 0, GameSpeed 1.
 void InitFrameController();
 // First step of every frame.
 void StartFrameTimer();

@@ -50,7 +50,7 @@ void MarkStartup(StartupMark mark)
 void RecordFrameStats(double updateCpu, double drawCpu, double swapCpu, bool loading)
 {
     if (!Stats.enabled) return;
-    double length = FrameTime;
+    double length = FrameRealTime;
     if (Stats.lastFrameEnd >= 0.0)
     {
         const double between =
@@ -58,9 +58,9 @@ void RecordFrameStats(double updateCpu, double drawCpu, double swapCpu, bool loa
         Stats.betweenFramesMax = std::max(Stats.betweenFramesMax, between);
         length += between;
     }
-    Stats.lastFrameEnd = FrameStartTime + FrameTime;
+    Stats.lastFrameEnd = FrameStartTime + FrameRealTime;
     Stats.switchSinceFrame = 0.0;
-    const double error = std::fabs(length - MinFrameTime);
+    const double error = std::fabs(length - MinFrameTime / GameSpeed);
     if (loading)
     {
         Stats.loadingFrames += 1;

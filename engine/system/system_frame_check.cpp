@@ -17,8 +17,12 @@ void Step(const StateStep* steps, size_t count)
         if (steps[i].from == CurrentStateId) NextStateId = steps[i].to;
 }
 
+// A level key the player's controls have taken is theirs in the states where they play.
+bool LevelKey(uint32_t key) { return !Rules.playsInState || !Rules.playsInState(key); }
+
 bool JumpsAllowed()
 {
+    if (!LevelKey('K')) return false;
     for (size_t i = 0; i < Rules.noJumpStateCount; ++i)
         if (Rules.noJumpStates[i] == CurrentStateId) return false;
     return true;
@@ -45,22 +49,24 @@ void SystemFrameCheck()
 
     if (IsKeyDown(KEY_ALT) && IsKeyTriggered(KEY_F4)) NextStateId = GS_QUIT;
 
-    if (IsKeyTriggered('R'))
+    if (Rules.restartPressed ? Rules.restartPressed() : IsKeyTriggered('R'))
     {
         if (Rules.beforeRestart) Rules.beforeRestart();
         RestartRequested = true;
         NextStateId = GS_RESTART;
     }
 
-    if (IsKeyTriggered(KEY_LEFT)) Step(Rules.previousLevel, Rules.previousLevelCount);
-    if (IsKeyTriggered(KEY_RIGHT)) Step(Rules.nextLevel, Rules.nextLevelCount);
+    if (IsKeyTriggered(KEY_LEFT) && LevelKey(KEY_LEFT))
+        Step(Rules.previousLevel, Rules.previousLevelCount);
+    if (IsKeyTriggered(KEY_RIGHT) && LevelKey(KEY_RIGHT)) Step(Rules.nextLevel, Rules.nextLevelCount);
 
     if (IsKeyDown('K') && JumpsAllowed())
     {
         for (size_t i = 0; i < Rules.levelJumpCount; ++i)
         {
             const StateStep& jump = Rules.levelJumps[i];
-            if (!IsKeyTriggered(static_cast<uint32_t>(jump.from))) continue;
+            const uint32_t digit = static_cast<uint32_t>(jump.from);
+            if (!IsKeyTriggered(digit) || !LevelKey(digit)) continue;
             NextStateId = LevelJumpTarget = jump.to;
         }
     }

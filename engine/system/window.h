@@ -51,8 +51,9 @@ struct StateStep
 };
 
 // What the program-wide keys need from the game, which the engine does not know: where the
-// level-skip keys lead, where K with a digit does nothing, and what the restart key must
-// silence. Until the game gives its rules, those keys do nothing but restart.
+// level-skip keys lead, where K with a digit does nothing, what the restart key is and must
+// silence, and which keys play in the running state instead. Until the game gives its rules,
+// those keys do nothing but restart with R.
 struct ProgramKeyRules
 {
     const StateStep* previousLevel;    // left arrow
@@ -64,6 +65,8 @@ struct ProgramKeyRules
     const GameStateId* noJumpStates;   // states where K with a digit does nothing
     size_t noJumpStateCount;
     void (*beforeRestart)();           // the restart key: the game stops its sounds
+    bool (*restartPressed)();          // the restart key went down this frame; null: R
+    bool (*playsInState)(uint32_t key); // the key plays here, so it is no level key; null: none
 };
 void SetProgramKeyRules(const ProgramKeyRules& rules);
 

@@ -59,10 +59,9 @@ bool InitSoundSystem()
     const char* failure = "unknown reason";
     if (!PlatformAudioOpen(ChannelPoolSize, &failure))
     {
-        std::fprintf(stderr,
-                     "Vantara: %s; the game runs without sound "
-                     "(ALSOFT_LOGLEVEL=3 shows OpenAL's report)\n",
-                     failure);
+        const char* hint = PlatformAudioFailureHint();
+        std::fprintf(stderr, "Vantara: %s; the game runs without sound%s%s%s\n", failure,
+                     *hint ? " (" : "", hint, *hint ? ")" : "");
         return false;
     }
     FreeSlots.clear();

@@ -2,6 +2,7 @@
 #include "game/controls/pad_controls.h"
 
 #include "engine/input/input_state.h"
+#include "game/controls/bindings.h"
 
 namespace
 {
@@ -20,12 +21,11 @@ uint16_t DpadBit(PadDirection direction)
     }
 }
 
-// The D-pad held that way, or the left stick pushed at least `push` along that axis; with
-// `mainAxisOnly` the stick counts only along its main axis, so a diagonal is one direction.
-bool DirectionDown(const GamepadState* g, PadDirection direction, float push, bool mainAxisOnly)
+// The left stick pushed at least `push` that way; with `mainAxisOnly` the stick counts only
+// along its main axis, so a diagonal is one direction.
+bool StickDown(const GamepadState* g, PadDirection direction, float push, bool mainAxisOnly)
 {
     if (!g || !g->connected) return false;
-    if (g->pad.buttons & DpadBit(direction)) return true;
     const float x = g->pad.leftStickX / FULL_DEFLECTION;
     const float y = g->pad.leftStickY / FULL_DEFLECTION;
     const bool outside = g->leftStick.x != 0.0f || g->leftStick.y != 0.0f;
@@ -42,37 +42,43 @@ bool DirectionDown(const GamepadState* g, PadDirection direction, float push, bo
     }
 }
 
-// Newly that way this frame: the D-pad pressed (again, however briefly), or the direction
-// down now and not at the previous update.
-bool DirectionPressed(PadDirection direction, float push, bool mainAxisOnly)
+// For the menus: the D-pad held that way, or the stick pushed past the menus' push.
+bool MenuDirectionDown(const GamepadState* g, PadDirection direction)
+{
+    if (g && g->connected && (g->pad.buttons & DpadBit(direction))) return true;
+    return StickDown(g, direction, PAD_MENU_PUSH, true);
+}
+
+PlayAction RunAction(PadDirection direction)
+{
+    return direction == PAD_TOWARDS_LEFT ? ACTION_RUN_LEFT : ACTION_RUN_RIGHT;
+}
+
+// Running that way: the run's pad binding (the D-pad unless changed) or the left stick.
+bool RunDown(const GamepadState* g, PadDirection direction)
+{
+    return PadInputDown(g, Bindings[RunAction(direction)].pad) ||
+           StickDown(g, direction, PAD_RUN_PUSH, false);
+}
+
+// Newly running that way this frame: the binding pressed (again, however briefly), or the
+// run down now and not at the previous update.
+bool RunPressed(PadDirection direction)
 {
     const GamepadState* g = ActivePad();
     if (!g) return false;
-    return (g->buttonsPressed & DpadBit(direction)) ||
-           (DirectionDown(g, direction, push, mainAxisOnly) &&
-            !DirectionDown(ActivePadPrevious(), direction, push, mainAxisOnly));
-}
-
-bool RunDown(const GamepadState* g, PadDirection direction)
-{
-    return DirectionDown(g, direction, PAD_RUN_PUSH, false);
-}
-
-bool RunPressed(PadDirection direction)
-{
-    return DirectionPressed(direction, PAD_RUN_PUSH, false);
-}
-
-// The right trigger fired: pulled half way, and not yet let go below a quarter.
-bool TriggerDown(const GamepadState* g)
-{
-    return g && g->connected && g->rightTriggerFired;
+    const BoundInput binding = Bindings[RunAction(direction)].pad;
+    return (IsPadInput(binding) && BoundInputPressed(binding)) ||
+           (RunDown(g, direction) && !RunDown(ActivePadPrevious(), direction));
 }
 } // namespace
 
 bool PadDirectionPressed(PadDirection direction)
 {
-    return DirectionPressed(direction, PAD_MENU_PUSH, true);
+    const GamepadState* g = ActivePad();
+    if (!g) return false;
+    return (g->buttonsPressed & DpadBit(direction)) ||
+           (MenuDirectionDown(g, direction) && !MenuDirectionDown(ActivePadPrevious(), direction));
 }
 
 bool PadRunLeftDown()
@@ -88,23 +94,6 @@ bool PadRunPressed()
     return RunPressed(PAD_TOWARDS_LEFT) || RunPressed(PAD_TOWARDS_RIGHT);
 }
 
-bool PadJumpPressed()
-{
-    return IsPadButtonTriggered(PAD_A);
-}
-bool PadSlamPressed()
-{
-    return IsPadButtonTriggered(PAD_X);
-}
-bool PadHookDown()
-{
-    return TriggerDown(ActivePad());
-}
-bool PadHookPressed()
-{
-    return TriggerDown(ActivePad()) && !TriggerDown(ActivePadPrevious());
-}
-
 Vec2 PadAimDirection(bool facingLeft)
 {
     const GamepadState* g = ActivePad();
@@ -115,13 +104,4 @@ Vec2 PadAimDirection(bool facingLeft)
         return aim;
     }
     return {facingLeft ? -DIAGONAL : DIAGONAL, DIAGONAL};
-}
-
-bool PadRestartPressed()
-{
-    return IsPadButtonTriggered(PAD_BACK);
-}
-bool PadPausePressed()
-{
-    return IsPadButtonTriggered(PAD_START);
 }

@@ -1,10 +1,10 @@
-// pad_controls.h: what the game pad does in play, read from the pad last used.
+// pad_controls.h: what the game pad does in play and in the menus, read from the pad last used.
 //
-// The left stick or the D-pad runs, A jumps (wall jumps, jumps off the rope), X slams, the
-// right trigger fires the hook and holds it like the left mouse button, aimed by the right
-// stick from the player (up and forward at 45 degrees while the stick rests), Back restarts
-// like R and Start pauses like Escape. Every answer is false with no pad, so the keyboard and
-// mouse play exactly as they do without one.
+// The pad's buttons and triggers play through the bindings (bindings.h); what is the pad's
+// alone lives here: the left stick runs as the run bindings do (the D-pad unless changed),
+// the right stick aims the hook from the player (up and forward at 45 degrees while it rests),
+// and the menus move with the D-pad or the left stick. Every answer is false with no pad, so
+// the keyboard and mouse play exactly as they do without one.
 #pragma once
 
 #include "engine/graphics/math2d.h"
@@ -29,16 +29,11 @@ enum PadDirection
 // its main axis, this frame.
 bool PadDirectionPressed(PadDirection direction);
 
+// Running left or right: the run's pad binding held, or the left stick pushed past
+// PAD_RUN_PUSH that way.
 bool PadRunLeftDown();
 bool PadRunRightDown();
 // Either run direction went down this frame.
 bool PadRunPressed();
-bool PadJumpPressed();
-bool PadSlamPressed();
-// The right trigger fired (pulled half way, until let go below a quarter): the hook's button.
-bool PadHookDown();
-bool PadHookPressed();
 // Unit vector from the player where the hook goes.
 Vec2 PadAimDirection(bool facingLeft);
-bool PadRestartPressed();
-bool PadPausePressed();

@@ -3,11 +3,15 @@
 // The arrow keys walk two chains of levels: the tutorial 3-4-5-6, and the levels
 // 7-8-9-10-11-13-14-15 and on to the win screen. State 12 is on neither. K held with a digit
 // jumps to a level, and K with 0 opens the level selector, except in the main menu, the
-// selector, its page of made and imported levels, and the credits.
+// selector, its page of made and imported levels, and the credits. In a level, a key given to
+// the controls plays instead.
 #include "game/controls/program_keys.h"
 
+#include "engine/platform/key_codes.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
+#include "game/controls/bindings.h"
+#include "game/levels/level.h"
 #include "game/startup/game_states.h"
 
 namespace
@@ -23,11 +27,32 @@ constexpr GameStateId NO_JUMP_STATES[] = {GS_MAIN_MENU, GS_LEVEL_SELECTOR, GS_MY
                                           GS_CREDITS, GS_EDITOR};
 
 template <typename T, size_t N> constexpr size_t Count(const T (&)[N]) { return N; }
+
+bool InLevel() { return FindLevel(CurrentStateId) != nullptr; }
+
+// Keys the menus read: given to the restart, they restart only in a level.
+bool MenuKey(BoundInput key)
+{
+    return key == KEY_ENTER || key == KEY_SPACE || key == KEY_LEFT || key == KEY_RIGHT ||
+           key == KEY_UP || key == KEY_DOWN;
+}
+
+// The restart's keys restart every state, as R always has, but for a mouse button or a menu key,
+// which restart only a level.
+bool RestartPressed()
+{
+    for (BoundInput key : Bindings[ACTION_RESTART].keys)
+        if (BoundInputPressed(key) && (InLevel() || (key < BOUND_MOUSE && !MenuKey(key))))
+            return true;
+    return false;
+}
+
+bool PlaysInState(uint32_t key) { return InLevel() && KeyPlaysAnAction(key); }
 } // namespace
 
 void InstallProgramKeyRules()
 {
     SetProgramKeyRules({PREVIOUS_LEVEL, Count(PREVIOUS_LEVEL), NEXT_LEVEL, Count(NEXT_LEVEL),
                         LEVEL_JUMPS, Count(LEVEL_JUMPS), NO_JUMP_STATES, Count(NO_JUMP_STATES),
-                        StopAllSounds});
+                        StopAllSounds, RestartPressed, PlaysInState});
 }

@@ -17,6 +17,7 @@
 #include "game/frontend/menu_widgets.h"
 #include "game/frontend/screens.h"
 #include "game/frontend/time_label.h"
+#include "game/frontend/timer_overlay.h"
 #include "game/startup/game_states.h"
 #include "game/levels/level.h"
 
@@ -84,6 +85,7 @@ bool PressBegunHere = false;
 void SelectorLoad()
 {
     LoadPictures(PICTURE_PATHS, Pictures, PICTURE_COUNT);
+    KeepTimerLetters(true);
     UnitQuadMesh = CreateUnitQuad();
 }
 
@@ -167,8 +169,16 @@ void SelectorFree()
 // Back to the main menu, and on to My levels, the music plays on there.
 void SelectorUnload()
 {
+    KeepTimerLetters(false);
     UnloadMenuScreen(Pictures, PICTURE_COUNT,
                      NextStateId != GS_MAIN_MENU && NextStateId != GS_MY_LEVELS);
+}
+
+// The word on the level finished that led back here, over the selector.
+void SelectorDraw()
+{
+    DrawGameObjects();
+    DrawFinishNotice();
 }
 } // namespace
 
@@ -176,6 +186,6 @@ void DecodeSelectorPicturesAhead() { DecodePicturesAhead(PICTURE_PATHS, CountOf(
 
 void RegisterLevelSelector()
 {
-    AddGameState(GS_LEVEL_SELECTOR, SelectorLoad, SelectorInit, SelectorUpdate, DrawGameObjects,
+    AddGameState(GS_LEVEL_SELECTOR, SelectorLoad, SelectorInit, SelectorUpdate, SelectorDraw,
                  SelectorFree, SelectorUnload);
 }

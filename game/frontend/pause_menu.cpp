@@ -6,8 +6,9 @@
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/frontend/settings.h"
+#include "game/frontend/text_line.h"
 #include "game/levels/level.h"
-#include "game/controls/pad_controls.h"
+#include "game/controls/bindings.h"
 #include "game/scene/camera.h"
 #include "game/scene/render_layer.h"
 
@@ -105,16 +106,19 @@ void KeepPauseMenuPictures(bool keep)
     {
         AcquirePictures(PausePictures);
         AcquirePictures(SettingsPictures);
+        AcquirePictures(LetterPictures);
         return;
     }
     ReleasePictures(PausePictures);
     ReleasePictures(SettingsPictures);
+    ReleasePictures(LetterPictures);
 }
 
 void DecodePauseMenuPicturesAhead()
 {
     DecodePicturesAhead(PausePictures);
     DecodePicturesAhead(SettingsPictures);
+    DecodePicturesAhead(LetterPictures);
 }
 
 PauseMenu::PauseMenu()
@@ -165,8 +169,8 @@ void PauseMenu::Update()
     UpdateSounds();
     if (PlatformWindowIsMinimised()) paused = true;
     ApplyMenuVolumes(channels_, SLOT_COUNT, nullptr, SoundMuted);
-    const bool toggle = IsKeyTriggered(KEY_ESCAPE) || PadPausePressed() ||
-                        (paused && IsPadButtonTriggered(PAD_B));
+    // The pause bindings (Escape always among them), or B to go back out of the pause.
+    const bool toggle = ActionPressed(ACTION_PAUSE) || (paused && IsPadButtonTriggered(PAD_B));
     if (toggle && !settingsWereOpen && !PauseConfirmOpen) paused = !paused;
 
     if (!paused)

@@ -1,11 +1,13 @@
 // settings.h: the settings window and the icon that opens it.
 //
-// Music and effect volumes in steps of 0.05, mute, full screen, and the window size cycling
-// 1600 x 900, 1280 x 720, 1920 x 1080; Escape or the pad's B closes it, like its Return
-// button. The settings are program-wide and last for the run. A
-// Settings object is the icon (the main menu has one, every pause menu another) and owns the
-// window; after the window closes, its owner waits until closedTimer reaches 1.0 (13 updates)
-// before handling its own buttons, so that the closing click presses nothing beneath.
+// Its first page: music and effect volumes in steps of 0.05, mute, full screen, and the
+// window size cycling 1600 x 900, 1280 x 720, 1920 x 1080. Tabs over it turn to the other
+// pages (settings_page.h): the controls, the assists and the timer. Escape or the pad's B closes it,
+// like its Return button. The settings are program-wide and kept between runs
+// (kept_settings.h). A Settings object is the icon (the main menu has one, every pause menu
+// another) and owns the window; after the window closes, its owner waits until closedTimer
+// reaches 1.0 (13 updates) before handling its own buttons, so that the closing click presses
+// nothing beneath.
 #pragma once
 
 #include "game/frontend/menu_widgets.h"

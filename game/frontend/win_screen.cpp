@@ -1,7 +1,8 @@
 // win_screen.cpp: the picture after the last level, over the levels' music; Space leaves for
 // the main menu, and so do Enter, Escape and the pad's A, B and Start, but only pressed here:
 // one still held from the jump into the last exit must not skip the picture unseen. Once all
-// nine levels have a best time, their total stands under the words.
+// nine levels have a best time, their total stands under the words; with the timer on, after a
+// run from Level 1, each level's time of the run stands beside its best.
 #include "engine/graphics/mesh.h"
 #include "engine/graphics/texture.h"
 #include "engine/input/input_state.h"
@@ -12,8 +13,10 @@
 #include "game/frontend/menu_widgets.h"
 #include "game/frontend/screens.h"
 #include "game/frontend/time_label.h"
+#include "game/frontend/timer_overlay.h"
 #include "game/gameplay/player.h"
 #include "game/levels/level.h"
+#include "game/levels/level_timer.h"
 
 namespace
 {
@@ -31,6 +34,7 @@ Sound* Music = nullptr;
 void WinLoad()
 {
     LoadPictures(PICTURE_PATHS, Picture, PICTURE_COUNT);
+    KeepTimerLetters(true);
     Music = LoadSound(LEVEL_MUSIC_PATH);
     UnitQuadMesh = CreateUnitQuad();
 }
@@ -47,6 +51,7 @@ void WinInit()
         CreateTimeLabel("best_total_time", time, Picture[2], TOTAL_TIME_LEFT + width * 0.5f,
                         TOTAL_Y, TOTAL_TIME_HEIGHT);
     }
+    CreateRunSplits();
     // Coming from the last level its music plays on; from anywhere else it starts here.
     if ((PreviousStateId == GS_LEVEL_SELECTOR || RestartRequested) && !PlayerDied)
     {
@@ -70,8 +75,16 @@ void WinUpdate()
     }
 }
 
+void WinDraw()
+{
+    DrawGameObjects();
+    // After a whole run its table says more than the word on the last finish.
+    if (!FinishedRun().complete) DrawFinishNotice();
+}
+
 void WinUnload()
 {
+    KeepTimerLetters(false);
     ReleaseMesh(UnitQuadMesh);
     UnitQuadMesh = nullptr;
     ReleasePictures(Picture, PICTURE_COUNT);
@@ -83,6 +96,6 @@ void WinUnload()
 
 void RegisterWinScreen()
 {
-    AddGameState(GS_WIN_SCREEN, WinLoad, WinInit, WinUpdate, DrawGameObjects,
+    AddGameState(GS_WIN_SCREEN, WinLoad, WinInit, WinUpdate, WinDraw,
                  DestroyAllGameObjects, WinUnload);
 }

@@ -1,11 +1,13 @@
 // contact_reactions.cpp: what happens when the player touches an object, by its kind.
 //
 // Platforms and solids push the player out; spikes, lava and enemies touched other than from
-// above kill; enemies touched from above bounce; the exit finishes the level; the hook tip
-// ends the shot. Spikes and enemies only hurt with their inner three quarters.
+// above kill (or, with "Hazards forgive", send the player back to the last ground it stood on);
+// enemies touched from above bounce; the exit finishes the level; the hook tip ends the shot.
+// Spikes and enemies only hurt with their inner three quarters.
 #include "game/gameplay/player.h"
 
 #include "engine/system/game_state_manager.h"
+#include "game/gameplay/assists.h"
 #include "game/gameplay/enemy.h"
 #include "game/gameplay/grappling_hook.h"
 
@@ -23,6 +25,7 @@ void Die(Player* player)
 {
     ReleaseHook(player);
     player->slamLanded = false;
+    if (ForgiveHazard(player)) return;
     PlayerDied = true;
     NextStateId = GS_RESTART;
 }
@@ -54,8 +57,20 @@ void DieOfHazard(Player* player, DeathCause cause)
     ReleaseHook(player);
     player->slamLanded = false;
     PlayDeathSound(cause);
+    if (ForgiveHazard(player)) return;
     PlayerDied = true;
     NextStateId = GS_RESTART;
+}
+
+bool ForgiveHazard(Player* player)
+{
+    if (!PlayAssists.hazardsForgive) return false;
+    player->position = player->lastGround;
+    player->velocity = {0.0f, 0.0f};
+    player->forgiven = true;
+    Slamming = false;
+    SlamCounter = 0.0f;
+    return true;
 }
 
 void CollideWith(Player* player, GameObject* object)

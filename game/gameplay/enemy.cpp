@@ -1,9 +1,8 @@
 // enemy.cpp: patrol, the shared stun and the enemy's step.
 #include "game/gameplay/enemy.h"
 
-#include "engine/input/input_state.h"
 #include "game/gameplay/player.h"
-#include "game/controls/pad_controls.h"
+#include "game/controls/bindings.h"
 
 #include <cmath>
 
@@ -42,7 +41,7 @@ void Patrol(Enemy* enemy)
             enemy->movingLeft = false;
         }
     }
-    if (IsKeyTriggered('R') || PadRestartPressed())
+    if (ActionPressed(ACTION_RESTART))
     {
         enemy->playing = false;
         EnemyStunTimer = 0.0f;

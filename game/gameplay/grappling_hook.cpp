@@ -3,13 +3,12 @@
 
 #include "engine/graphics/draw_state.h"
 #include "engine/graphics/texture.h"
-#include "engine/input/input_state.h"
 #include "game/gameplay/player.h"
+#include "game/controls/bindings.h"
 #include "game/controls/pad_controls.h"
 #include "game/scene/camera.h"
 #include "game/scene/render_layer.h"
 
-#include <cmath>
 
 bool HookLatched = false;
 bool HookOnPoint = false;
@@ -33,7 +32,6 @@ constexpr float RELEASE_BOOST_INTERVAL = 0.7f; // of HookTimer
 constexpr float PULL_FORCE = 70000.0f;         // times the step: 1120 units a second
 constexpr float ROPE_JUMP_SPEED = 400.0f;
 constexpr float ROPE_WIDTH = 20.0f;
-constexpr float QUARTER_TURN = 1.5707964f;
 
 void ParkTip()
 {
@@ -49,8 +47,8 @@ void EndShot()
     HookOnPoint = false;
 }
 
-// The left mouse button, or the pad's right trigger.
-bool HookButtonDown() { return IsMouseButtonDown(0) || PadHookDown(); }
+// The fire binding (the left mouse button, or the pad's right trigger, unless changed).
+bool HookButtonDown() { return ActionDown(ACTION_FIRE); }
 
 Vec2 TipPosition() { return HookTip ? HookTip->position : HOOK_PARK_POSITION; }
 
@@ -85,15 +83,16 @@ void AimAndFire(Player* player)
 {
     HookTimer += HOOK_TIMER_STEP;
 
-    const bool dropPressed = IsKeyTriggered('R') || PadRestartPressed();
+    const bool dropPressed = ActionPressed(ACTION_RESTART);
     if (dropPressed)
     {
         player->slamLanded = false;
         ReleaseHook(player);
     }
 
-    const bool clicked = IsMouseButtonTriggered(0);
-    const bool firePressed = clicked || PadHookPressed();
+    // Fired from the keyboard or mouse, the hook goes where the pointer is.
+    const bool clicked = ActionKeysPressed(ACTION_FIRE);
+    const bool firePressed = clicked || ActionPadPressed(ACTION_FIRE);
     if (clicked && player->layer && !player->layer->cameras.empty())
         AimTarget = ScreenToWorld(player->layer->cameras.front());
     else if (firePressed)
@@ -189,13 +188,11 @@ void DrawRope(const Player* player, const Matrix3* parent)
     const Vec2 middle = (a + b) * 0.5f;
     Vec2 unit = d;
     Vec2Normalize(unit);
-    const float angle = unit.x == 0.0f && unit.y == 0.0f ? 0.0f : std::atan2(unit.y, unit.x);
-
-    Transform rope;
-    rope.position = middle;
-    rope.scale = {ROPE_WIDTH, Length(d)};
-    rope.rotation = angle + QUARTER_TURN;
-    Matrix3 world = MakeTransformMatrix(rope);
+    if (unit.x == 0.0f && unit.y == 0.0f) unit = {1.0f, 0.0f};
+    // The picture's length runs along its y axis: a quarter turn past the rope's direction,
+    // (cos, sin) of that turn being (-unit.y, unit.x). Built without atan2, sin and cos, whose
+    // last bits differ between the C libraries of Linux, Windows and the browser.
+    Matrix3 world = MakeTransformMatrix(middle, {ROPE_WIDTH, Length(d)}, {-unit.y, unit.x});
     if (parent) world = Matrix3Multiply(*parent, world);
     SetWorldTransform(world);
     SetTexture(player->ropeTexture);

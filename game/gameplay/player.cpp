@@ -2,10 +2,10 @@
 #include "game/gameplay/player.h"
 
 #include "engine/graphics/texture.h"
-#include "engine/input/input_state.h"
 #include "engine/system/frame_controller.h"
 #include "game/gameplay/enemy.h"
 #include "game/gameplay/grappling_hook.h"
+#include "game/controls/bindings.h"
 #include "game/controls/pad_controls.h"
 #include "game/scene/camera.h"
 
@@ -81,7 +81,7 @@ void UpdateSlam(Player* player)
     if (!Grounded && !Slamming)
     {
         SlamCounter += SLAM_COUNTER_STEP;
-        if (!((IsKeyTriggered('S') || PadSlamPressed()) && SlamCounter > SLAM_READY)) return;
+        if (!(ActionPressed(ACTION_SLAM) && SlamCounter > SLAM_READY)) return;
         player->velocity = {0.0f, 0.0f};
         const float hopTop = player->position.y + SLAM_HOP;
         while (player->position.y < hopTop) player->position.y += SLAM_HOP_STEP;
@@ -170,6 +170,9 @@ Player::~Player()
 
 void Player::Update()
 {
+    if (!groundKnown) lastGround = position;
+    groundKnown = true;
+    forgiven = false;
     ApplyDeathSoundVolumes();
     AirTime += static_cast<float>(FrameTime);
     UpdateSlam(this);
@@ -194,17 +197,19 @@ void Player::Update()
     // A player who found a hole in the level dies as on spikes instead of falling for ever.
     if (!PlayerDied && !levelComplete && position.y < FALL_OUT_HEIGHT)
         DieOfHazard(this, DEATH_ON_SPIKES);
+    if (Grounded && !forgiven) lastGround = position;
 }
 
 void UpdateMovement(Player* player)
 {
-    const bool runPressed = IsKeyTriggered('A') || IsKeyTriggered('D') || PadRunPressed();
+    const bool runPressed = ActionKeysPressed(ACTION_RUN_LEFT) ||
+                            ActionKeysPressed(ACTION_RUN_RIGHT) || PadRunPressed();
     if (runPressed || Grounded || HookLatched) WallJumpFlip = false;
 
     if (!HookOnPoint)
     {
-        const bool left = (IsKeyDown('A') || PadRunLeftDown()) && !Slamming;
-        const bool right = (IsKeyDown('D') || PadRunRightDown()) && !Slamming;
+        const bool left = (ActionKeysDown(ACTION_RUN_LEFT) || PadRunLeftDown()) && !Slamming;
+        const bool right = (ActionKeysDown(ACTION_RUN_RIGHT) || PadRunRightDown()) && !Slamming;
         if (!WallJumpFlip)
         {
             if (left)
@@ -216,7 +221,7 @@ void UpdateMovement(Player* player)
         }
         else
         {
-            // Swapped after a wall jump: A runs right and D runs left.
+            // Swapped after a wall jump: left runs right and right runs left.
             if (left) Run(player, RUN_ACCELERATION, false);
             if (right)
                 Run(player, -RUN_ACCELERATION, true);
@@ -243,7 +248,7 @@ void UpdateMovement(Player* player)
     if (v.x > 0.0f) v.x -= friction;
 }
 
-bool JumpPressed() { return IsKeyTriggered(' ') || IsKeyTriggered('W') || PadJumpPressed(); }
+bool JumpPressed() { return ActionPressed(ACTION_JUMP); }
 
 bool PauseStep(Player* player)
 {

@@ -42,6 +42,12 @@ class Player : public Sprite
 
     Texture* tipTexture = nullptr;  // the hook tip's picture
     Texture* ropeTexture = nullptr; // the rope's picture
+
+    // Where it last stood on a platform (its start until it has), and whether a hazard sent
+    // it back there this frame: where "Hazards forgive" (assists.h) sends it.
+    Vec2 lastGround = {0.0f, 0.0f};
+    bool groundKnown = false;
+    bool forgiven = false;
 };
 
 extern bool Grounded;      // standing on a platform
@@ -58,18 +64,24 @@ extern bool PlayerDied;    // the pending restart is a death; the level's Init c
 // may resume in it). Stops the run animation while paused.
 bool PauseStep(Player* player);
 
-// Space, W or the pad's A went down this frame: jump, wall jump, jump off the rope.
+// A jump binding went down this frame (Space, W or the pad's A unless changed): jump, wall
+// jump, jump off the rope.
 bool JumpPressed();
 
-// Run and facing from A and D (or the pad), the speed limit, friction and gravity.
+// Run and facing from the run bindings (A and D, the D-pad or the stick unless changed), the
+// speed limit, friction and gravity.
 void UpdateMovement(Player* player);
 // The player's reaction to touching `object`, by its kind: stand on it, die, bounce off it,
 // finish the level or end the hook shot.
 void CollideWith(Player* player, GameObject* object);
 
 // Death on spikes or in lava: the hook goes, the slam's landing is forgotten, the death sound
-// plays and the level is rebuilt on the next frame.
+// plays and the level is rebuilt on the next frame; unless hazards forgive, when the player
+// is only sent back to the last ground it stood on.
 void DieOfHazard(Player* player, DeathCause cause);
+// With "Hazards forgive" on: the player, its hook already let go, goes back to the last ground
+// it stood on, still and out of any slam, and true; false when the assist is off.
+bool ForgiveHazard(Player* player);
 
 // Back to the state of a freshly started program: the movement flags, the hook and the
 // enemies' shared stun timer.

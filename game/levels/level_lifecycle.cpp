@@ -11,13 +11,17 @@
 #include "engine/system/frame_controller.h"
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
-#include "game/saves/best_times.h"
+#include "game/levels/ghost_run.h"
+#include "game/levels/level_timer.h"
 #include "game/startup/game_states.h"
 #include "game/frontend/pause_menu.h"
+#include "game/frontend/timer_overlay.h"
+#include "game/gameplay/assists.h"
 #include "game/gameplay/enemy.h"
 #include "game/gameplay/player.h"
 #include "game/gameplay/rock.h"
 #include "game/startup/missing_files.h"
+#include "game/controls/bindings.h"
 #include "game/controls/pad_controls.h"
 #include "game/recording/session_recording.h"
 #include "game/scene/camera.h"
@@ -84,8 +88,8 @@ struct LoadedLevel
     Player* player = nullptr;
 };
 LoadedLevel Loaded;
-// Frames of the present life that the level ran unpaused: a best-time candidate at the exit.
-uint32_t LifeFrames = 0;
+// Set by Load: the next Init enters the level; the others begin new lives.
+bool Entering = false;
 
 // The level GS_PLAYED_LEVEL plays, how, and how its last visit went.
 struct PlayedLevel
@@ -257,8 +261,10 @@ void FirstCameraX(const char* layerName, float x)
 
 void LevelLoad()
 {
+    Entering = true;
     Loaded = LoadedLevel();
     Loaded.level = FindLevel(CurrentStateId);
+    GhostLevelLoaded(CurrentStateId);
     std::string error;
     if (Loaded.level)
     {
@@ -306,11 +312,17 @@ void LevelInit()
     const bool comingBack = ReturnToLevelPending && !jumped &&
                             (PreviousStateId == GS_CREDITS || PreviousStateId == GS_CONTROLS);
     // Back from the pause menu's credits or controls the life goes on; otherwise one begins.
-    if (!comingBack) LifeFrames = 0;
+    if (Entering)
+        LevelEntered(CurrentStateId, comingBack);
+    else
+        LevelRestarted();
+    Entering = false;
+    GhostLifeBegins(comingBack);
 
     const LevelPicture* background = BACKGROUND_PICTURES[Loaded.file.background];
     AddBackground("BG0", "Background0Cam", KIND_BACKGROUND, background[0], true);
     AddBackground("BG1", "Background1Cam", KIND_BACKGROUND_NEAR, background[1], false);
+    AddGhostLayer();
     BuildLevel(comingBack);
     if (HasFrame())
     {
@@ -340,6 +352,7 @@ void LevelFrame()
     SetChannelVolume(LevelMusicChannel, silenced ? 0.0f : MusicVolume);
     if (!Loaded.loaded) return;
 
+    RecordGhostInput();
     Player* player = Loaded.player;
     // A recorded run begins on the first frame with nothing held; until then nothing moves.
     if (Played.waiting && CurrentStateId == GS_PLAYED_LEVEL)
@@ -351,11 +364,15 @@ void LevelFrame()
             return;
         }
     }
-    if (PauseStep(player)) return;
-    ++LifeFrames;
+    const bool paused = PauseStep(player);
+    // The next frame comes at the game's speed while the level plays, at full speed paused.
+    PaceFrames(player && !player->pauseMenu.paused);
+    if (paused) return;
+    CountLevelFrame();
 
-    // The pad's Back restarts as R does; a level key pressed with it still wins.
-    if (PadRestartPressed())
+    // The pad's restart (Back unless changed) restarts as R does; a level key pressed with it
+    // still wins.
+    if (ActionPadPressed(ACTION_RESTART))
     {
         StopAllSounds();
         RestartRequested = true;
@@ -369,16 +386,17 @@ void LevelFrame()
         FirstCameraX("BG0", mainPlayer->position.x * FAR_PARALLAX);
         FirstCameraX("BG1", mainPlayer->position.x * NEAR_PARALLAX);
     }
+    RecordGhostPoint(player);
 
     const bool played = CurrentStateId == GS_PLAYED_LEVEL;
     if (player && player->levelComplete)
     {
         if (Loaded.level && Loaded.level->stopsSoundsAtExit) StopAllSounds();
-        if (Loaded.level) RecordLevelTime(Loaded.level->id, LifeFrames);
-        if (played && !Played.options.bestTimeKey.empty())
-            RecordMyLevelTime(Played.options.bestTimeKey, LifeFrames);
-        if (played) Played.result.finished = true;
         NextStateId = Successor();
+        if (LevelFinished(CurrentStateId, NextStateId)) KeepGhostRun(CurrentStateId);
+        if (played && !Played.options.bestTimeKey.empty() && !LastFinish().assisted)
+            RecordMyLevelTime(Played.options.bestTimeKey, LastFinish().frames);
+        if (played) Played.result.finished = true;
     }
     else if (played && PlayerDied && NextStateId == GS_RESTART && Played.options.returnOnDeath)
     {
@@ -387,7 +405,7 @@ void LevelFrame()
     }
     if (played && player)
     {
-        Played.result.frames = LifeFrames;
+        Played.result.frames = ReadTimer().levelFrames;
         Played.result.x = player->position.x;
         Played.result.y = player->position.y;
     }
@@ -422,7 +440,15 @@ void LevelUpdate()
     const bool tooLong = Played.recordedFrames >= LEVEL_PROOF_FRAME_LIMIT;
     if (!Played.waiting && !tooLong) RecordProofFrame(frameTime);
     const bool leaving = NextStateId != CurrentStateId && NextStateId != GS_RESTART;
-    if ((leaving && !Played.result.finished) || tooLong) Played.result.proof.clear();
+    // A proof plays without assists: a life that had one proves nothing.
+    const bool assisted = ReadTimer().assisted;
+    if ((leaving && !Played.result.finished) || tooLong || assisted) Played.result.proof.clear();
+}
+
+void LevelDraw()
+{
+    DrawLayers();
+    DrawLevelTimer();
 }
 
 void LevelFree()
@@ -433,6 +459,7 @@ void LevelFree()
 
 void LevelUnload()
 {
+    PaceFrames(false);
     FreeSpriteSheets();
     Loaded.runSheet = nullptr;
     ReleaseMesh(UnitQuadMesh);
@@ -492,8 +519,8 @@ const char* LevelPicturePath(LevelPicture picture)
 void RegisterLevelStates()
 {
     for (size_t i = 0; i < LevelCount; ++i)
-        AddGameState(LevelCatalogue[i].id, LevelLoad, LevelInit, LevelUpdate, DrawLayers,
+        AddGameState(LevelCatalogue[i].id, LevelLoad, LevelInit, LevelUpdate, LevelDraw,
                      LevelFree, LevelUnload);
-    AddGameState(GS_PLAYED_LEVEL, LevelLoad, LevelInit, LevelUpdate, DrawLayers, LevelFree,
+    AddGameState(GS_PLAYED_LEVEL, LevelLoad, LevelInit, LevelUpdate, LevelDraw, LevelFree,
                  LevelUnload);
 }

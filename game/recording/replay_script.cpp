@@ -29,8 +29,25 @@ constexpr KeyName KeyNames[REPLAY_KEY_COUNT] = {
     {"PAD_Y", 0},       {"PAD_START", 0},     {"PAD_BACK", 0},     {"PAD_UP", 0},
     {"PAD_DOWN", 0},    {"PAD_LEFT", 0},      {"PAD_RIGHT", 0},    {"PAD_LB", 0},
     {"PAD_RB", 0},      {"PAD_LS", 0},        {"PAD_RS", 0},       {"PAD_LT", 0},
-    {"PAD_RT", 0},
+    {"PAD_RT", 0},      {"B", 'B'},           {"C", 'C'},          {"E", 'E'},
+    {"F", 'F'},         {"G", 'G'},           {"H", 'H'},          {"I", 'I'},
+    {"J", 'J'},         {"L", 'L'},           {"M", 'M'},          {"N", 'N'},
+    {"O", 'O'},         {"P", 'P'},           {"T", 'T'},          {"U", 'U'},
+    {"V", 'V'},         {"X", 'X'},           {"Y", 'Y'},          {"Z", 'Z'},
+    {"F1", KEY_F1},     {"F2", KEY_F1 + 1},   {"F3", KEY_F1 + 2},  {"F5", KEY_F1 + 4},
+    {"F6", KEY_F1 + 5}, {"F7", KEY_F1 + 6},   {"F8", KEY_F1 + 7},  {"F9", KEY_F1 + 8},
+    {"F10", KEY_F1 + 9}, {"F12", KEY_F12},    {"NUM0", KEY_NUMPAD0}, {"NUM1", KEY_NUMPAD0 + 1},
+    {"NUM2", KEY_NUMPAD0 + 2}, {"NUM3", KEY_NUMPAD0 + 3}, {"NUM4", KEY_NUMPAD0 + 4},
+    {"NUM5", KEY_NUMPAD0 + 5}, {"NUM6", KEY_NUMPAD0 + 6}, {"NUM7", KEY_NUMPAD0 + 7},
+    {"NUM8", KEY_NUMPAD0 + 8}, {"NUM9", KEY_NUMPAD0 + 9}, {"BACKSPACE", KEY_BACKSPACE},
+    {"TAB", KEY_TAB},   {"SHIFT", KEY_SHIFT}, {"PAGEUP", KEY_PAGE_UP}, {"PAGEDOWN", KEY_PAGE_DOWN},
+    {"END", KEY_END},   {"HOME", KEY_HOME},   {"INSERT", KEY_INSERT}, {"SEMICOLON", KEY_SEMICOLON},
+    {"QUOTE", KEY_QUOTE}, {"COMMA", KEY_COMMA}, {"PERIOD", KEY_PERIOD}, {"SLASH", KEY_SLASH},
+    {"MINUS", KEY_MINUS}, {"EQUALS", KEY_EQUALS}, {"LBRACKET", KEY_LEFT_BRACKET},
+    {"RBRACKET", KEY_RIGHT_BRACKET}, {"BACKSLASH", KEY_BACKSLASH}, {"GRAVE", KEY_GRAVE},
+    {"MMB", 0},
 };
+static_assert(KeyNames[REPLAY_KEY_COUNT - 1].name != nullptr, "every key has its name");
 
 // The pad's buttons, from REPLAY_PAD_A on; the triggers come after them.
 constexpr uint16_t PAD_BITS[] = {PAD_A,         PAD_B,          PAD_X,         PAD_Y,
@@ -95,9 +112,8 @@ int16_t StickAxis(float value)
     return static_cast<int16_t>(value * FULL_DEFLECTION + (value < 0.0f ? -0.5f : 0.5f));
 }
 
-bool ParseKeys(const std::string& token, uint64_t* keys, std::string* bad)
+bool ParseKeys(const std::string& token, ReplayInput* input, std::string* bad)
 {
-    *keys = 0;
     if (token == "-") return true;
     size_t start = 0;
     for (;;)
@@ -113,7 +129,7 @@ bool ParseKeys(const std::string& token, uint64_t* keys, std::string* bad)
             *bad = name;
             return false;
         }
-        *keys |= uint64_t{1} << found;
+        Hold(input, found);
         if (plus == std::string::npos) return true;
         start = plus + 1;
     }
@@ -123,10 +139,25 @@ bool ParseKeys(const std::string& token, uint64_t* keys, std::string* bad)
 const char* ReplayKeyName(ReplayKey key) { return KeyNames[key].name; }
 uint32_t ReplayKeyCode(ReplayKey key) { return KeyNames[key].code; }
 
+bool ReplayKeyOfCode(uint32_t code, ReplayKey* key)
+{
+    if (code == KEY_ALT) code = KEY_MENU;
+    for (int k = 0; k < REPLAY_KEY_COUNT && code != 0; ++k)
+        if (KeyNames[k].code == code)
+        {
+            *key = static_cast<ReplayKey>(k);
+            return true;
+        }
+    return false;
+}
+
+bool NoKeyHeld(const ReplayInput& input) { return input.keys == 0 && input.moreKeys == 0; }
+
 bool UsesPad(const ReplayInput& input)
 {
-    const uint64_t padKeys = ~uint64_t{0} << REPLAY_PAD_A;
-    return (input.keys & padKeys) != 0 || input.leftStickX != 0.0f || input.leftStickY != 0.0f ||
+    bool button = false;
+    for (int k = REPLAY_PAD_A; k <= REPLAY_PAD_RT; ++k) button = button || IsHeld(input, k);
+    return button || input.leftStickX != 0.0f || input.leftStickY != 0.0f ||
            input.rightStickX != 0.0f || input.rightStickY != 0.0f;
 }
 
@@ -169,7 +200,7 @@ std::string FormatScriptLine(const ScriptLine& line)
 {
     std::string keys;
     for (int k = 0; k < REPLAY_KEY_COUNT; ++k)
-        if ((line.input.keys >> k) & 1u) keys += (keys.empty() ? "" : "+") + std::string(KeyNames[k].name);
+        if (IsHeld(line.input, k)) keys += (keys.empty() ? "" : "+") + std::string(KeyNames[k].name);
     std::ostringstream out;
     out.precision(9); // reads back to the same float
     out << line.frame << ' ' << (keys.empty() ? "-" : keys) << ' ' << line.input.mouseX << ' '
@@ -181,8 +212,10 @@ std::string FormatScriptLine(const ScriptLine& line)
 }
 
 bool ParseScript(const std::string& text, const std::string& fileName,
-                 std::vector<ScriptLine>* lines, std::string* error, std::string* cutOff)
+                 std::vector<ScriptLine>* lines, std::string* error, std::string* cutOff,
+                 ScriptHeader* header)
 {
+    uint32_t headerSeen = 0;
     const std::vector<std::string> rows = SplitReplayLines(text);
     // Every line a recording writes ends in a line feed; one without is where the writing stopped.
     const bool lastUnfinished = !text.empty() && text.back() != '\n';
@@ -202,6 +235,14 @@ bool ParseScript(const std::string& text, const std::string& fileName,
             *error = where + why;
             return false;
         };
+        if (IsHeaderLine(tokens))
+        {
+            std::string why;
+            if (!header) return fail("a header line ('" + tokens[0] + "') is not read here");
+            if (!lines->empty()) return fail("header line '" + tokens[0] + "' after the first frame");
+            if (!ParseHeaderLine(tokens, header, &headerSeen, &why)) return fail(why);
+            continue;
+        }
         if (tokens.size() < 5)
             return fail("expected FRAME KEYS MOUSE_X MOUSE_Y LMB [NAME=VALUE ...], found " +
                         std::to_string(tokens.size()) + " fields");
@@ -216,7 +257,7 @@ bool ParseScript(const std::string& text, const std::string& fileName,
             return fail("frame " + tokens[0] + " does not come after frame " +
                         std::to_string(lines->back().frame));
         std::string badKey;
-        if (!ParseKeys(tokens[1], &line.input.keys, &badKey))
+        if (!ParseKeys(tokens[1], &line.input, &badKey))
             return fail("unknown key '" + badKey + "'");
         if (!ParseDecimal(tokens[2], &line.input.mouseX))
             return fail("MOUSE_X '" + tokens[2] + "' is not a decimal number");

@@ -17,6 +17,7 @@ namespace
 {
 constexpr double FLUSH_INTERVAL = 0.5; // seconds; at least once a second
 constexpr int RIGHT_BUTTON = 1;
+constexpr int MIDDLE_BUTTON = 2;
 
 FILE* Recording = nullptr;
 std::string RecordingPath;
@@ -27,6 +28,7 @@ FrameWatch Watch;              // the player before the frame, to tell what the 
 float WatchedFrameTime = 0.0f; // the frame time the frame runs with, as its line carries it
 
 std::vector<ScriptLine> Playback;
+ScriptHeader PlaybackHeader;
 size_t NextPlaybackLine = 0;
 ReplayInput PlaybackHeld;
 bool PlaybackStopped = false;
@@ -58,13 +60,14 @@ ReplayInput LiveReplayInput()
         switch (key)
         {
         case REPLAY_RMB: held = IsMouseButtonDown(RIGHT_BUTTON); break;
+        case REPLAY_MMB: held = IsMouseButtonDown(MIDDLE_BUTTON); break;
         case REPLAY_MIN: held = PlatformWindowIsMinimised(); break;
         case REPLAY_UNFOCUS: held = WindowUnfocused; break;
         // The window procedure clears it at a close message: from then on the game quits.
         case REPLAY_CLOSE: held = !IsRunning; break;
         default: held = IsKeyDown(KeySlot(key)); break;
         }
-        if (held) input.keys |= uint64_t{1} << k;
+        if (held) Hold(&input, k);
     }
     input.mouseX = MousePosition.x;
     input.mouseY = MousePosition.y;
@@ -90,7 +93,8 @@ bool StartRecording(const char* path)
         std::fprintf(stderr, "Vantara: cannot write the recording %s\n", path);
         return false;
     }
-    std::fprintf(Recording, "# A session of Vantara, recorded for vantara-replay.\n");
+    std::fprintf(Recording, "# A session of Vantara, recorded for vantara-replay.\n%s",
+                 FormatScriptHeader(CurrentScriptHeader()).c_str());
     LastFlush = GetPreciseTime();
     RecordedState = GS_QUIT;
     return true;
@@ -157,7 +161,7 @@ void FeedInput(const ReplayInput& was, const ReplayInput& now)
     for (int k = 0; k < REPLAY_KEY_COUNT; ++k)
     {
         const ReplayKey key = static_cast<ReplayKey>(k);
-        const bool before = (was.keys >> k) & 1u, after = (now.keys >> k) & 1u;
+        const bool before = IsHeld(was, k), after = IsHeld(now, k);
         if (before == after || key == REPLAY_MIN || key == REPLAY_UNFOCUS) continue;
         if (key == REPLAY_CLOSE)
         {
@@ -166,6 +170,8 @@ void FeedInput(const ReplayInput& was, const ReplayInput& now)
         }
         else if (key == REPLAY_RMB)
             RecordMouseButton(RIGHT_BUTTON, after);
+        else if (key == REPLAY_MMB)
+            RecordMouseButton(MIDDLE_BUTTON, after);
         else if (after)
             RecordKeyDown(ReplayKeyCode(key));
         else
@@ -196,7 +202,8 @@ bool StartPlayback(const char* path)
     std::string error, cutOff;
     if (!read)
         error = std::string(path) + ":0: cannot be read";
-    else if (!ParseScript(text, path, &Playback, &error, &cutOff))
+    PlaybackHeader = ScriptHeader();
+    if (read && !ParseScript(text, path, &Playback, &error, &cutOff, &PlaybackHeader))
         Playback.clear();
     if (!error.empty())
     {
@@ -230,6 +237,8 @@ bool PlaybackFrame(uint64_t frame)
         Playback.clear();
         return false;
     }
+    // The recording plays with the controls it was recorded with, from its first frame.
+    if (frame == 0) ApplyScriptHeader(PlaybackHeader);
     ReplayInput wanted = PlaybackHeld;
     while (NextPlaybackLine < Playback.size() && Playback[NextPlaybackLine].frame <= frame)
         wanted = Playback[NextPlaybackLine++].input;

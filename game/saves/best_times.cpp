@@ -87,6 +87,8 @@ int LevelNumber(GameStateId state)
     return level >= 1 && level <= LEVEL_COUNT ? level : 0;
 }
 
+GameStateId LevelState(int level) { return FIRST_LEVEL_STATE + level - 1; }
+
 uint32_t BestFrames(int level) { return level >= 1 && level <= LEVEL_COUNT ? Best[level - 1] : 0; }
 
 uint64_t TotalBestFrames()

@@ -28,6 +28,8 @@ constexpr uint32_t MAX_BEST_FRAMES = 60u * 60u * 60u * 100u;
 
 // The level (1..9) that a state plays; 0 for the tutorial stages and every other state.
 int LevelNumber(GameStateId state);
+// The state that plays level 1..9.
+GameStateId LevelState(int level);
 // The best time of level 1..9 in frames; 0 while it has none.
 uint32_t BestFrames(int level);
 // The sum of the nine best times; 0 while any is missing.

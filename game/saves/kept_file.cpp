@@ -42,7 +42,7 @@ bool Replace(const KeptFile& file, const std::string& path, std::string* text,
 {
     const std::string target = PlatformKeptFileTarget(path);
     std::string onDisk, damage;
-    const KeptReadResult read = PlatformReadKeptFile(target, KEPT_FILE_LIMIT, &onDisk, reason);
+    const KeptReadResult read = PlatformReadKeptFile(target, file.limit, &onDisk, reason);
     if (read == KEPT_UNREADABLE) damage = "cannot be read (" + *reason + ")";
     else if (read == KEPT_READ)
         if (const int line = file.readBack(onDisk, text))
@@ -83,7 +83,7 @@ bool ReadKeptFile(KeptFile* file, std::string* text)
     const std::string path = KeptFilePath(*file);
     if (!KeepingFiles || path.empty()) return false;
     std::string reason;
-    switch (PlatformReadKeptFile(path, KEPT_FILE_LIMIT, text, &reason))
+    switch (PlatformReadKeptFile(path, file->limit, text, &reason))
     {
     case KEPT_READ: return true;
     case KEPT_MISSING: return false;

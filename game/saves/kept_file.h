@@ -22,6 +22,9 @@
 // of the game wrote (the best times) takes it into the game and into `text`.
 using KeptReadBack = int (*)(const std::string& onDisk, std::string* text);
 
+// Largest kept file read unless the file says otherwise; anything larger is taken as damaged.
+constexpr size_t KEPT_FILE_LIMIT = 64 * 1024;
+
 struct KeptFile
 {
     KeptFolder folder;
@@ -29,13 +32,12 @@ struct KeptFile
     KeptReadBack readBack;
     bool reported = false;   // a failed write has been said once
     std::string lastWritten; // the text the file holds as far as the game knows
+    size_t limit = KEPT_FILE_LIMIT; // a larger file is taken as damaged
 };
 
 // False (the default) keeps every kept file unread and unwritten: the replay runner and a
 // played-back recording are the same on every machine. The program turns it on.
 extern bool KeepingFiles;
-// Largest kept file read; anything larger is taken as damaged.
-constexpr size_t KEPT_FILE_LIMIT = 64 * 1024;
 // How many set-aside copies of one kept file are kept: NAME.bad and NAME.bad.1 to .9.
 constexpr int SET_ASIDE_LIMIT = 10;
 

@@ -7,6 +7,7 @@
 #include "game/audio/sound_system.h"
 #include "game/frontend/settings.h"
 #include "game/saves/ini_reader.h"
+#include "game/levels/ghost_run.h"
 #include "game/saves/kept_file.h"
 #include "game/saves/number_text.h"
 
@@ -17,6 +18,7 @@
 namespace
 {
 constexpr uint32_t MIN_WIDTH = 320, MIN_HEIGHT = 180, MAX_SIZE = 16384;
+constexpr const char* TIMER_NAMES[] = {"off", "level", "run"};
 // The window sizes of the settings window's button, and the size each one is followed by.
 constexpr uint32_t SIZES[3][2] = {{1920, 1080}, {1600, 900}, {1280, 720}};
 
@@ -76,6 +78,33 @@ bool OnValue(void* user, const char* section, const char* name, const char* valu
     if (is("window", "fullscreen")) return ReadFlag(value, &s.fullscreen);
     if (is("window", "width")) return ReadSize(value, MIN_WIDTH, &s.windowWidth);
     if (is("window", "height")) return ReadSize(value, MIN_HEIGHT, &s.windowHeight);
+    if (is("assists", "game_speed"))
+    {
+        const char* end = value + std::strlen(value);
+        int percent = 0;
+        const auto result = std::from_chars(value, end, percent);
+        if (result.ec != std::errc() || result.ptr != end || !IsGameSpeed(percent)) return false;
+        s.assists.speedPercent = percent;
+        return true;
+    }
+    if (is("assists", "hazards_forgive")) return ReadFlag(value, &s.assists.hazardsForgive);
+    if (is("time_trial", "ghost")) return ReadFlag(value, &s.ghost);
+    if (is("time_trial", "timer"))
+    {
+        for (int mode = TIMER_OFF; mode <= TIMER_RUN; ++mode)
+            if (std::strcmp(value, TIMER_NAMES[mode]) == 0)
+            {
+                s.timer = static_cast<TimerMode>(mode);
+                return true;
+            }
+        return false;
+    }
+    for (int a = 0; a < ACTION_COUNT; ++a)
+    {
+        const PlayAction action = static_cast<PlayAction>(a);
+        if (is("controls", ActionKeyName(action)))
+            return ParseActionBinding(action, value, &s.bindings[action]);
+    }
     return true;
 }
 
@@ -87,6 +116,17 @@ int ReadBack(const std::string& onDisk, std::string*)
 {
     KeptSettings judged;
     return ParseSettings(onDisk, &judged);
+}
+
+std::string FormatControls(const BindingTable& bindings)
+{
+    std::string text = "\n[controls]\n";
+    for (int a = 0; a < ACTION_COUNT; ++a)
+    {
+        const PlayAction action = static_cast<PlayAction>(a);
+        text += std::string(ActionKeyName(action)) + " = " + FormatActionBinding(bindings[action]) + "\n";
+    }
+    return text;
 }
 
 int NextSizeIndex(uint32_t width, uint32_t height)
@@ -110,7 +150,11 @@ std::string FormatSettings(const KeptSettings& s)
            "\neffects_volume = " + Number(s.effectsVolume) + "\nmuted = " + flag(s.muted) +
            "\n\n[window]\nfullscreen = " + flag(s.fullscreen) +
            "\nwidth = " + std::to_string(s.windowWidth) +
-           "\nheight = " + std::to_string(s.windowHeight) + "\n";
+           "\nheight = " + std::to_string(s.windowHeight) + "\n" + FormatControls(s.bindings) +
+           "\n[assists]\ngame_speed = " + std::to_string(s.assists.speedPercent) +
+           "\nhazards_forgive = " + flag(s.assists.hazardsForgive) +
+           "\n\n[time_trial]\ntimer = " + TIMER_NAMES[s.timer] + "\nghost = " + flag(s.ghost) +
+           "\n";
 }
 
 KeptSettings CurrentSettings()
@@ -122,6 +166,10 @@ KeptSettings CurrentSettings()
     s.fullscreen = IsFullscreen;
     s.windowWidth = IsFullscreen ? RememberedWindow.width : WindowWidth;
     s.windowHeight = IsFullscreen ? RememberedWindow.height : WindowHeight;
+    s.bindings = Bindings;
+    s.assists = PlayAssists;
+    s.timer = TimerShown;
+    s.ghost = GhostShown;
     return s;
 }
 
@@ -133,6 +181,10 @@ void ApplySettings(const KeptSettings& s)
     WindowWidth = s.windowWidth;
     WindowHeight = s.windowHeight;
     ResolutionIndex = NextSizeIndex(s.windowWidth, s.windowHeight);
+    Bindings = s.bindings;
+    PlayAssists = s.assists;
+    TimerShown = s.timer;
+    GhostShown = s.ghost;
 }
 
 bool LoadKeptSettings()
@@ -151,6 +203,17 @@ bool LoadKeptSettings()
     File.lastWritten = LastSeen = FormatSettings(settings);
     LastWriteTime = -1.0;
     return settings.fullscreen;
+}
+
+void LoadKeptPlayOptions()
+{
+    const std::string path = KeptFilePath(File);
+    std::string text, reason;
+    KeptSettings settings;
+    if (!path.empty() && PlatformReadKeptFile(path, KEPT_FILE_LIMIT, &text, &reason) == KEPT_READ)
+        ParseSettings(text, &settings);
+    Bindings = settings.bindings;
+    PlayAssists = settings.assists;
 }
 
 void KeepSettingsIfChanged()

@@ -96,6 +96,8 @@ int VantaraStart(const LaunchOptions& options)
     WindowHeight = 1080;
     KeepingFiles = !recording && !playing;
     const bool fullscreen = LoadKeptSettings();
+    // A recorded session plays with the player's controls, which the recording carries.
+    if (recording) LoadKeptPlayOptions();
     LoadBestTimes();
     if (!PlatformInit())
     {

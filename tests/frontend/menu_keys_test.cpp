@@ -65,6 +65,31 @@ TEST(MenuKeys, TheSettingsWindowOpensByItsIconAndEscapeClosesIt)
     EXPECT_TRUE(run[40].confirmOpen);
 }
 
+TEST(MenuKeys, TheSettingsWindowsPagesTurnByTheirTabsAndByTheShoulderButtons)
+{
+    // The icon as above; up from the first button to the first tab, right to the second,
+    // Enter; LB back, RB on again; Escape closes the window from any page.
+    std::string script = SKIP_SPLASH;
+    for (int f : {5, 7, 9, 11}) script += Press(f, "UP");
+    script += Press(13, "ENTER") + Press(15, "UP") + Press(17, "RIGHT") + Press(19, "ENTER") +
+              Press(21, "PAD_LB") + Press(23, "PAD_RB") + Press(25, "ESC");
+    const ScreenRun run = Play({GS_MAIN_MENU, script, 27,
+                                {"settings_tab_1", "settings_tab_2", "settings_page",
+                                 "lower_game_volume", "settings_page_return"}});
+    EXPECT_TRUE(run.Object(14, "lower_game_volume").visible) << "it opens on its first page";
+    EXPECT_FALSE(run.Object(14, "settings_page").visible);
+    EXPECT_GT(run.Object(15, "settings_tab_1").scale.x, 140.0f) << "up from the first button";
+    EXPECT_GT(run.Object(17, "settings_tab_2").scale.x, 140.0f);
+    EXPECT_TRUE(run.Object(19, "settings_page").visible);
+    EXPECT_FALSE(run.Object(19, "lower_game_volume").visible);
+    EXPECT_TRUE(run.Object(19, "settings_page_return").visible);
+    EXPECT_TRUE(run.Object(21, "lower_game_volume").visible) << "LB turns back";
+    EXPECT_TRUE(run.Object(23, "settings_page").visible) << "RB turns on";
+    EXPECT_TRUE(run[24].settingsOpen);
+    EXPECT_FALSE(run[25].settingsOpen);
+    EXPECT_FALSE(run.Object(26, "settings_page").visible);
+}
+
 TEST(MenuKeys, TheSelectorStartsOnLevel1AndEscapeGoesBackToTheMenu)
 {
     const ScreenRun down = Play(

@@ -27,7 +27,7 @@ refuse() {
 }
 
 script() { printf -- "$1" > "$work/bad.txt"; }
-script '0 - 0 0 0\n5 A+X 0 0 0\n';      refuse "$work/bad.txt:2: unknown key 'X'" --arena "$work/ok.arena" "$work/bad.txt"
+script '0 - 0 0 0\n5 A+XX 0 0 0\n';     refuse "$work/bad.txt:2: unknown key 'XX'" --arena "$work/ok.arena" "$work/bad.txt"
 script '# a comment\n0 - 0 0\n';        refuse "$work/bad.txt:2: expected" --arena "$work/ok.arena" "$work/bad.txt"
 script '5 - 0 0 0\n\n5 D 0 0 0\n';      refuse "$work/bad.txt:3: frame 5 does not come after" --arena "$work/ok.arena" "$work/bad.txt"
 script '0 - 0 0 2\n';                   refuse "$work/bad.txt:1: LMB" --arena "$work/ok.arena" "$work/bad.txt"

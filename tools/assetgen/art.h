@@ -36,9 +36,13 @@ Canvas TimeDigits(const std::string& cells, int cellWidth, int cellHeight);
 // Every printable ASCII character from ' ' to '~', one equal cell each in one row, in the
 // lettering of the labels: the sheet the game writes level titles and messages with.
 Canvas LetterSheet(int cellWidth, int cellHeight);
+// A button's plate with no words on it: the game writes on it with the letter sheet.
+Canvas BlankButton(int width, int height);
 // The mark of a proven level: a gold seal with a tick.
 Canvas ProvenSeal(int size);
 Canvas WindowPanel();
+// The settings window's wider pages (controls, assists, time trial), in the same dress.
+Canvas WideWindowPanel();
 Canvas SettingsGear();
 Canvas GameIcon(int size); // the emblem on a transparent square: window and desktop icons
 Canvas TeamMark();        // first splash: our own mark

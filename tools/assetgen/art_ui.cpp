@@ -13,10 +13,19 @@
 #include "tools/assetgen/painter.h"
 #include "tools/assetgen/text.h"
 
-Canvas MenuButton(const std::string& label, int width, int height)
+namespace
 {
-    Canvas c(width, height);
-    float w = float(width), h = float(height);
+// Where a button's plate lies on its canvas, for the words and studs that go on it.
+struct Plate
+{
+    Vec centre;
+    float hw, hh, rim, outline;
+};
+
+// The violet enamel plate in its gold rim, with nothing on it.
+Plate PaintPlate(Canvas& c)
+{
+    float w = float(c.Width()), h = float(c.Height());
     float margin = std::round(h * 0.05f);
     float depth = std::round(h * 0.06f); // the plate's visible thickness below its face
     float outline = std::max(2.0f, std::round(h * 0.03f));
@@ -44,6 +53,25 @@ Canvas MenuButton(const std::string& label, int width, int height)
     Shape gloss = Intersect(
         enamel, RoundBox(centre + Vec{0, -hh * 0.55f}, hw - rim * 1.6f, hh * 0.32f, hh * 0.3f));
     c.Fill(gloss, WithAlpha(Hex(0xFFFFFF), 0.10f), all);
+    return {centre, hw, hh, rim, outline};
+}
+} // namespace
+
+Canvas BlankButton(int width, int height)
+{
+    Canvas c(width, height);
+    PaintPlate(c);
+    return c;
+}
+
+Canvas MenuButton(const std::string& label, int width, int height)
+{
+    Canvas c(width, height);
+    const float h = float(height);
+    const Plate plate = PaintPlate(c);
+    const Vec centre = plate.centre;
+    const float hw = plate.hw, rim = plate.rim, outline = plate.outline;
+    Box all = c.Bounds();
 
     TextStyle style;
     style.face = FontFace::SansBold;
@@ -197,11 +225,10 @@ Canvas ProvenSeal(int size)
     return c;
 }
 
-Canvas WindowPanel()
+namespace
 {
-    // One panel for the pause window (600 x 600), the settings window (600 x 600) and the
-    // confirmation window (750 x 400): plain inside, so any of them can lie on it.
-    const int width = 640, height = 480;
+Canvas Panel(int width, int height)
+{
     Canvas c(width, height);
     Vec o{width * 0.5f, height * 0.5f};
     const float margin = 28, outline = 5;
@@ -237,6 +264,14 @@ Canvas WindowPanel()
     }
     return c;
 }
+} // namespace
+
+// One panel for the pause window (600 x 600), the settings window (600 x 600) and the
+// confirmation window (750 x 400): plain inside, so any of them can lie on it.
+Canvas WindowPanel() { return Panel(640, 480); }
+
+// The settings window's wider pages, 1100 x 600.
+Canvas WideWindowPanel() { return Panel(1100, 600); }
 
 Canvas SettingsGear()
 {

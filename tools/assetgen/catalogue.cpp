@@ -123,13 +123,20 @@ std::vector<Asset> Catalogue()
         // Best times under the level buttons and on the win screen: cells 34 by 72 pixels.
         Picture("Menus/Time_Digits.png", [] { return TimeDigits("0123456789:.*", 34, 72); }),
         Label("Menus/Best_Total.png", "Best times in all", 600, 100),
-        // The "My levels" page: its button on the selector, its rows, page turns, the letters
-        // of titles and messages (cells 32 by 64 pixels) and the mark of a proven level.
+        // The letters of words the game writes itself (titles, messages, the settings pages,
+        // the timer): cells 32 by 64 pixels.
+        Picture("Menus/Letters.png", [] { return LetterSheet(32, 64); }),
+        // The settings window's wider pages (1100 x 600), their tabs (140 x 56) and the
+        // buttons the game writes on (about 250 x 55).
+        Picture("Menus/Settings_Wide.png", WideWindowPanel),
+        Picture("Menus/Blank_Tab.png", [] { return BlankButton(300, 120); }),
+        Picture("Menus/Blank_Button.png", [] { return BlankButton(540, 120); }),
+        // The "My levels" page: its button on the selector, its rows, page turns and the mark
+        // of a proven level.
         Button("Menus/My_Levels.png", "My levels", 400, 200),
         Button("Menus/Level_Row.png", "", 1300, 90),
         Button("Menus/Previous.png", "Previous", 400, 200),
         Button("Menus/Next.png", "Next", 400, 200),
-        Picture("Menus/Letters.png", [] { return LetterSheet(32, 64); }),
         Picture("Menus/Proven.png", [] { return ProvenSeal(96); }),
         Sound("Button_VendingMachine2.wav", HoverClick),
         Sound("Hit_SwordStabEarth_Rumble1.wav", SpikeDeath),

@@ -127,6 +127,7 @@ int Verify(const std::string& path)
 
 int main(int argc, char** argv)
 {
+    argv = PlatformProgramArguments(&argc, argv);
     ReplaySetup setup;
     std::string scriptPath, arenaPath, levelPath;
     bool stateGiven = false;
@@ -231,11 +232,14 @@ int main(int argc, char** argv)
 
     std::string script, cutOff;
     if (!ReadAll(scriptPath, &script)) return Refuse(scriptName + ":0: cannot be read");
-    if (!ParseScript(script, scriptName, &setup.script, &error, &cutOff)) return Refuse(error);
+    if (!ParseScript(script, scriptName, &setup.script, &error, &cutOff, &setup.header))
+        return Refuse(error);
     // A recording whose writing stopped mid-line plays up to its last whole line.
     if (!cutOff.empty()) std::fprintf(stderr, "%s\n", cutOff.c_str());
 
     static char outputBuffer[1 << 16];
+    // The same bytes on every system.
+    PlatformSetBinaryStream(stdout);
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
     if (pictureFrame < 0)
     {

@@ -8,6 +8,7 @@
 #include "engine/system/window.h"
 #include "game/audio/sound_system.h"
 #include "game/frontend/screens.h"
+#include "game/levels/ghost_run.h"
 #include "game/startup/game_states.h"
 #include "game/gameplay/player.h"
 
@@ -15,12 +16,11 @@ namespace
 {
 constexpr int LEFT_BUTTON = 0;
 constexpr int RIGHT_BUTTON = 1;
+constexpr int MIDDLE_BUTTON = 2;
 
 // A script that uses the pad anywhere plays with one plugged in from the start; others with
 // none, exactly as before pads were scripted.
 bool PadPlugged = false;
-
-bool Held(uint64_t keys, ReplayKey key) { return (keys >> key) & 1u; }
 
 // Turns the difference between what was held and what the script holds now into messages
 // for this frame's pump, and places the cursor.
@@ -29,11 +29,12 @@ void ApplyInput(const ReplayInput& was, const ReplayInput& now)
     for (int k = 0; k < REPLAY_KEY_COUNT; ++k)
     {
         const ReplayKey key = static_cast<ReplayKey>(k);
-        const bool before = Held(was.keys, key), after = Held(now.keys, key);
+        const bool before = IsHeld(was, key), after = IsHeld(now, key);
         if (before == after) continue;
         switch (key)
         {
         case REPLAY_RMB: ScriptedMouseButton(RIGHT_BUTTON, after); break;
+        case REPLAY_MMB: ScriptedMouseButton(MIDDLE_BUTTON, after); break;
         case REPLAY_MIN: ScriptedSetMinimised(after); break;
         case REPLAY_UNFOCUS: ScriptedSetFocus(!after); break;
         case REPLAY_CLOSE:
@@ -42,7 +43,7 @@ void ApplyInput(const ReplayInput& was, const ReplayInput& now)
             if (after) ScriptedCloseWindow();
             break;
         default:
-            if (k >= REPLAY_PAD_A) break; // the pad's reading is set below
+            if (k >= REPLAY_PAD_A && k <= REPLAY_PAD_RT) break; // the pad's reading is set below
             if (after)
                 ScriptedKeyDown(ReplayKeyCode(key));
             else
@@ -68,6 +69,11 @@ void StartGame(const ReplaySetup& setup)
     ResetGameStates();
     ResetGameplayState();
     ResetFrontEnd();
+    ApplyScriptHeader(setup.header);
+    ResetLevelTimer();
+    TimerShown = setup.timer;
+    ResetGhost();
+    GhostShown = setup.ghost;
     WindowTitle = "Vantara";
     WindowWidth = 1920;
     WindowHeight = 1080;
@@ -88,7 +94,7 @@ void StartGame(const ReplaySetup& setup)
     if (setup.drawWithGL) InitGraphics();
     InitInput();
     InitFrameController();
-    UseVirtualFrameTime(true);
+    UseVirtualFrameTime(!setup.pacedByClock);
     SetFullscreen(true);
     StopAllSounds();
     RegisterGameStates();

@@ -9,6 +9,7 @@
 #include "engine/system/game_state_manager.h"
 #include "game/levels/level.h"
 #include "tools/replay/arena.h"
+#include "game/levels/level_timer.h"
 #include "game/recording/frame_event.h"
 #include "game/recording/replay_script.h"
 
@@ -26,9 +27,18 @@ struct ReplaySetup
     LevelFile level;
     PlayedLevelOptions playedOptions;
     std::vector<ScriptLine> script;
+    ScriptHeader header; // the controls the script plays with
     int64_t frames = -1; // -1: until the script's last listed frame
     bool fromSelector = false;
     bool drawWithGL = false; // a GL context has been lent (picture_window.h): draw for real
+    // Frames paced by the frame limiter on the scripted platform's clock, as the game paces
+    // them, instead of lasting 1/60 s of virtual time each with no wait. What the frames do
+    // is the same; only the clock tells.
+    bool pacedByClock = false;
+    // The timer option: it shows only, but the win screen's table of a run is made of its
+    // objects.
+    TimerMode timer = TIMER_OFF;
+    bool ghost = false; // the ghost option: it only draws
 };
 
 // What the runner reports; the runner's state (registry, player, module state) can be read
