@@ -178,18 +178,21 @@ build_glew() {
   licence glew "GLEW $2" "$1/LICENSE.txt"
 }
 
-# stb is headers plus the implementations the game calls: pictures read and written.
+# stb is headers plus the implementations the game calls: pictures read and written, and the
+# music decoded (stb_vorbis.c, which Debian installs as the header stb_vorbis.h).
 build_libstb() {
   local obj=$deps/obj/stb
   rm -rf "$obj" && mkdir -p "$obj" && cd "$obj"
   printf '%s\n' '#define STB_IMAGE_IMPLEMENTATION' '#include "stb_image.h"' \
-    '#define STB_IMAGE_WRITE_IMPLEMENTATION' '#include "stb_image_write.h"' >stb.c
+    '#define STB_IMAGE_WRITE_IMPLEMENTATION' '#include "stb_image_write.h"' \
+    '#include "stb_vorbis.c"' >stb.c
   compile -I"$1" -- stb.c
   static_lib stb ./*.o
   mkdir -p "$prefix/include/stb"
   cp "$1"/stb_image.h "$1"/stb_image_write.h "$prefix/include/stb/"
+  cp "$1"/stb_vorbis.c "$prefix/include/stb/stb_vorbis.h"
   pc stb "$2" "-I\${includedir}/stb" "-lstb"
-  licence libstb "stb_image and stb_image_write ($2)" "$1/LICENSE"
+  licence libstb "stb_image, stb_image_write and stb_vorbis ($2)" "$1/LICENSE"
 }
 
 # Dear ImGui's core and its OpenGL 3 renderer, which the debug overlay uses.

@@ -127,13 +127,12 @@ class EditorModel
     bool Proven() const { return ProofMatchesLevel(level_); }
 
   private:
-    // Set in full: a step's header is copied (moved into the history) before it is filled in.
     struct Header
     {
         std::string title;
         LevelMusic music = MUSIC_LEVELS;
         bool exitsShown = false;
-        float startX = 0.0f, startY = 0.0f;
+        float startX = 0, startY = 0;
     };
     // One step: the objects taken out (indices in the level before) and those put in (indices
     // in the level after), both ascending; a changed object is both.
