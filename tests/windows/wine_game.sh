@@ -129,8 +129,10 @@ part_game() {
   xdotool key --delay 300 Return Return
   until_true 180 in_state 7 || fail "Enter on the menu did not start Level 1"
   shot level-1
-  xdotool keydown d sleep 1 keyup d
-  until_true 60 eval "grep -q '^[0-9]* D ' '$rec'" || fail "the game did not see D held"
+  # D is held until the recording shows a frame played with it.
+  xdotool keydown d
+  until_true 60 eval "grep -q '^[0-9]* D ' '$rec'" || { xdotool keyup d; fail "the game did not see D held"; }
+  xdotool keyup d
   xdotool key Escape
   until_true 120 changed pause level-1 || fail "Escape showed no pause window"
   # A paused level takes no program keys: Escape resumes it, then Ctrl+Q quits.
