@@ -131,7 +131,8 @@ part_game() {
   shot level-1
   # D is held until the recording shows a frame played with it.
   xdotool keydown d
-  until_true 60 eval "grep -q '^[0-9]* D ' '$rec'" || { xdotool keyup d; fail "the game did not see D held"; }
+  until_true 60 eval "grep -q '^[0-9]* D ' '$rec'" ||
+    { xdotool keyup d; fail "the game did not see D held"; }
   xdotool keyup d
   xdotool key Escape
   until_true 120 changed pause level-1 || fail "Escape showed no pause window"
