@@ -5,6 +5,7 @@
 #include "game/saves/best_times.h"
 #include "game/scene/game_object.h"
 #include "tests/keep/kept_folder.h"
+#include "tests/levels/committed_replay.h"
 #include "tools/replay/replay_runner.h"
 
 #include <algorithm>
@@ -16,16 +17,6 @@ namespace
 class MyLevels : public KeptFolderTest
 {
   protected:
-    std::vector<ScriptLine> Replay(GameStateId level)
-    {
-        std::ifstream file(std::string(VANTARA_REPLAYS) + "/" + std::to_string(level) + ".txt");
-        std::stringstream text;
-        text << file.rdbuf();
-        std::vector<ScriptLine> lines;
-        std::string error;
-        EXPECT_TRUE(ParseScript(text.str(), "replay", &lines, &error)) << error;
-        return lines;
-    }
     // A shipped level shared with its committed replay, kept as an import would keep it.
     LevelFile Keep(GameStateId id, const std::string& title)
     {
@@ -33,7 +24,7 @@ class MyLevels : public KeptFolderTest
         std::string error;
         EXPECT_TRUE(ReadShippedLevel(*FindLevel(id), &level, &error)) << error;
         level.title = title;
-        level.proof.lines = Replay(id);
+        level.proof.lines = CommittedReplay(id);
         level.proof.levelHash = LevelContentHash(level);
         EXPECT_TRUE(KeepLevel(level, ImportedLevelFileName(level), &error)) << error;
         return level;

@@ -6,6 +6,8 @@
 #include "tests/keep/kept_folder.h"
 #include "tools/replay/replay_runner.h"
 
+#include "tests/levels/committed_replay.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -13,17 +15,6 @@
 
 namespace
 {
-std::vector<ScriptLine> CommittedReplay(GameStateId level)
-{
-    std::ifstream file(std::string(VANTARA_REPLAYS) + "/" + std::to_string(level) + ".txt");
-    std::stringstream text;
-    text << file.rdbuf();
-    std::vector<ScriptLine> lines;
-    std::string error;
-    EXPECT_TRUE(ParseScript(text.str(), "replay", &lines, &error)) << error;
-    return lines;
-}
-
 // What the timer read at each finish, and the words of the win screen's table.
 class Finishes : public ReplayObserver
 {

@@ -5,6 +5,8 @@
 #include "tools/replay/level_proof.h"
 #include "tools/replay/replay_runner.h"
 
+#include "tests/levels/committed_replay.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -18,17 +20,6 @@ LevelFile Shipped(GameStateId id)
     std::string error;
     EXPECT_TRUE(ReadShippedLevel(*FindLevel(id), &level, &error)) << error;
     return level;
-}
-
-std::vector<ScriptLine> CommittedReplay(GameStateId id)
-{
-    std::ifstream file(std::string(VANTARA_REPLAYS) + "/" + std::to_string(id) + ".txt");
-    std::stringstream text;
-    text << file.rdbuf();
-    std::vector<ScriptLine> lines;
-    std::string error;
-    EXPECT_TRUE(ParseScript(text.str(), "replay", &lines, &error)) << error;
-    return lines;
 }
 
 // The level as its maker shares it: with a run, named by the level's content hash.
